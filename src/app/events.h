@@ -1,0 +1,15 @@
+// The event pump: long loops (database load, record copies, batch files) call pumpEvents so that the
+// window keeps painting. The window installs the pump; without one the call does nothing.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace app {
+
+using EventPump = std::function<void(int32_t count)>;
+EventPump setEventPump(EventPump pump);
+// Lets the front end process pending events (the toolkit's EZ_DOEVENTS with `count`).
+void pumpEvents(int32_t count);
+
+}  // namespace app

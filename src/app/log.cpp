@@ -1,0 +1,25 @@
+#include "app/log.h"
+
+#include <utility>
+
+namespace app {
+namespace {
+LogSink& sink() {
+  static LogSink current;
+  return current;
+}
+}  // namespace
+
+LogSink setLogSink(LogSink newSink) {
+  return std::exchange(sink(), std::move(newSink));
+}
+
+void LOGM(std::string_view line) {
+  if (sink()) sink()(LogChannel::General, line);
+}
+
+void LOGMF(std::string_view line) {
+  if (sink()) sink()(LogChannel::Files, line);
+}
+
+}  // namespace app

@@ -1,0 +1,50 @@
+#include "app/messages.h"
+
+#include <utility>
+
+#include "app/program.h"
+
+namespace app {
+namespace {
+MessageBoxService& service() {
+  static MessageBoxService current;
+  return current;
+}
+}  // namespace
+
+BraceCodes parseBraceCodes(std::string_view text) {
+  BraceCodes codes;
+  for (;;) {
+    if (text.starts_with("{i}")) {
+      codes.icon = MessageIcon::Information;
+    } else if (text.starts_with("{S}")) {
+      codes.icon = MessageIcon::Stop;
+    } else if (text.starts_with("{?}")) {
+      codes.icon = MessageIcon::Question;
+    } else if (text.starts_with("{2}")) {
+      codes.secondIsDefault = true;
+    } else {
+      break;
+    }
+    text.remove_prefix(3);
+  }
+  codes.body = std::string(text);
+  return codes;
+}
+
+MessageBoxService setMessageBoxService(MessageBoxService newService) {
+  return std::exchange(service(), std::move(newService));
+}
+
+int32_t showMessageBox(std::string_view form, std::string_view text, std::string_view title,
+                       std::string_view buttons) {
+  if (!service()) return 0;
+  return service()(
+      MessageBoxRequest{std::string(form), std::string(text), std::string(title), std::string(buttons)});
+}
+
+void XMSGBOX(std::string_view text) {
+  showMessageBox("{ME}", std::string("{i}") + std::string(text), program().title, "OK");
+}
+
+}  // namespace app

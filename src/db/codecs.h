@@ -1,0 +1,35 @@
+// Codecs shared by every record loader: bit ranges of packed numbers, the two line readers, the
+// conversion between code page 437 and Windows-1252, the article remover and the date stamps.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "memory/heap_blocks.h"
+
+namespace db {
+
+// Bits first..last of `value` (sign-extended to 64 bits), shifted down to bit 0; 0 when last < first.
+// A range reaching bit 31 is returned as its unsigned value: GETBITS(-1, 0, 31) is 4294967295, never
+// negative, so a 32-bit reference with its top bit set is simply a very large number to its users.
+int64_t GETBITS(int64_t value, int32_t first, int32_t last);
+// 1 when bit n of value is set, else 0.
+int32_t testBit(int32_t value, int32_t n);
+
+// The next line of an open text file as a heap string, unchanged / converted from code page 437.
+memory::HeapString MAKEASCII(int fileNumber);
+memory::HeapString MAKEDIACRITICS(int fileNumber);
+
+// Direction 0: code page 437 to Windows-1252; any other value: back. Then "âÇÖ" becomes "'".
+std::string REMAPDIACRITICS(std::string_view text, int32_t direction);
+// The process-wide conversion setting read by CONDTRAN (0, never changed by this program).
+int32_t& conversionSetting();
+std::string CONDTRAN(std::string_view text);
+// Removes a leading lower-case "a ", "an " or "the ".
+std::string REMOVEARTICLE(std::string_view text);
+
+int64_t MAKEDATE(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second);
+int64_t DATETIME();
+
+}  // namespace db

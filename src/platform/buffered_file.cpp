@@ -1,0 +1,145 @@
+#include "platform/buffered_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+int writeAll(int fd, const char* data, size_t count, int64_t offset) {
+  while (count > 0) {
+    ssize_t written = ::pwrite(fd, data, count, offset);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (written == 0) return EIO;
+    data += written;
+    count -= static_cast<size_t>(written);
+    offset += written;
+  }
+  return 0;
+}
+
+ssize_t readSome(int fd, char* buffer, size_t count, int64_t offset) {
+  for (;;) {
+    ssize_t got = ::pread(fd, buffer, count, offset);
+    if (got >= 0 || errno != EINTR) return got;
+  }
+}
+
+}  // namespace
+
+size_t cachedBytesAhead(const BufferedFile& file) {
+  int64_t offset = file.position - file.cacheStart;
+  if (offset < 0 || offset >= static_cast<int64_t>(file.cacheSize)) return 0;
+  return file.cacheSize - static_cast<size_t>(offset);
+}
+
+const char* cachedData(const BufferedFile& file) {
+  return file.cache.data() + (file.position - file.cacheStart);
+}
+
+int flushPending(BufferedFile& file) {
+  if (file.pending.empty()) return 0;
+  int error = writeAll(file.fd, file.pending.data(), file.pending.size(), file.pendingStart);
+  file.pending.clear();
+  return error;
+}
+
+int fillCache(BufferedFile& file) {
+  if (int error = flushPending(file)) return error;
+  if (file.cache.size() < BufferedFile::kBufferSize) file.cache.resize(BufferedFile::kBufferSize);
+  file.cacheStart = file.position;
+  file.cacheSize = 0;
+  ssize_t got = readSome(file.fd, file.cache.data(), file.cache.size(), file.position);
+  if (got < 0) return errno;
+  file.cacheSize = static_cast<size_t>(got);
+  return 0;
+}
+
+int peekByte(BufferedFile& file, int& byte) {
+  byte = -1;
+  if (cachedBytesAhead(file) == 0) {
+    if (int error = fillCache(file)) return error;
+    if (file.cacheSize == 0) return 0;
+  }
+  byte = static_cast<unsigned char>(*cachedData(file));
+  return 0;
+}
+
+int readData(BufferedFile& file, char* buffer, size_t count, size_t& done) {
+  done = 0;
+  if (int error = flushPending(file)) return error;
+  while (done < count) {
+    size_t ahead = cachedBytesAhead(file);
+    if (ahead > 0) {
+      size_t take = std::min(ahead, count - done);
+      std::memcpy(buffer + done, cachedData(file), take);
+      done += take;
+      file.position += static_cast<int64_t>(take);
+      continue;
+    }
+    if (count - done >= BufferedFile::kBufferSize) {
+      ssize_t got = readSome(file.fd, buffer + done, count - done, file.position);
+      if (got < 0) return errno;
+      if (got == 0) break;
+      done += static_cast<size_t>(got);
+      file.position += got;
+      continue;
+    }
+    if (int error = fillCache(file)) return error;
+    if (file.cacheSize == 0) break;
+  }
+  return 0;
+}
+
+int writeData(BufferedFile& file, const char* data, size_t count) {
+  file.cacheSize = 0;
+  if (count == 0) return 0;
+  if (!file.pending.empty() &&
+      file.position != file.pendingStart + static_cast<int64_t>(file.pending.size())) {
+    if (int error = flushPending(file)) return error;
+  }
+  if (file.pending.empty()) file.pendingStart = file.position;
+  if (file.pending.size() + count > BufferedFile::kBufferSize) {
+    if (int error = flushPending(file)) return error;
+    file.pendingStart = file.position;
+  }
+  if (count >= BufferedFile::kBufferSize) {
+    if (int error = writeAll(file.fd, data, count, file.position)) return error;
+  } else {
+    file.pending.insert(file.pending.end(), data, data + count);
+  }
+  file.position += static_cast<int64_t>(count);
+  return 0;
+}
+
+int fileSize(const BufferedFile& file, int64_t& size) {
+  size = 0;
+  struct stat info;
+  if (::fstat(file.fd, &info) != 0) return errno;
+  size = info.st_size;
+  if (!file.pending.empty()) {
+    size = std::max<int64_t>(size, file.pendingStart + static_cast<int64_t>(file.pending.size()));
+  }
+  return 0;
+}
+
+int closeBuffered(BufferedFile& file) {
+  int error = flushPending(file);
+  if (::close(file.fd) != 0 && error == 0 && errno != EINTR) error = errno;
+  file = BufferedFile{};
+  return error;
+}
+
+void abandonBuffered(BufferedFile& file) {
+  ::close(file.fd);
+  file = BufferedFile{};
+}
+
+}  // namespace platform

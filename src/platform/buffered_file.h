@@ -1,0 +1,43 @@
+// The buffered file under a file number: one descriptor, a logical position, a read-ahead cache and
+// a buffer of written bytes not yet on disk. Functions return 0 or the errno of the failing call;
+// they never raise the error report (the file-number layer does).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+struct BufferedFile {
+  static constexpr size_t kBufferSize = 65536;
+
+  int fd = -1;
+  int64_t position = 0;  // 0-based offset of the next byte read or written
+  std::vector<char> cache;
+  int64_t cacheStart = 0;
+  size_t cacheSize = 0;
+  std::vector<char> pending;
+  int64_t pendingStart = 0;
+};
+
+// Bytes of the cache from the position on (0 when the position lies outside it).
+size_t cachedBytesAhead(const BufferedFile& file);
+const char* cachedData(const BufferedFile& file);
+// Writes out the pending bytes. They are dropped even when that fails.
+int flushPending(BufferedFile& file);
+// Fills the cache from the position; at the end of the file the cache is left empty.
+int fillCache(BufferedFile& file);
+// The next byte without consuming it; -1 at the end of the file.
+int peekByte(BufferedFile& file, int& byte);
+// Reads up to `count` bytes at the position; `done` is how many were read.
+int readData(BufferedFile& file, char* buffer, size_t count, size_t& done);
+int writeData(BufferedFile& file, const char* data, size_t count);
+// The length including bytes not yet written out.
+int fileSize(const BufferedFile& file, int64_t& size);
+// Writes out pending bytes and closes the descriptor.
+int closeBuffered(BufferedFile& file);
+// Closes the descriptor without writing pending bytes.
+void abandonBuffered(BufferedFile& file);
+
+}  // namespace platform

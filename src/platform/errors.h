@@ -1,0 +1,96 @@
+// The untrapped-error report: every failing file, memory or index operation that the calling code
+// does not test itself ends here. A replaceable handler shows it (a box in the window, a line on
+// standard error in the command line, a recorder in tests) and answers Continue or Terminate.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+enum ErrorNumber : int {
+  kErrIllegalFunctionCall = 5,
+  kErrOverflow = 6,
+  kErrOutOfMemory = 7,
+  kErrSubscriptOutOfRange = 9,
+  kErrInternal = 51,
+  kErrBadFileNumber = 52,
+  kErrFileNotFound = 53,
+  kErrBadFileMode = 54,
+  kErrFileAlreadyOpen = 55,
+  kErrDeviceIo = 57,
+  kErrFileAlreadyExists = 58,
+  kErrDiskFull = 61,
+  kErrInputPastEnd = 62,
+  kErrBadRecordNumber = 63,
+  kErrBadFileName = 64,
+  kErrTooManyFiles = 67,
+  kErrPermissionDenied = 70,
+  kErrRenameAcrossDisks = 74,
+  kErrPathFileAccess = 75,
+  kErrPathNotFound = 76,
+  kErrGlobalMemoryCorrupt = 241,
+  kErrStringSpaceCorrupt = 242,
+};
+
+// "File not found" for 53 and so on; "Unknown error" for a number without a description.
+std::string_view errorDescription(int number);
+
+struct UntrappedError {
+  int number = 0;
+  std::string description;
+  std::string procedure;  // short name: the running procedure in capitals, at most 8 characters
+};
+
+enum class ReportAnswer { Continue, Terminate };
+using ReportHandler = std::function<ReportAnswer(const UntrappedError&)>;
+using Terminator = std::function<void(int exitCode)>;
+
+// The three-line text of the report box ("Untrapped Error #53 (File not found)" ...).
+std::string reportText(const UntrappedError& error);
+
+// Installs a handler and returns the previous one. Without a handler the report goes to
+// standard error and the answer is Continue.
+ReportHandler setReportHandler(ReportHandler handler);
+// Installs what ends the process (default: immediate exit without flushing anything).
+Terminator setTerminator(Terminator terminator);
+
+// Raises error `number` in the running procedure: recorded by the innermost ErrorTrap when one is
+// active, otherwise reported. Terminate, and errors 241 and 242 whatever the answer, end the process
+// with exit code 255. Returns when the program is to go on with the next statement.
+void raiseError(int number);
+
+// Marks the procedure that is running, for the report's short name. Scopes nest.
+class ProcedureScope {
+ public:
+  explicit ProcedureScope(std::string_view name);
+  ~ProcedureScope();
+  ProcedureScope(const ProcedureScope&) = delete;
+  ProcedureScope& operator=(const ProcedureScope&) = delete;
+};
+
+// The short name of the innermost procedure scope: upper-cased, cut to 8 characters; "" when none.
+std::string currentProcedureShortName();
+
+// While an ErrorTrap lives, raised errors are recorded in it instead of being reported, so code
+// that checks its own operations (the import commit) can stop safely and say what failed.
+class ErrorTrap {
+ public:
+  ErrorTrap();
+  ~ErrorTrap();
+  ErrorTrap(const ErrorTrap&) = delete;
+  ErrorTrap& operator=(const ErrorTrap&) = delete;
+
+  bool failed() const { return !errors_.empty(); }
+  const std::vector<UntrappedError>& errors() const { return errors_; }
+  void clear() { errors_.clear(); }
+  void record(const UntrappedError& error) { errors_.push_back(error); }
+
+ private:
+  ErrorTrap* outer_;
+  std::vector<UntrappedError> errors_;
+};
+
+}  // namespace platform

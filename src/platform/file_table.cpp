@@ -1,0 +1,92 @@
+#include "platform/file_table.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/errors.h"
+
+namespace platform {
+
+FileTable& fileTable() {
+  static FileTable table;
+  return table;
+}
+
+int takeFault(FileFaults& faults) {
+  ++faults.operationCount;
+  for (auto it = faults.planned.begin(); it != faults.planned.end(); ++it) {
+    if (it->first == faults.operationCount) {
+      int errorNumber = it->second;
+      faults.planned.erase(it);
+      return errorNumber;
+    }
+  }
+  return 0;
+}
+
+bool beginFileOperation() {
+  int errorNumber = takeFault(fileTable().faults);
+  if (errorNumber == 0) return true;
+  raiseError(errorNumber);
+  return false;
+}
+
+OpenFileEntry* openEntryOrRaise(int fileNumber) {
+  if (fileNumber >= 1 && fileNumber <= kMaxFileNumber) {
+    OpenFileEntry& entry = fileTable().entries[fileNumber];
+    if (entry.open) return &entry;
+  }
+  raiseError(kErrBadFileNumber);
+  return nullptr;
+}
+
+int missingPathErrorNumber(std::string_view nativePath) {
+  size_t slash = nativePath.find_last_of('/');
+  if (slash == std::string_view::npos) return kErrFileNotFound;
+  std::string folder(nativePath.substr(0, slash == 0 ? 1 : slash));
+  struct stat info;
+  if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return kErrFileNotFound;
+  return kErrPathNotFound;
+}
+
+int openErrorNumber(int errorCode, std::string_view nativePath) {
+  switch (errorCode) {
+    case ENOENT:
+      return missingPathErrorNumber(nativePath);
+    case ENOTDIR:
+      return kErrPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+      return kErrPermissionDenied;
+    case EMFILE:
+    case ENFILE:
+      return kErrTooManyFiles;
+    case ENAMETOOLONG:
+    case EINVAL:
+      return kErrBadFileName;
+    case ENOSPC:
+    case EDQUOT:
+      return kErrDiskFull;
+    default:
+      return kErrPathFileAccess;
+  }
+}
+
+int ioErrorNumber(int errorCode) {
+  switch (errorCode) {
+    case ENOSPC:
+    case EDQUOT:
+      return kErrDiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return kErrPermissionDenied;
+    default:
+      return kErrDeviceIo;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,52 @@
+// The process-wide table behind the file numbers of files.h, the fault injection of its operations,
+// and the translation of system failures into error numbers.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/buffered_file.h"
+#include "platform/files.h"
+
+namespace platform {
+
+struct OpenFileEntry {
+  bool open = false;
+  FileMode mode = FileMode::Input;
+  std::string path;  // as the caller gave it
+  BufferedFile file;
+  bool pastEndOnce = false;
+  bool pastEndReported = false;
+};
+
+struct FileFaults {
+  int operationCount = 0;
+  std::vector<std::pair<int, int>> planned;  // (operation count, error number)
+};
+
+struct FileTable {
+  std::array<OpenFileEntry, kMaxFileNumber + 1> entries;  // entry 0 is never used
+  FileFaults faults;
+};
+
+FileTable& fileTable();
+
+// Counts one operation; returns the error number planned for it, or 0.
+int takeFault(FileFaults& faults);
+// Counts one operation of the process-wide table; when a fault is planned for it, raises the error
+// and returns false.
+bool beginFileOperation();
+// The open entry for a number, or nullptr after raising error 52.
+OpenFileEntry* openEntryOrRaise(int fileNumber);
+
+// Error numbers for errno values: opening (or otherwise naming) `nativePath`, and reading or
+// writing an open file.
+int openErrorNumber(int errorCode, std::string_view nativePath);
+int ioErrorNumber(int errorCode);
+// 53 when the folder of `nativePath` exists (so the file itself is missing), else 76.
+int missingPathErrorNumber(std::string_view nativePath);
+
+}  // namespace platform

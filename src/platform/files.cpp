@@ -1,0 +1,143 @@
+// File numbers: opening, closing and the table's bookkeeping.
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/file_table.h"
+#include "platform/paths.h"
+
+namespace platform {
+namespace {
+
+int openFlags(FileMode mode) {
+  switch (mode) {
+    case FileMode::Input:
+      return O_RDONLY;
+    case FileMode::Output:
+      return O_WRONLY | O_CREAT | O_TRUNC;
+    case FileMode::Append:
+      return O_WRONLY | O_CREAT;
+    case FileMode::Binary:
+      return O_RDWR | O_CREAT;
+    case FileMode::BinaryRead:
+      return O_RDONLY;
+  }
+  return O_RDONLY;
+}
+
+void closeEntry(OpenFileEntry& entry) {
+  int error = closeBuffered(entry.file);
+  entry = OpenFileEntry{};
+  if (error != 0) raiseError(ioErrorNumber(error));
+}
+
+// An injected failure of a close: the descriptor goes, the bytes not yet written are lost.
+void abandonEntry(OpenFileEntry& entry) {
+  abandonBuffered(entry.file);
+  entry = OpenFileEntry{};
+}
+
+}  // namespace
+
+int freeFileNumber() {
+  FileTable& table = fileTable();
+  for (int number = 1; number <= kMaxFileNumber; ++number) {
+    if (!table.entries[number].open) return number;
+  }
+  raiseError(kErrTooManyFiles);
+  return 0;
+}
+
+bool openFile(int fileNumber, std::string_view path, FileMode mode) {
+  if (!beginFileOperation()) return false;
+  if (fileNumber < 1 || fileNumber > kMaxFileNumber) {
+    raiseError(kErrBadFileNumber);
+    return false;
+  }
+  OpenFileEntry& entry = fileTable().entries[fileNumber];
+  if (entry.open) {
+    raiseError(kErrFileAlreadyOpen);
+    return false;
+  }
+  if (path.empty()) {
+    raiseError(kErrBadFileName);
+    return false;
+  }
+  std::string native = nativePath(path);
+  int fd = ::open(native.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    raiseError(openErrorNumber(errno, native));
+    return false;
+  }
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    raiseError(kErrPathFileAccess);
+    return false;
+  }
+  entry.open = true;
+  entry.mode = mode;
+  entry.path = std::string(path);
+  entry.file.fd = fd;
+  entry.file.position = mode == FileMode::Append ? info.st_size : 0;
+  return true;
+}
+
+void closeFile(int fileNumber) {
+  FileTable& table = fileTable();
+  bool valid = fileNumber >= 1 && fileNumber <= kMaxFileNumber && table.entries[fileNumber].open;
+  if (!beginFileOperation()) {
+    if (valid) abandonEntry(table.entries[fileNumber]);
+    return;
+  }
+  if (valid) closeEntry(table.entries[fileNumber]);
+}
+
+void closeAllFiles() {
+  FileTable& table = fileTable();
+  bool ok = beginFileOperation();
+  for (int number = 1; number <= kMaxFileNumber; ++number) {
+    OpenFileEntry& entry = table.entries[number];
+    if (!entry.open) continue;
+    if (ok) {
+      closeEntry(entry);
+    } else {
+      abandonEntry(entry);
+    }
+  }
+}
+
+bool isOpen(int fileNumber) {
+  return fileNumber >= 1 && fileNumber <= kMaxFileNumber && fileTable().entries[fileNumber].open;
+}
+
+std::string openPath(int fileNumber) {
+  return isOpen(fileNumber) ? fileTable().entries[fileNumber].path : std::string();
+}
+
+void reportPastEndOnce(int fileNumber) {
+  if (OpenFileEntry* entry = openEntryOrRaise(fileNumber)) entry->pastEndOnce = true;
+}
+
+void failFileOperation(int n, int errorNumber) {
+  FileFaults& faults = fileTable().faults;
+  if (n < 1) return;
+  faults.planned.emplace_back(faults.operationCount + n, errorNumber);
+}
+
+void clearFileFaults() {
+  FileFaults& faults = fileTable().faults;
+  faults.operationCount = 0;
+  faults.planned.clear();
+}
+
+int fileOperationCount() {
+  return fileTable().faults.operationCount;
+}
+
+}  // namespace platform

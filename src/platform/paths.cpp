@@ -1,0 +1,101 @@
+#include "platform/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool isSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
+std::vector<std::string_view> splitComponents(std::string_view path) {
+  std::vector<std::string_view> components;
+  size_t start = 0;
+  while (start < path.size()) {
+    size_t end = start;
+    while (end < path.size() && !isSeparator(path[end])) ++end;
+    if (end > start) components.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return components;
+}
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i];
+    char y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// The entry of `folder` whose name matches `name` without regard to ASCII case; the smallest such
+// name when the folder holds several. Empty when there is none.
+std::string findIgnoringCase(const std::string& folder, std::string_view name) {
+  std::string best;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return best;
+  while (const dirent* entry = ::readdir(dir)) {
+    std::string_view candidate(entry->d_name);
+    if (candidate == "." || candidate == "..") continue;
+    if (equalIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best)) {
+      best = std::string(candidate);
+    }
+  }
+  ::closedir(dir);
+  return best;
+}
+
+bool exists(const std::string& path) {
+  struct stat info;
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::optional<std::string> existingPath(std::string_view path) {
+  if (path.empty()) return std::nullopt;
+  std::string native = nativePath(path);
+  struct stat info;
+  if (::stat(native.c_str(), &info) != 0) return std::nullopt;
+  return native;
+}
+
+}  // namespace
+
+std::string nativePath(std::string_view gamePath) {
+  if (gamePath.empty()) return "";
+  std::string result = isSeparator(gamePath.front()) ? "/" : "";
+  bool resolving = true;
+  for (std::string_view component : splitComponents(gamePath)) {
+    std::string name(component);
+    if (resolving && component != "." && component != ".." && !exists(result + name)) {
+      std::string found = findIgnoringCase(result.empty() ? "." : result, component);
+      if (found.empty()) {
+        resolving = false;
+      } else {
+        name = std::move(found);
+      }
+    }
+    result += name;
+    result += '/';
+  }
+  // Keep the trailing separator only when the caller wrote one.
+  if (result.size() > 1 && !isSeparator(gamePath.back())) result.pop_back();
+  return result;
+}
+
+std::optional<std::string> shortPathName(std::string_view path) {
+  return existingPath(path);
+}
+
+std::optional<std::string> longPathName(std::string_view path) {
+  return existingPath(path);
+}
+
+}  // namespace platform

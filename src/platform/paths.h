@@ -1,0 +1,22 @@
+// Game paths on this platform. The game writes paths with backslashes ("\data\teams.dat") and a
+// game folder copied from Windows may spell its names in any letter case ("DATA/WRESTLRS.DAT").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The local path for a game path: both separators become '/', and each component is matched on
+// disk exactly first, then without regard to letter case; a component that does not exist is kept
+// as written (so a new file is created with the name the caller gave).
+std::string nativePath(std::string_view gamePath);
+
+// The short form of an existing path: this platform has no 8.3 names, so it is the path as it is on
+// disk (resolved as nativePath does). Empty when the path does not exist.
+std::optional<std::string> shortPathName(std::string_view path);
+// The long form of an existing path: the path with its on-disk letter case. Empty when missing.
+std::optional<std::string> longPathName(std::string_view path);
+
+}  // namespace platform

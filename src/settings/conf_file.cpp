@@ -1,0 +1,157 @@
+#include "settings/conf_file.h"
+
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace settings {
+namespace {
+
+constexpr std::string_view kHexMarker = "[HEX#]";
+
+enum class MoveResult { Moved, Failed, AcrossDevices };
+
+// Puts `source` in place of `target` in one step. A refusal because the two lie on different
+// devices is held back (the caller copies instead); any other failure is raised as usual.
+MoveResult moveOver(std::string_view source, std::string_view target) {
+  std::vector<platform::UntrappedError> failures;
+  {
+    platform::ErrorTrap trap;
+    if (platform::replaceFile(source, target)) return MoveResult::Moved;
+    failures = trap.errors();
+  }
+  if (failures.size() == 1 && failures.front().number == platform::kErrRenameAcrossDisks) {
+    return MoveResult::AcrossDevices;
+  }
+  for (const platform::UntrappedError& failure : failures) platform::raiseError(failure.number);
+  return MoveResult::Failed;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+bool startsWithScrambleMark(std::string_view line) {
+  return !line.empty() && line.front() == '_';
+}
+
+// The line is a setting of the key that `prefix` (lower-case key and "=") stands for.
+bool matchesPrefix(std::string_view line, std::string_view prefix) {
+  return platform::lowerCaseAscii(line.substr(0, prefix.size())) == prefix;
+}
+
+std::string settingPrefix(std::string_view key) {
+  return platform::lowerCaseAscii(key) + "=";
+}
+
+void createIfMissing(std::string_view fileName) {
+  int file = platform::freeFileNumber();
+  if (platform::openFile(file, fileName, platform::FileMode::Append)) platform::closeFile(file);
+}
+
+// Writes the updated settings file to `tempName`, trimmed and unscrambled; true only when every
+// read and write succeeded and the copy is on disk.
+bool writeUpdatedCopy(std::string_view fileName, std::string_view key, std::string_view value,
+                      std::string_view tempName, const platform::ErrorTrap& trap) {
+  const std::string prefix = settingPrefix(key);
+  int input = platform::freeFileNumber();
+  if (!platform::openFile(input, fileName, platform::FileMode::Input)) return false;
+  int output = platform::freeFileNumber();
+  if (!platform::openFile(output, tempName, platform::FileMode::Output)) {
+    platform::closeFile(input);
+    return false;
+  }
+
+  bool matched = false;
+  while (!trap.failed() && !platform::endOfFile(input)) {
+    std::string line(trimSpaces(platform::readLine(input)));
+    if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
+    if (matchesPrefix(line, prefix)) {
+      line = line.substr(0, prefix.size()) + std::string(value);
+      matched = true;
+    }
+    platform::writeLine(output, line);
+  }
+  if (!matched) platform::writeLine(output, std::string(key) + "=" + std::string(value));
+  platform::flushFile(output);
+  platform::closeFile(output);
+  platform::closeFile(input);
+  return !trap.failed();
+}
+
+// Copies the finished temporary file line by line to a companion beside the settings file, for
+// when the temporary file cannot be renamed across devices.
+bool copyBesideTarget(std::string_view tempName, std::string_view companion,
+                      const platform::ErrorTrap& trap) {
+  int input = platform::freeFileNumber();
+  if (!platform::openFile(input, tempName, platform::FileMode::Input)) return false;
+  int output = platform::freeFileNumber();
+  if (!platform::openFile(output, companion, platform::FileMode::Output)) {
+    platform::closeFile(input);
+    return false;
+  }
+  while (!trap.failed() && !platform::endOfFile(input)) {
+    platform::writeLine(output, platform::readLine(input));
+  }
+  platform::flushFile(output);
+  platform::closeFile(output);
+  platform::closeFile(input);
+  return !trap.failed();
+}
+
+void commitUpdatedCopy(std::string_view fileName, std::string_view tempName,
+                       const platform::ErrorTrap& trap) {
+  if (moveOver(tempName, fileName) != MoveResult::AcrossDevices) return;
+  const std::string companion = std::string(fileName) + ".new";
+  if (copyBesideTarget(tempName, companion, trap)) moveOver(companion, fileName);
+  if (platform::fileExists(companion)) platform::deleteFile(companion);
+}
+
+}  // namespace
+
+std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
+  platform::ProcedureScope scope("GETCONFSETTING");
+  const std::string prefix = settingPrefix(key);
+  createIfMissing(fileName);
+
+  std::string value;
+  int file = platform::freeFileNumber();
+  if (platform::openFile(file, fileName, platform::FileMode::Input)) {
+    while (!platform::endOfFile(file)) {
+      std::string line = platform::readLine(file);
+      if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
+      std::string_view trimmed = trimSpaces(line);
+      if (matchesPrefix(trimmed, prefix)) {
+        value = trimmed.substr(prefix.size());
+        break;
+      }
+    }
+    platform::closeFile(file);
+  }
+  if (value.starts_with(kHexMarker)) value = HEXDECODE(value);
+  return value;
+}
+
+void PUTCONFSETTING(std::string_view fileName, std::string_view key, std::string_view value) {
+  platform::ProcedureScope scope("PUTCONFSETTING");
+  std::vector<platform::UntrappedError> failures;
+  {
+    // Failures are collected so that nothing replaces the settings file after one of them; they
+    // are reported once the old file is safe again.
+    platform::ErrorTrap trap;
+    createIfMissing(fileName);
+    if (writeUpdatedCopy(fileName, key, trimSpaces(value), kTempSettingsFile, trap)) {
+      commitUpdatedCopy(fileName, kTempSettingsFile, trap);
+    }
+    if (platform::fileExists(kTempSettingsFile)) platform::deleteFile(kTempSettingsFile);
+    failures = trap.errors();
+  }
+  for (const platform::UntrappedError& failure : failures) platform::raiseError(failure.number);
+}
+
+}  // namespace settings

@@ -1,0 +1,147 @@
+#include "settings/game_options.h"
+
+#include "app/defaults.h"
+#include "platform/errors.h"
+#include "platform/text.h"
+#include "settings/conf_file.h"
+
+namespace settings {
+namespace {
+
+// The text as the game's zero-terminated field of `size` bytes holds it.
+std::string fieldText(std::string_view text, size_t size) {
+  text = text.substr(0, text.find('\0'));
+  return std::string(text.substr(0, size - 1));
+}
+
+std::string withoutTrailingBars(std::string text) {
+  size_t end = text.find_last_not_of('|');
+  text.erase(end == std::string::npos ? 0 : end + 1);
+  return text;
+}
+
+// The k-th (1-based) "|"-separated field; "" when there are fewer fields.
+std::string_view barField(std::string_view text, int k) {
+  for (int i = 1; i < k; ++i) {
+    size_t bar = text.find('|');
+    if (bar == std::string_view::npos) return {};
+    text.remove_prefix(bar + 1);
+  }
+  return text.substr(0, text.find('|'));
+}
+
+int32_t decimalValue(std::string_view text) {
+  return platform::low32(platform::numberValue(text));
+}
+int32_t hexadecimalValue(std::string_view digits) {
+  return platform::low32(platform::hexValue(digits));
+}
+
+class OptionReader {
+ public:
+  explicit OptionReader(std::string_view fileName) : fileName_(fileName) {}
+
+  std::string raw(std::string_view key) const { return GETCONFSETTING(fileName_, key); }
+  int32_t number(std::string_view key) const { return decimalValue(raw(key)); }
+  int32_t number(std::string_view key, int32_t defaultValue) const {
+    return app::GETDEFAULT(raw(key), defaultValue);
+  }
+  std::string text(std::string_view key, size_t size) const { return fieldText(raw(key), size); }
+  std::string barList(std::string_view key, size_t size) const {
+    return withoutTrailingBars(text(key, size));
+  }
+
+ private:
+  std::string_view fileName_;
+};
+
+void readMatchEngineOptions(std::string_view value, GameOptions& options) {
+  if (value.empty()) return;  // the defaults stand
+  options.MatchEngineFont = fieldText(barField(value, 1), kMatchEngineFontSize);
+  options.MatchEngineValue2 = decimalValue(barField(value, 2));
+  options.MatchEngineValue3 = decimalValue(barField(value, 3));
+  options.MatchEngineValue4 = decimalValue(barField(value, 4));
+  options.MatchEngineColour5 = hexadecimalValue(barField(value, 5));
+  options.MatchEngineColour6 = hexadecimalValue(barField(value, 6));
+}
+
+}  // namespace
+
+GameOptions& gameOptions() {
+  static GameOptions options;
+  return options;
+}
+
+void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options) {
+  platform::ProcedureScope scope("LOADZOROPTIONS");
+  const OptionReader read(settingsFileName);
+  options = GameOptions{};
+
+  options.UsePersons = read.number("UsePersons");
+  options.CCBackground = read.number("CCBackground");
+  options.GlobalHiring = read.number("GlobalHiring");
+  options.GlobalHiringLimitTo = read.text("GlobalHiringLimitTo", kGlobalHiringLimitToSize);
+  options.ConsoleMode = read.number("ConsoleMode");
+  options.WaitBeforeCount = read.number("WaitBeforeCount");
+  options.WeightWorkrate = read.number("WeightWorkrate", 30);
+  options.WeightPush = read.number("WeightPush", 40);
+  options.WeightStamina = read.number("WeightStamina", 14);
+  options.WeightCharisma = read.number("WeightCharisma", 16);
+  options.TournamentsOrderBy = read.number("TournamentsOrderBy");
+  options.TournamentsReverseOrder = read.number("TournamentsReverseOrder");
+  options.TournamentsLimitToRecent = read.number("TournamentsLimitToRecent");
+  options.TournamentsShowAllOpen = read.number("TournamentsShowAllOpen");
+  options.TournamentsRunUntilAfter = read.number("TournamentsRunUntilAfter");
+  options.NoCreativeImageUse = read.number("NoCreativeImageUse");
+  options.RankingsColumns = read.barList("RankingsColumns", kRankingsColumnsSize);
+  options.RankingsOrderBy = read.barList("RankingsOrderBy", kRankingsOrderBySize);
+  options.RankingsOrder = read.number("RankingsOrder");
+  options.DefinitivePhase1 = read.number("DefinitivePhase1");
+  options.DefinitivePhase2 = read.number("DefinitivePhase2");
+  options.DefinitiveSemiFinals = read.number("DefinitiveSemiFinals");
+  options.DefinitiveFinals = read.number("DefinitiveFinals");
+  options.StrictPushes = read.number("StrictPushes");
+  options.ShowEnergyMeters = read.number("ShowEnergyMeters");
+  options.DisallowNoSells = read.number("DisallowNoSells");
+  options.NoCrowdReactions = read.number("NoCrowdReactions");
+  options.BooHeels = read.number("BooHeels");
+  options.NoForeignObjects = read.number("NoForeignObjects");
+  options.NoMaskSpots = read.number("NoMaskSpots");
+  options.NoRefBumps = read.number("NoRefBumps");
+  options.NoStandbyReferees = read.number("NoStandbyReferees");
+  options.CagePins = read.number("CagePins");
+  options.CageEscapes = read.number("CageEscapes");
+  if (options.CagePins == 0 && options.CageEscapes == 0) options.CageEscapes = 1;
+  options.DelayBetweenMoves = read.number("DelayBetweenMoves", 150);
+  options.TimeLimitOneFall = read.number("TimeLimitOneFall", 20);
+  options.TimeLimitTwoOfThreeFalls = read.number("TimeLimitTwoOfThreeFalls", 30);
+  options.TimeLimitIronMan = read.number("TimeLimitIronMan", 60);
+  options.MatchLength = read.number("MatchLength", 7);
+  options.DisableThemes = read.number("DisableThemes");
+  options.NoBeep = read.number("NoBeep");
+  options.NoScrolling = read.number("NoScrolling");
+  options.LocalHelpOnly = read.number("LocalHelpOnly");
+  options.AltHotkeys = read.number("AltHotkeys");
+  options.AllowAltTab = read.number("AllowAltTab");
+  options.DeleteForReal = read.number("DeleteForReal");
+  options.DeleteImmediately = read.number("DeleteImmediately");
+  options.ShowSaveButton = read.number("ShowSaveButton");
+  options.ShowRatings = read.number("ShowRatings");
+
+  if (read.number("VersionNormalize") != 0) {
+    options.NormalizeDamage = read.number("NormalizeDamage");
+    options.ScaleDamage = read.number("ScaleDamage");
+  } else {
+    options.NormalizeDamage = 1;
+    options.ScaleDamage = 1;
+    PUTCONFSETTING(settingsFileName, "VersionNormalize", "1");
+  }
+
+  readMatchEngineOptions(read.raw("RV_MatchEngine_Options"), options);
+}
+
+void LOADZOROPTIONS(std::string_view settingsFileName) {
+  LOADZOROPTIONS(settingsFileName, gameOptions());
+}
+
+}  // namespace settings

@@ -1,0 +1,75 @@
+#include "platform/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder.path() / "data");
+    platform_test::writeBytesTo(folder / "data/wrestlrs.dat", "0\r\n");
+    base = folder.path().string();
+  }
+
+  platform_test::TempFolder folder;
+  std::string base;
+};
+
+TEST_F(PathsTest, ComponentsResolveWithoutRegardToCase) {
+  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath(base + "\\Data\\Wrestlrs.Dat"), base + "/data/wrestlrs.dat");
+}
+
+TEST_F(PathsTest, ExactMatchComesFirst) {
+  fs::create_directories(folder.path() / "Data");
+  EXPECT_EQ(platform::nativePath(base + "/data"), base + "/data");
+  EXPECT_EQ(platform::nativePath(base + "/Data"), base + "/Data");
+  // Neither spelling matches exactly: the smallest name wins, whatever the listing order.
+  EXPECT_EQ(platform::nativePath(base + "/DATA"), base + "/Data");
+}
+
+TEST_F(PathsTest, MissingComponentsAreKeptAsWritten) {
+  EXPECT_EQ(platform::nativePath(base + "\\DATA\\NEW.DAT"), base + "/data/NEW.DAT");
+  EXPECT_EQ(platform::nativePath(base + "\\Missing\\DATA\\wrestlrs.dat"),
+            base + "/Missing/DATA/wrestlrs.dat");
+  // Past a file there is nothing to resolve.
+  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT/X"), base + "/data/wrestlrs.dat/X");
+}
+
+TEST_F(PathsTest, SeparatorsAndDots) {
+  EXPECT_EQ(platform::nativePath(""), "");
+  EXPECT_EQ(platform::nativePath("\\"), "/");
+  EXPECT_EQ(platform::nativePath(base + "\\\\DATA//"), base + "/data/");
+  EXPECT_EQ(platform::nativePath(base + "/DATA/../DATA/./WRESTLRS.DAT"),
+            base + "/data/../data/./wrestlrs.dat");
+}
+
+TEST_F(PathsTest, RelativePathsResolveFromTheCurrentDirectory) {
+  fs::path saved = fs::current_path();
+  fs::current_path(folder.path());
+  EXPECT_EQ(platform::nativePath("DATA\\WRESTLRS.DAT"), "data/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath(".\\DATA\\WRESTLRS.DAT"), "./data/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath("\\DATA"), "/DATA");
+  fs::current_path(saved);
+}
+
+TEST_F(PathsTest, ShortAndLongNamesOfExistingPaths) {
+  EXPECT_EQ(platform::longPathName(base + "\\DATA\\WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+  EXPECT_EQ(platform::shortPathName(base + "\\DATA\\WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+  EXPECT_EQ(platform::longPathName(base + "/DATA"), base + "/data");
+}
+
+TEST_F(PathsTest, ShortAndLongNamesOfMissingPathsAreEmpty) {
+  EXPECT_EQ(platform::longPathName(base + "\\DATA\\NEW.DAT"), std::nullopt);
+  EXPECT_EQ(platform::shortPathName(base + "\\NOWHERE\\X"), std::nullopt);
+  EXPECT_EQ(platform::shortPathName(""), std::nullopt);
+}
+
+}  // namespace

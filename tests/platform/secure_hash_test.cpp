@@ -1,0 +1,104 @@
+#include "platform/secure_hash.h"
+
+#include <gtest/gtest.h>
+#include <openssl/sha.h>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "platform_test_support.h"
+
+namespace {
+
+std::string hex(const std::string& bytes) {
+  static const char kDigits[] = "0123456789abcdef";
+  std::string out;
+  for (unsigned char byte : bytes) {
+    out.push_back(kDigits[byte >> 4]);
+    out.push_back(kDigits[byte & 15]);
+  }
+  return out;
+}
+
+// The first 16 bytes of SHA-512 over `bytes`, computed in one piece.
+std::string expectedHash(const std::string& bytes) {
+  unsigned char digest[SHA512_DIGEST_LENGTH];
+  SHA512(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), digest);
+  return std::string(reinterpret_cast<const char*>(digest), 16);
+}
+
+std::string patterned(size_t size) {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 7) & 0xFF);
+  return bytes;
+}
+
+class SecureHashTest : public ::testing::Test {
+ protected:
+  std::string write(const std::string& name, const std::string& bytes) {
+    std::string path = folder / name;
+    platform_test::writeBytesTo(path, bytes);
+    return path;
+  }
+
+  platform_test::TempFolder folder;
+  platform::SecureHash hasher;
+};
+
+TEST_F(SecureHashTest, IsCapable) {
+  EXPECT_TRUE(hasher.IsCapable());
+}
+
+TEST_F(SecureHashTest, KnownDigests) {
+  EXPECT_EQ(hex(hasher.HashFile(write("abc.txt", "abc"))), "ddaf35a193617abacc417349ae204131");
+  EXPECT_EQ(hex(hasher.HashFile(write("empty.txt", ""))), "cf83e1357eefb8bdf1542850d66d8007");
+}
+
+TEST_F(SecureHashTest, ZeroRangeIsHashedAsZerosAndTheFileStaysAsItWas) {
+  std::string bytes = patterned(1000);
+  std::string path = write("export.zor", bytes);
+  std::string zeroed = bytes;
+  std::fill(zeroed.begin(), zeroed.begin() + 16, '\0');
+  EXPECT_EQ(hasher.HashFile(path, 0, 16), expectedHash(zeroed));
+  EXPECT_NE(hasher.HashFile(path, 0, 16), hasher.HashFile(path));
+  EXPECT_EQ(platform_test::readBytesFrom(path), bytes);
+}
+
+TEST_F(SecureHashTest, FilesOfSeveralChunksWithARangeAcrossTheirBorder) {
+  const size_t chunk = platform::SecureHash::kChunkSize;
+  std::string bytes = patterned(2 * chunk + 12345);
+  std::string path = write("big.zor", bytes);
+  EXPECT_EQ(hasher.HashFile(path), expectedHash(bytes));
+
+  std::string zeroed = bytes;
+  std::fill(zeroed.begin() + chunk - 100, zeroed.begin() + chunk + 100, '\0');
+  EXPECT_EQ(hasher.HashFile(path, chunk - 100, 200), expectedHash(zeroed));
+}
+
+TEST_F(SecureHashTest, ExactlyOneChunk) {
+  std::string bytes = patterned(platform::SecureHash::kChunkSize);
+  EXPECT_EQ(hasher.HashFile(write("chunk.bin", bytes)), expectedHash(bytes));
+}
+
+TEST_F(SecureHashTest, RangeReachingBeyondTheEndOfTheFile) {
+  std::string bytes = patterned(100);
+  std::string path = write("short.bin", bytes);
+  std::string zeroed = bytes;
+  std::fill(zeroed.begin() + 90, zeroed.end(), '\0');
+  EXPECT_EQ(hasher.HashFile(path, 90, SIZE_MAX), expectedHash(zeroed));
+  EXPECT_EQ(hasher.HashFile(path, 500, 16), expectedHash(bytes));
+}
+
+TEST_F(SecureHashTest, UnreadableFilesGiveTheEmptyString) {
+  EXPECT_EQ(hasher.HashFile(folder / "missing.zor"), "");
+  EXPECT_EQ(hasher.HashFile(folder.path().string()), "");
+  EXPECT_EQ(hasher.HashFile(""), "");
+}
+
+TEST_F(SecureHashTest, FileNamesResolveWithoutRegardToCase) {
+  write("Export.ZOR", "abc");
+  EXPECT_EQ(hex(hasher.HashFile(folder.path().string() + "\\EXPORT.zor")),
+            "ddaf35a193617abacc417349ae204131");
+}
+
+}  // namespace
