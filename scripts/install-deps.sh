@@ -2,7 +2,8 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libssl-dev pkg-config)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libssl-dev pkg-config
+          qt6-base-dev fonts-liberation2 xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

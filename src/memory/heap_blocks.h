@@ -59,7 +59,9 @@ int32_t elementSizeOf(int32_t typeCode, int32_t custom);
 const BlockHeader* blockHeader(const void* block);
 
 // Reads a heap string as text ("" for nullptr).
-inline std::string_view heapText(const char* text) { return text ? std::string_view(text) : std::string_view(); }
+inline std::string_view heapText(const char* text) {
+  return text ? std::string_view(text) : std::string_view();
+}
 // Releases the old block of `field` and stores a new heap string of `text` in it.
 void replaceHeapString(HeapString& field, std::string_view text);
 
