@@ -1,0 +1,149 @@
+#include "db/codecs.h"
+
+#include <array>
+
+#include "platform/files.h"
+
+namespace db {
+
+namespace {
+
+struct DiacriticPair {
+  unsigned char dos;      // code page 437
+  unsigned char windows;  // Windows-1252
+};
+
+constexpr std::array<DiacriticPair, 26> kDiacritics{{
+    {0x84, 0xE4},  // ä
+    {0x94, 0xF6},  // ö
+    {0x81, 0xFC},  // ü
+    {0xE1, 0xDF},  // ß
+    {0xA0, 0xE1},  // á
+    {0x85, 0xE0},  // à
+    {0x83, 0xE2},  // â
+    {0x82, 0xE9},  // é
+    {0x8A, 0xE8},  // è
+    {0x88, 0xEA},  // ê
+    {0xA1, 0xED},  // í
+    {0x8D, 0xEC},  // ì
+    {0x8C, 0xEE},  // î
+    {0xA2, 0xF3},  // ó
+    {0x95, 0xF2},  // ò
+    {0x93, 0xF4},  // ô
+    {0xA3, 0xFA},  // ú
+    {0x97, 0xF9},  // ù
+    {0x96, 0xFB},  // û
+    {0x8E, 0xC4},  // Ä
+    {0x99, 0xD6},  // Ö
+    {0x9A, 0xDC},  // Ü
+    {0x90, 0xC9},  // É
+    {0x80, 0xC7},  // Ç
+    {0x87, 0xE7},  // ç
+    {0xA5, 0xD1},  // Ñ
+}};
+
+using ByteMap = std::array<unsigned char, 256>;
+
+// The first row that holds a byte in the source column decides its replacement.
+ByteMap buildMap(bool fromDos) {
+  ByteMap map{};
+  std::array<bool, 256> taken{};
+  for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
+  for (const DiacriticPair& pair : kDiacritics) {
+    const unsigned char from = fromDos ? pair.dos : pair.windows;
+    const unsigned char to = fromDos ? pair.windows : pair.dos;
+    if (taken[from]) continue;
+    taken[from] = true;
+    map[from] = to;
+  }
+  return map;
+}
+
+const ByteMap& dosToWindows() {
+  static const ByteMap map = buildMap(true);
+  return map;
+}
+
+const ByteMap& windowsToDos() {
+  static const ByteMap map = buildMap(false);
+  return map;
+}
+
+// "âÇÖ" in Windows-1252: what a UTF-8 right single quotation mark becomes after the conversion.
+constexpr std::string_view kMangledQuote = "\xE2\xC7\xD6";
+
+std::string collapseQuotes(const std::string& text) {
+  if (text.find(kMangledQuote) == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size());
+  size_t pos = 0;
+  while (true) {
+    const size_t hit = text.find(kMangledQuote, pos);
+    if (hit == std::string::npos) break;
+    out.append(text, pos, hit - pos);
+    out.push_back('\'');
+    pos = hit + kMangledQuote.size();
+  }
+  out.append(text, pos, std::string::npos);
+  return out;
+}
+
+}  // namespace
+
+int64_t GETBITS(int64_t value, int32_t first, int32_t last) {
+  // Bits below 0 do not exist and bits from 64 up repeat bit 63, which the value already holds.
+  if (first < 0) first = 0;
+  if (last > 63) last = 63;
+  if (last < first) return 0;
+  const int width = last - first + 1;
+  const uint64_t mask = width >= 64 ? ~uint64_t{0} : (uint64_t{1} << width) - 1;
+  return static_cast<int64_t>((static_cast<uint64_t>(value) >> first) & mask);
+}
+
+int32_t testBit(int32_t value, int32_t n) {
+  return GETBITS(value, n, n) != 0 ? 1 : 0;
+}
+
+memory::HeapString MAKEASCII(int fileNumber) {
+  return memory::NEWSTRING(platform::readLine(fileNumber));
+}
+
+memory::HeapString MAKEDIACRITICS(int fileNumber) {
+  return memory::NEWSTRING(REMAPDIACRITICS(platform::readLine(fileNumber), 0));
+}
+
+std::string REMAPDIACRITICS(std::string_view text, int32_t direction) {
+  const ByteMap& map = direction == 0 ? dosToWindows() : windowsToDos();
+  std::string converted(text);
+  for (char& c : converted) c = static_cast<char>(map[static_cast<unsigned char>(c)]);
+  return collapseQuotes(converted);
+}
+
+int32_t& conversionSetting() {
+  static int32_t setting = 0;
+  return setting;
+}
+
+std::string CONDTRAN(std::string_view text) {
+  const int32_t setting = conversionSetting();
+  if (setting == 0) return std::string(text);
+  return REMAPDIACRITICS(text, setting);
+}
+
+std::string REMOVEARTICLE(std::string_view text) {
+  const size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return std::string(text);
+  const std::string_view word = text.substr(0, blank);
+  if (word == "a" || word == "an" || word == "the") return std::string(text.substr(blank + 1));
+  return std::string(text);
+}
+
+int64_t MAKEDATE(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {
+  return 0;
+}
+
+int64_t DATETIME() {
+  return 0;
+}
+
+}  // namespace db

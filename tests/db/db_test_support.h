@@ -1,0 +1,77 @@
+// Fixture of the database tests: a private heap, a synthetic game folder holding an empty database,
+// a catalogue of its own, and recorders for untrapped errors and event pumps.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "db/catalogue.h"
+#include "db/load_database.h"
+#include "memory/heap_blocks.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/heap.h"
+#include "support/game_folder.h"
+
+namespace dbtest {
+
+class DatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    memory::HEAPBEGIN();
+    previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
+      errors.push_back(error);
+      return platform::ReportAnswer::Continue;
+    });
+    previousTerminator_ =
+        platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
+    previousPump_ = app::setEventPump([this](int32_t count) { pumps.push_back(count); });
+    folder.writeEmptyDatabase();
+  }
+
+  void TearDown() override {
+    db::releaseCatalogue(catalogue);
+    platform::closeAllFiles();
+    app::setEventPump(previousPump_);
+    platform::setTerminator(previousTerminator_);
+    platform::setReportHandler(previousHandler_);
+    memory::HEAPEND();
+  }
+
+  // LOADDBS as every caller of the program runs it.
+  int32_t load() { return db::LOADDBS(catalogue, folder.path(), 1, 0, {}); }
+
+  size_t heapBlocks() const { return platform::heapBlockCount(memory::heapState().current); }
+
+  std::vector<int> errorNumbers() const {
+    std::vector<int> numbers;
+    for (const auto& error : errors) numbers.push_back(error.number);
+    return numbers;
+  }
+
+  // Writes `lines` to a scratch file and hands it, open for input, to `read`.
+  template <class Read>
+  void readRecordFrom(const std::vector<std::string>& lines, Read read) {
+    folder.writeLines("scratch.txt", lines);
+    int fileNumber = platform::freeFileNumber();
+    ASSERT_TRUE(
+        platform::openFile(fileNumber, (folder.root() / "scratch.txt").string(), platform::FileMode::Input));
+    read(fileNumber);
+    platform::closeFile(fileNumber);
+  }
+
+  testsupport::GameFolder folder;
+  db::Catalogue catalogue;
+  std::vector<platform::UntrappedError> errors;
+  std::vector<int32_t> pumps;
+
+ private:
+  platform::ReportHandler previousHandler_;
+  platform::Terminator previousTerminator_;
+  app::EventPump previousPump_;
+};
+
+}  // namespace dbtest
