@@ -1,0 +1,10 @@
+#include "export/incoming.h"
+
+namespace exports {
+
+IncomingRecords& incoming() {
+  static IncomingRecords records;
+  return records;
+}
+
+}  // namespace exports

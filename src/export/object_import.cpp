@@ -1,0 +1,298 @@
+#include "export/object_import.h"
+
+#include <string>
+#include <vector>
+
+#include "app/messages.h"
+#include "app/program.h"
+#include "db/codecs.h"
+#include "db/load_database.h"
+#include "db/record_scan.h"
+#include "export/parser.h"
+#include "export/streams.h"
+#include "memory/heap_blocks.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace exports {
+
+namespace {
+
+using platform::FileMode;
+
+struct KindConstants {
+  const char* procedure;
+  int recordLines;
+  const char* databaseFile;  // relative to the game folder
+  const char* newFile;
+  const char* oldFile;
+  const char* indexFile;
+  const char* noun;
+  const char* pluralVerb;
+};
+
+constexpr KindConstants kObjects{
+    .procedure = "IMPORTOBJECTS",
+    .recordLines = db::kObjectLines,
+    .databaseFile = "data\\objects.dat",
+    .newFile = "data\\objects.new",
+    .oldFile = "data\\objects.old",
+    .indexFile = "data\\objects.idx",
+    .noun = " foreign object",
+    .pluralVerb = "s have",
+};
+constexpr KindConstants kGimmicks{
+    .procedure = "IMPORTGIMMICKS",
+    .recordLines = db::kGimmickLines,
+    .databaseFile = "data\\gimmicks.dat",
+    .newFile = "data\\gimmicks.new",
+    .oldFile = "data\\gimmicks.old",
+    .indexFile = "data\\gimmicks.idx",
+    .noun = " gimmick match",
+    .pluralVerb = "es have",
+};
+
+const KindConstants& constantsOf(RecordKind kind) {
+  return kind == RecordKind::Objects ? kObjects : kGimmicks;
+}
+
+std::string inFolder(std::string_view folder, std::string_view relative) {
+  return std::string(folder) + "\\" + std::string(relative);
+}
+
+// True when the database has a record of this name: objects by their article-free name, gimmick
+// matches by their name, both exact.
+bool alreadyPresent(RecordKind kind, const db::Catalogue& catalogue, std::string_view firstLine) {
+  if (kind == RecordKind::Objects) {
+    return db::UDTSCANZ(
+               catalogue.Objects, [](const db::ForeignObject& o) { return memory::heapText(o.ListName); },
+               db::REMOVEARTICLE(firstLine), 1, catalogue.ObjectCount, false) != 0;
+  }
+  return db::UDTSCANZ(
+             catalogue.Gimmicks, [](const db::GimmickMatch& g) { return memory::heapText(g.Name); },
+             firstLine, 1, catalogue.GimmickCount, false) != 0;
+}
+
+// The file operations of one import run under an error trap, so that a failure stops the run with
+// the database file untouched and the user is told which step failed.
+class Steps {
+ public:
+  // True while nothing has failed; the first failure is remembered with the step it happened in.
+  bool ok(std::string_view step) {
+    if (failedStep_.empty() && trap_.failed()) failedStep_ = std::string(step);
+    return failedStep_.empty();
+  }
+  bool failed() const { return !failedStep_.empty() || trap_.failed(); }
+
+  std::string failureText(std::string_view databaseFile) const {
+    std::string text = "The import failed";
+    if (!trap_.errors().empty()) {
+      const platform::UntrappedError& error = trap_.errors().front();
+      text += " (error " + std::to_string(error.number) + ", " + error.description + ")";
+    }
+    text += " while " + failedStep_ + ". The database file " + std::string(databaseFile) +
+            " has not been changed.";
+    return text;
+  }
+
+  // Marks a failure that is not a file operation (a damaged count).
+  void fail(std::string_view step) {
+    if (failedStep_.empty()) failedStep_ = std::string(step);
+  }
+
+ private:
+  platform::ErrorTrap trap_;
+  std::string failedStep_;
+};
+
+int openNumbered(std::string_view path, FileMode mode) {
+  const int number = platform::freeFileNumber();
+  if (number <= 0) return 0;
+  return platform::openFile(number, path, mode) ? number : 0;
+}
+
+void closeStream(int32_t& stream) {
+  if (stream > 0) CLOSECRYPT(stream);
+  stream = 0;
+}
+
+// Writes the records the database lacks to the staging file. Returns false for a damaged export:
+// fewer records than it announces (the missing ones would be appended as nameless records), or a
+// line that would break the database file's line structure.
+bool stageNewRecords(RecordKind kind, const KindConstants& k, int32_t stream, int staging,
+                     const db::Catalogue& catalogue, ImportResult& result, Steps& steps) {
+  std::vector<std::string> lines(static_cast<size_t>(k.recordLines));
+  for (int32_t r = 1; r <= result.announced; ++r) {
+    if (CRYPTEOF(stream)) return false;
+    for (std::string& line : lines) {
+      line = INPUTCRYPT(stream);
+      if (holdsLineBreak(line)) return false;
+    }
+    if (!steps.ok("reading the export file")) return true;
+    if (alreadyPresent(kind, catalogue, lines[0])) continue;
+    ++result.added;
+    for (const std::string& line : lines) platform::writeLine(staging, line);
+    if (!steps.ok("writing import.txx")) return true;
+  }
+  return true;
+}
+
+struct Paths {
+  std::string database, newFile, oldFile, index, staging;
+};
+
+// Copies `lines` lines from one open file to another, stopping at the first failure.
+void copyLines(int from, int to, int64_t lines, std::string_view reading, std::string_view writing,
+               Steps& steps) {
+  for (int64_t n = 0; n < lines; ++n) {
+    const std::string line = platform::readLine(from);
+    if (!steps.ok(reading)) return;
+    platform::writeLine(to, line);
+    if (!steps.ok(writing)) return;
+  }
+}
+
+// Writes the new database file: the old records, then the staged ones, under a new count; flushed
+// to the disk before it may replace the database file.
+void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Steps& steps) {
+  const std::string reading = std::string("reading ") + k.databaseFile;
+  const std::string writing = std::string("writing ") + k.newFile;
+  const std::string readingStaged = "reading import.txx";
+  const int database = openNumbered(paths.database, FileMode::Input);
+  int target = 0;
+  int staging = 0;
+  if (steps.ok(reading)) target = openNumbered(paths.newFile, FileMode::Output);
+  if (steps.ok(writing)) staging = openNumbered(paths.staging, FileMode::Input);
+  int32_t existing = 0;
+  if (steps.ok(readingStaged)) existing = platform::readNumber(database);
+  if (steps.ok(reading) && existing < 0) steps.fail(reading + " (its record count is negative)");
+  if (steps.ok(reading)) platform::writeLine(target, numberLine(int64_t{existing} + added));
+  if (steps.ok(writing)) {
+    copyLines(database, target, int64_t{existing} * k.recordLines, reading, writing, steps);
+  }
+  if (steps.ok(writing)) {
+    copyLines(staging, target, int64_t{added} * k.recordLines, readingStaged, writing, steps);
+  }
+  if (steps.ok(writing)) platform::flushFile(target);
+  platform::closeFile(staging);
+  platform::closeFile(target);
+  platform::closeFile(database);
+  steps.ok(writing);
+}
+
+// Keeps the previous version as ".old" and puts the new file in place in one step, so the database
+// file is either the old one or the complete new one.
+void replaceDatabaseFile(const KindConstants& k, const std::string& databasePath, const std::string& newPath,
+                         const std::string& oldPath, Steps& steps) {
+  const std::string keeping = std::string("keeping the previous version as ") + k.oldFile;
+  if (platform::fileExists(oldPath)) platform::deleteFile(oldPath);
+  if (!steps.ok(keeping)) return;
+  platform::copyFile(databasePath, oldPath);
+  if (!steps.ok(keeping)) return;
+  platform::replaceFile(newPath, databasePath);
+  steps.ok(std::string("replacing ") + k.databaseFile);
+}
+
+ImportResult withOutcome(ImportResult result, ImportOutcome outcome, std::string message) {
+  result.outcome = outcome;
+  result.message = std::move(message);
+  return result;
+}
+
+// Everything but the message and the reload, under one error trap: the count, the staging file, the
+// new database file and its move into place. The stream is closed on every road.
+ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
+                       const db::Catalogue& catalogue, std::string_view gameFolder) {
+  ImportResult result;
+  Steps steps;
+  const int32_t count = countValue(INPUTCRYPT(stream));
+  if (!steps.ok("reading the export file")) {
+    closeStream(stream);
+    return withOutcome(result, ImportOutcome::Failed, steps.failureText(k.databaseFile));
+  }
+  if (count < 0) {
+    closeStream(stream);
+    return withOutcome(result, ImportOutcome::Corrupt, std::string(kCorruptFileMessage));
+  }
+  result.announced = count;
+
+  const Paths paths{inFolder(gameFolder, k.databaseFile), inFolder(gameFolder, k.newFile),
+                    inFolder(gameFolder, k.oldFile), inFolder(gameFolder, k.indexFile),
+                    inFolder(gameFolder, kStagingFile)};
+  if (!platform::fileExists(paths.database)) {
+    closeStream(stream);
+    return withOutcome(result, ImportOutcome::DatabaseMissing,
+                       std::string("The database file ") + k.databaseFile +
+                           " could not be found. Nothing has been imported.");
+  }
+
+  bool complete = true;
+  const int staging = openNumbered(paths.staging, FileMode::Output);
+  if (steps.ok("creating import.txx")) {
+    complete = stageNewRecords(kind, k, stream, staging, catalogue, result, steps);
+  }
+  platform::closeFile(staging);
+  closeStream(stream);
+  if (!complete) return withOutcome(result, ImportOutcome::Corrupt, std::string(kCorruptFileMessage));
+
+  if (steps.ok("writing import.txx")) writeNewFile(k, paths, result.added, steps);
+  if (!steps.failed()) replaceDatabaseFile(k, paths.database, paths.newFile, paths.oldFile, steps);
+  if (steps.failed()) {
+    std::string text = steps.failureText(k.databaseFile);
+    if (platform::fileExists(paths.newFile)) platform::deleteFile(paths.newFile);
+    return withOutcome(result, ImportOutcome::Failed, std::move(text));
+  }
+
+  std::string summary = importSummary(kind, result.added, result.announced);
+  if (platform::fileExists(paths.index)) platform::deleteFile(paths.index);
+  if (!steps.ok("deleting the index")) {
+    summary += std::string(" The index file ") + k.indexFile + " could not be deleted.";
+  }
+  return withOutcome(result, ImportOutcome::Imported, std::move(summary));
+}
+
+ImportResult importRecords(RecordKind kind, int32_t& stream, db::Catalogue& catalogue,
+                           std::string_view gameFolder) {
+  const KindConstants& k = constantsOf(kind);
+  platform::ProcedureScope scope(k.procedure);
+  const ImportResult result = runImport(kind, k, stream, catalogue, gameFolder);
+  app::XMSGBOX(result.message);
+  if (result.outcome == ImportOutcome::Imported) db::LOADDBS(catalogue, gameFolder, 1, 0, {});
+  return result;
+}
+
+}  // namespace
+
+std::string numberLine(int64_t value) {
+  const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  return (value < 0 ? "-" : " ") + std::to_string(magnitude) + " ";
+}
+
+std::string importSummary(RecordKind kind, int32_t added, int32_t announced) {
+  const KindConstants& k = constantsOf(kind);
+  std::string text =
+      std::to_string(added) + k.noun + (added == 1 ? " has" : k.pluralVerb) + " been imported successfully.";
+  if (added != announced) {
+    const int32_t present = announced - added;
+    text += " " + std::to_string(present) + (present == 1 ? " was" : " were") + " already in the database.";
+  }
+  return text;
+}
+
+ImportResult IMPORTOBJECTS(int32_t& stream, db::Catalogue& catalogue, std::string_view gameFolder) {
+  return importRecords(RecordKind::Objects, stream, catalogue, gameFolder);
+}
+
+ImportResult IMPORTGIMMICKS(int32_t& stream, db::Catalogue& catalogue, std::string_view gameFolder) {
+  return importRecords(RecordKind::Gimmicks, stream, catalogue, gameFolder);
+}
+
+ImportResult IMPORTOBJECTS(int32_t& stream) {
+  return IMPORTOBJECTS(stream, db::catalogue(), app::program().databaseFolder);
+}
+
+ImportResult IMPORTGIMMICKS(int32_t& stream) {
+  return IMPORTGIMMICKS(stream, db::catalogue(), app::program().databaseFolder);
+}
+
+}  // namespace exports
