@@ -1,0 +1,99 @@
+#include "import/record_kinds.h"
+
+namespace imports {
+namespace {
+
+std::string_view baseName(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::Wrestler:
+      return "wrestlrs";
+    case RecordKind::Team:
+      return "teams";
+    case RecordKind::Move:
+      return "moves";
+    case RecordKind::Manager:
+      return "managers";
+    case RecordKind::Dive:
+      return "dives";
+  }
+  return "";
+}
+
+std::string dataPath(std::string_view databaseFolder, RecordKind kind, std::string_view extension) {
+  return std::string(databaseFolder) + "\\data\\" + std::string(baseName(kind)) + std::string(extension);
+}
+
+}  // namespace
+
+std::string_view kindName(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::Wrestler:
+      return "wrestler";
+    case RecordKind::Team:
+      return "team";
+    case RecordKind::Move:
+      return "move";
+    case RecordKind::Manager:
+      return "manager";
+    case RecordKind::Dive:
+      return "dive";
+  }
+  return "";
+}
+
+int32_t linesPerRecord(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::Wrestler:
+      return 120;
+    case RecordKind::Move:
+      return 27;
+    case RecordKind::Team:
+    case RecordKind::Manager:
+    case RecordKind::Dive:
+      return 10;
+  }
+  return 0;
+}
+
+std::string databaseFile(std::string_view databaseFolder, RecordKind kind) {
+  return dataPath(databaseFolder, kind, ".dat");
+}
+
+std::string newFile(std::string_view databaseFolder, RecordKind kind) {
+  return dataPath(databaseFolder, kind, ".new");
+}
+
+std::string indexFile(std::string_view databaseFolder, RecordKind kind) {
+  return dataPath(databaseFolder, kind, ".idx");
+}
+
+std::string countFile(std::string_view databaseFolder) {
+  return std::string(databaseFolder) + "\\data\\zor.inf";
+}
+
+std::string newCountFile(std::string_view databaseFolder) {
+  return countFile(databaseFolder) + ".new";
+}
+
+int32_t countOf(const RecordCounts& counts, RecordKind kind) {
+  switch (kind) {
+    case RecordKind::Wrestler:
+      return counts.Wrestlers;
+    case RecordKind::Team:
+      return counts.Teams;
+    case RecordKind::Move:
+      return counts.Moves;
+    case RecordKind::Manager:
+      return counts.Managers;
+    case RecordKind::Dive:
+      return counts.Dives;
+  }
+  return 0;
+}
+
+std::string numberLine(int64_t number) {
+  if (number < 0) return "-" + std::to_string(-static_cast<uint64_t>(number)) + " ";
+  return " " + std::to_string(number) + " ";
+}
+
+}  // namespace imports

@@ -1,0 +1,51 @@
+// Reading the text lines of incoming records: line n of a record, its value as a packed 32-bit
+// number, and the reference ranges packed into the lines of each kind. The selection evaluation and
+// the reference translation read references through the same tables, so every reference that is
+// translated is one the selection has seen.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "export/incoming.h"
+
+namespace imports {
+
+// Line n of a record's lines; "" when the record has no such line.
+std::string_view lineText(const exports::RecordLines& lines, int line);
+// Line n read as a number and held as 32 bits (the low 32 bits of the value read).
+int32_t lineValue(const exports::RecordLines& lines, int line);
+
+// A reference packed into bits FirstBit..LastBit of line Line.
+struct ReferenceRange {
+  int32_t Line;
+  int32_t FirstBit;
+  int32_t LastBit;
+};
+
+// In the order the translation visits them.
+std::span<const ReferenceRange> wrestlerMoveRanges();     // moves named by a wrestler
+std::span<const ReferenceRange> wrestlerManagerRanges();  // managers named by a wrestler
+std::span<const ReferenceRange> wrestlerDiveRanges();     // dives named by a wrestler
+std::span<const ReferenceRange> diveMoveRanges();         // moves named by a dive
+std::span<const ReferenceRange> moveMoveRanges();         // moves named by a move
+
+// The reference in `range` of a line holding `value`; nothing when the whole line is -1 (the
+// marker of an unset line, which names nothing). Ranges reaching bit 31 give unsigned numbers.
+std::optional<int64_t> referenceIn(int32_t value, const ReferenceRange& range);
+
+// The numbered form of a team's move text: "!" a "-" b, usually followed by "/" and the performer.
+struct TeamMoveText {
+  std::string First;  // a, as written
+  bool HasSecond = false;
+  std::string Second;  // b (up to a further "-"), as written
+  std::string Rest;    // whatever follows b in front of the "/" (a further "-" part), as written
+  std::string Tail;    // from the first "/" on, "/" included; "" when there is none
+};
+// Nothing unless the text's first character is "!"; leading "!" characters are dropped.
+std::optional<TeamMoveText> parseTeamMoveText(std::string_view text);
+
+}  // namespace imports

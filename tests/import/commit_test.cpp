@@ -1,0 +1,365 @@
+#include "import/commit.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace imports {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDatabase {
+ public:
+  TempDatabase() {
+    std::random_device random;
+    root_ = fs::temp_directory_path() /
+            ("zor-import-commit-" + std::to_string(random()) + std::to_string(random()));
+    fs::create_directories(root_ / "data");
+  }
+  ~TempDatabase() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+  std::string folder() const { return root_.string(); }
+  fs::path path(const std::string& name) const { return root_ / "data" / name; }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+  std::optional<std::string> read(const std::string& name) const {
+    if (!fs::exists(path(name))) return std::nullopt;
+    std::ifstream in(path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  void clear() const {
+    for (const auto& entry : fs::directory_iterator(root_ / "data")) fs::remove_all(entry.path());
+  }
+
+ private:
+  fs::path root_;
+};
+
+class ReportCounter {
+ public:
+  ReportCounter() {
+    previous_ = platform::setReportHandler([this](const platform::UntrappedError&) {
+      ++reports;
+      return platform::ReportAnswer::Continue;
+    });
+  }
+  ~ReportCounter() { platform::setReportHandler(previous_); }
+  int reports = 0;
+
+ private:
+  platform::ReportHandler previous_;
+};
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+// A record file: the count line, then `records` records of `lines` lines "<tag><record>.<line>".
+std::string recordFile(const std::string& countLine, const std::string& tag, int records, int lines) {
+  std::vector<std::string> all{countLine};
+  for (int r = 1; r <= records; ++r) {
+    for (int n = 1; n <= lines; ++n) all.push_back(tag + std::to_string(r) + "." + std::to_string(n));
+  }
+  return crlf(all);
+}
+
+// The index of a record file written by recordFile: the 1-based position of each record.
+std::string expectedIndex(const std::string& bytes, int lines) {
+  std::string index;
+  size_t position = bytes.find("\r\n") + 2;
+  while (position < bytes.size()) {
+    index += numberLine(static_cast<int64_t>(position) + 1) + "\r\n";
+    for (int n = 0; n < lines && position < bytes.size(); ++n) position = bytes.find("\r\n", position) + 2;
+  }
+  return index;
+}
+
+struct KindFiles {
+  RecordKind kind;
+  std::string base;
+};
+const std::vector<KindFiles> kKinds = {{RecordKind::Wrestler, "wrestlrs"},
+                                       {RecordKind::Move, "moves"},
+                                       {RecordKind::Dive, "dives"},
+                                       {RecordKind::Manager, "managers"},
+                                       {RecordKind::Team, "teams"}};
+
+const RecordCounts kNewTotals{3, 4, 2, 5, 6};
+const std::string kNewCounts = crlf({" 3 ", " 4 ", " 5 "});
+
+// A database before a commit: old files, some older backups, old indexes and the five new files.
+class CommitTest : public ::testing::Test {
+ protected:
+  void SetUp() override { build(2); }
+
+  void build(int records, int newRecords = -1) {
+    if (newRecords < 0) newRecords = records + 1;
+    db.clear();
+    for (const KindFiles& kind : kKinds) {
+      const int lines = linesPerRecord(kind.kind);
+      oldFiles[kind.base + ".dat"] = recordFile(std::to_string(records), "old" + kind.base, records, lines);
+      newFiles[kind.base + ".dat"] = recordFile(" " + std::to_string(newRecords) + " ", "new" + kind.base,
+                                                kind.kind == RecordKind::Wrestler ? 0 : newRecords, lines);
+      db.write(kind.base + ".dat", oldFiles[kind.base + ".dat"]);
+      db.write(kind.base + ".new", newFiles[kind.base + ".dat"]);
+      db.write(kind.base + ".idx", "old index\r\n");
+    }
+    oldFiles["zor.inf"] = crlf({"2", "2", "2"});
+    newFiles["zor.inf"] = kNewCounts;
+    db.write("zor.inf", oldFiles["zor.inf"]);
+    oldBackups = {{"wrestlrs.dat.bak", "older wrestlers"},
+                  {"dives.dat.bak", "older dives"},
+                  {"zor.inf.bak", "older counts"}};
+    for (const auto& [name, bytes] : oldBackups) db.write(name, bytes);
+  }
+
+  std::optional<std::string> backupBefore(const std::string& target) const {
+    auto found = oldBackups.find(target + ".bak");
+    if (found == oldBackups.end()) return std::nullopt;
+    return found->second;
+  }
+
+  void expectUntouched(const std::string& context) const {
+    for (const auto& [target, bytes] : oldFiles) {
+      EXPECT_EQ(db.read(target), bytes) << target << " " << context;
+      EXPECT_EQ(db.read(target + ".bak"), backupBefore(target)) << target << " " << context;
+      EXPECT_FALSE(db.read(target + ".bak1")) << target << " " << context;
+    }
+    for (const KindFiles& kind : kKinds) {
+      EXPECT_EQ(db.read(kind.base + ".new"), newFiles.at(kind.base + ".dat")) << kind.base << " " << context;
+      EXPECT_EQ(db.read(kind.base + ".idx"), "old index\r\n") << kind.base << " " << context;
+    }
+  }
+
+  void expectCommitted(const CommitResult& result, const std::string& context) const {
+    for (const auto& [target, bytes] : newFiles) {
+      EXPECT_EQ(db.read(target), bytes) << target << " " << context;
+      EXPECT_EQ(db.read(target + ".bak"), oldFiles.at(target)) << target << " " << context;
+      bool cleanupFailed = false;
+      for (const FileFailure& failure : result.CleanupFailures) {
+        cleanupFailed |= failure.Path.find(target + ".bak1") != std::string::npos;
+      }
+      if (cleanupFailed) {
+        EXPECT_EQ(db.read(target + ".bak1"), backupBefore(target)) << target << " " << context;
+      } else {
+        EXPECT_FALSE(db.read(target + ".bak1")) << target << " " << context;
+      }
+    }
+    EXPECT_FALSE(db.read("zor.inf.new")) << context;
+    for (const KindFiles& kind : kKinds) {
+      EXPECT_FALSE(db.read(kind.base + ".new")) << kind.base << " " << context;
+      bool indexFailed = false;
+      for (const FileFailure& failure : result.IndexFailures) {
+        // A failure of an index names the index or, when reading failed, its record file.
+        indexFailed |= failure.Path.find(kind.base + ".idx") != std::string::npos ||
+                       failure.Path.find(kind.base + ".dat") != std::string::npos;
+      }
+      if (!indexFailed) {
+        EXPECT_EQ(db.read(kind.base + ".idx"),
+                  expectedIndex(newFiles.at(kind.base + ".dat"), linesPerRecord(kind.kind)))
+            << kind.base << " " << context;
+      }
+    }
+  }
+
+  TempDatabase db;
+  std::map<std::string, std::string> oldFiles;
+  std::map<std::string, std::string> newFiles;
+  std::map<std::string, std::string> oldBackups;
+};
+
+TEST_F(CommitTest, PutsEveryNewFileInPlaceAndKeepsEachPredecessor) {
+  ReportCounter reports;
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_TRUE(result.complete()) << describeCommit(result);
+  expectCommitted(result, "");
+  EXPECT_EQ(db.read("zor.inf"), kNewCounts);
+  EXPECT_EQ(reports.reports, 0);
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(db.path(""))) ++files;
+  EXPECT_EQ(files, 6u + 6u + 5u);  // six files, their backups, five indexes
+}
+
+TEST_F(CommitTest, ATargetThatDoesNotExistGetsNoBackup) {
+  fs::remove(db.path("zor.inf"));
+  fs::remove(db.path("zor.inf.bak"));
+  ReportCounter reports;
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_TRUE(result.complete()) << describeCommit(result);
+  EXPECT_EQ(db.read("zor.inf"), kNewCounts);
+  EXPECT_FALSE(db.read("zor.inf.bak"));
+  EXPECT_EQ(reports.reports, 0);
+}
+
+TEST_F(CommitTest, CommittingTwiceKeepsOnlyTheLastPredecessor) {
+  ASSERT_TRUE(commitImport(db.folder(), kNewTotals).complete());
+  db.write("teams.new", "third\r\n");
+  for (const KindFiles& kind : kKinds) {
+    if (kind.kind != RecordKind::Team) db.write(kind.base + ".new", *db.read(kind.base + ".dat"));
+  }
+  ASSERT_TRUE(commitImport(db.folder(), RecordCounts{1, 1, 1, 1, 1}).complete());
+  EXPECT_EQ(db.read("teams.dat"), "third\r\n");
+  EXPECT_EQ(db.read("teams.dat.bak"), newFiles["teams.dat"]);
+  EXPECT_EQ(db.read("zor.inf.bak"), kNewCounts);
+  EXPECT_EQ(db.read("zor.inf"), crlf({" 1 ", " 1 ", " 1 "}));
+}
+
+TEST_F(CommitTest, AMissingNewFileLeavesEverythingAsItWas) {
+  fs::remove(db.path("dives.new"));
+  newFiles.erase("dives.dat");
+  ReportCounter reports;
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_EQ(result.Status, CommitStatus::RolledBack);
+  ASSERT_TRUE(result.Failure.has_value());
+  EXPECT_EQ(result.Failure->ErrorNumber, platform::kErrFileNotFound);
+  EXPECT_NE(result.Failure->Path.find("dives.new"), std::string::npos);
+  EXPECT_NE(describeCommit(result).find("dives.new"), std::string::npos);
+  for (const auto& [target, bytes] : oldFiles) EXPECT_EQ(db.read(target), bytes) << target;
+  EXPECT_EQ(db.read("wrestlrs.new"), newFiles["wrestlrs.dat"]);
+  EXPECT_EQ(reports.reports, 0);
+}
+
+TEST_F(CommitTest, RemovesASetAsideBackupThatAnEarlierRunLeft) {
+  db.write("moves.dat.bak1", "stale");
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_TRUE(result.complete()) << describeCommit(result);
+  EXPECT_FALSE(db.read("moves.dat.bak1"));
+  EXPECT_EQ(db.read("moves.dat.bak"), oldFiles["moves.dat"]);
+}
+
+TEST_F(CommitTest, AnIndexThatCannotBeWrittenIsReportedAfterTheDataIsInPlace) {
+  fs::remove(db.path("managers.idx"));
+  fs::create_directory(db.path("managers.idx"));
+  ReportCounter reports;
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_TRUE(result.committed());
+  EXPECT_FALSE(result.complete());
+  ASSERT_EQ(result.IndexFailures.size(), 1u);
+  EXPECT_EQ(result.IndexFailures[0].Operation, "open");
+  EXPECT_NE(result.IndexFailures[0].Path.find("managers.idx"), std::string::npos);
+  EXPECT_NE(describeCommit(result).find("managers.idx"), std::string::npos);
+  expectCommitted(result, "");
+  EXPECT_EQ(reports.reports, 0);
+
+  fs::remove(db.path("managers.idx"));
+  EXPECT_TRUE(rebuildIndexes(db.folder()).empty());
+  EXPECT_EQ(db.read("managers.idx"), expectedIndex(newFiles["managers.dat"], 10));
+}
+
+TEST_F(CommitTest, EveryFailingStepLeavesTheDatabaseAllOldOrAllNew) {
+  ReportCounter reports;
+  int rolledBack = 0;
+  int indexFailures = 0;
+  int cleanupFailures = 0;
+  for (int n = 1;; ++n) {
+    ASSERT_LT(n, 5000);
+    const std::string context = "n=" + std::to_string(n);
+    build(1, 1);
+    platform::clearFileFaults();
+    platform::failFileOperation(n, platform::kErrDeviceIo);
+    CommitResult result = commitImport(db.folder(), kNewTotals);
+    platform::clearFileFaults();
+    if (result.complete()) {
+      expectCommitted(result, context);
+      break;
+    }
+    ASSERT_NE(result.Status, CommitStatus::RollbackIncomplete) << context;
+    if (result.Status == CommitStatus::RolledBack) {
+      ++rolledBack;
+      ASSERT_TRUE(result.Failure.has_value()) << context;
+      EXPECT_EQ(result.Failure->ErrorNumber, platform::kErrDeviceIo) << context;
+      EXPECT_EQ(result.Failure->Description, "Device I/O error") << context;
+      expectUntouched(context);
+    } else {
+      indexFailures += static_cast<int>(result.IndexFailures.size());
+      cleanupFailures += static_cast<int>(result.CleanupFailures.size());
+      expectCommitted(result, context);
+    }
+  }
+  EXPECT_GT(rolledBack, 40);
+  EXPECT_GT(indexFailures, 30);
+  EXPECT_EQ(cleanupFailures, 3);  // one per set-aside backup
+  EXPECT_EQ(reports.reports, 0);
+}
+
+TEST_F(CommitTest, AFailedUndoIsReported) {
+  bool seen = false;
+  for (int n = 1; n < 60 && !seen; ++n) {
+    build(1);
+    platform::clearFileFaults();
+    platform::failFileOperation(n, platform::kErrDeviceIo);
+    platform::failFileOperation(n + 1, platform::kErrPermissionDenied);
+    CommitResult result = commitImport(db.folder(), kNewTotals);
+    platform::clearFileFaults();
+    if (result.Status != CommitStatus::RollbackIncomplete) continue;
+    seen = true;
+    ASSERT_EQ(result.RollbackFailures.size(), 1u);
+    EXPECT_EQ(result.RollbackFailures[0].Operation, "rename");
+    EXPECT_EQ(result.RollbackFailures[0].ErrorNumber, platform::kErrPermissionDenied);
+    EXPECT_NE(describeCommit(result).find("could not be restored"), std::string::npos);
+  }
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(CommitTest, BackupAndWritePutsOneFileInPlace) {
+  db.write("single.new", "new");
+  db.write("single", "old");
+  db.write("single.bak", "older");
+  const std::string target = db.folder() + "\\data\\single";
+  EXPECT_TRUE(BACKUPANDWRITE(target + ".new", target).complete());
+  EXPECT_EQ(db.read("single"), "new");
+  EXPECT_EQ(db.read("single.bak"), "old");
+  EXPECT_FALSE(db.read("single.new"));
+  EXPECT_FALSE(db.read("single.bak1"));
+}
+
+TEST(MakeIndex, StartsAfterTheCountLine) {
+  TempDatabase db;
+  db.write("teams.dat", " 12 \r\n" + crlf({"a", "bb", "ccc", "dddd"}));
+  const std::string folder = db.folder() + "\\data\\";
+  EXPECT_FALSE(MAKEINDEX(folder + "teams.dat", 2, folder + "teams.idx", 1).has_value());
+  EXPECT_EQ(db.read("teams.idx"), crlf({" 7 ", " 14 "}));
+}
+
+TEST(MakeIndex, IndexesAShortLastRecordWithoutReadingPastTheEnd) {
+  TempDatabase db;
+  db.write("dives.dat", crlf({"2", "a", "b", "c"}));
+  const std::string folder = db.folder() + "\\data\\";
+  ReportCounter reports;
+  EXPECT_FALSE(MAKEINDEX(folder + "dives.dat", 2, folder + "dives.idx", 1).has_value());
+  EXPECT_EQ(db.read("dives.idx"), crlf({" 4 ", " 10 "}));
+  EXPECT_EQ(reports.reports, 0);
+}
+
+TEST(MakeIndex, WritesAnEmptyIndexForAFileWithoutRecords) {
+  TempDatabase db;
+  db.write("moves.dat", crlf({" 0 "}));
+  const std::string folder = db.folder() + "\\data\\";
+  EXPECT_FALSE(MAKEINDEX(folder + "moves.dat", 27, folder + "moves.idx", 1).has_value());
+  EXPECT_EQ(db.read("moves.idx"), "");
+}
+
+TEST(CountFile, HoldsTheWrestlerMoveAndManagerTotals) {
+  TempDatabase db;
+  EXPECT_FALSE(writeCountFile(db.folder(), RecordCounts{12, 340, 7, 56, 8}).has_value());
+  EXPECT_EQ(db.read("zor.inf.new"), crlf({" 12 ", " 340 ", " 56 "}));
+}
+
+}  // namespace
+}  // namespace imports
