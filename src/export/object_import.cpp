@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "db/codecs.h"
+#include "db/number_line.h"
 #include "db/load_database.h"
 #include "db/record_scan.h"
 #include "export/parser.h"
@@ -166,7 +167,7 @@ void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Ste
   int32_t existing = 0;
   if (steps.ok(readingStaged)) existing = platform::readNumber(database);
   if (steps.ok(reading) && existing < 0) steps.fail(reading + " (its record count is negative)");
-  if (steps.ok(reading)) platform::writeLine(target, numberLine(int64_t{existing} + added));
+  if (steps.ok(reading)) platform::writeLine(target, db::numberLine(int64_t{existing} + added));
   if (steps.ok(writing)) {
     copyLines(database, target, int64_t{existing} * k.recordLines, reading, writing, steps);
   }
@@ -262,11 +263,6 @@ ImportResult importRecords(RecordKind kind, int32_t& stream, db::Catalogue& cata
 }
 
 }  // namespace
-
-std::string numberLine(int64_t value) {
-  const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  return (value < 0 ? "-" : " ") + std::to_string(magnitude) + " ";
-}
 
 std::string importSummary(RecordKind kind, int32_t added, int32_t announced) {
   const KindConstants& k = constantsOf(kind);

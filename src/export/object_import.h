@@ -45,8 +45,4 @@ ImportResult IMPORTGIMMICKS(int32_t& stream);
 // "2 foreign objects have been imported successfully. 1 was already in the database."
 std::string importSummary(RecordKind kind, int32_t added, int32_t announced);
 
-// A number on a line of its own as the game's files hold it: the sign position (blank or "-"), the
-// digits and one trailing blank (the caller adds the line end).
-std::string numberLine(int64_t value);
-
 }  // namespace exports

@@ -91,9 +91,4 @@ int32_t countOf(const RecordCounts& counts, RecordKind kind) {
   return 0;
 }
 
-std::string numberLine(int64_t number) {
-  if (number < 0) return "-" + std::to_string(-static_cast<uint64_t>(number)) + " ";
-  return " " + std::to_string(number) + " ";
-}
-
 }  // namespace imports

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/number_line.h"
+
 namespace imports {
 
 enum class RecordKind { Wrestler, Team, Move, Manager, Dive };
@@ -32,7 +34,6 @@ struct RecordCounts {
 };
 int32_t countOf(const RecordCounts& counts, RecordKind kind);
 
-// A number on a line of its own: the sign position (blank or "-"), the digits, one blank.
-std::string numberLine(int64_t number);
+using db::numberLine;
 
 }  // namespace imports

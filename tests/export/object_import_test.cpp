@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "db/number_line.h"
 #include "db/record_scan.h"
 #include "export/open_export.h"
 #include "export/streams.h"
@@ -55,10 +56,10 @@ TEST_F(ObjectImportTest, SummaryTexts) {
 }
 
 TEST_F(ObjectImportTest, NumberLinesHaveSignPositionAndTrailingBlank) {
-  EXPECT_EQ(numberLine(5), " 5 ");
-  EXPECT_EQ(numberLine(0), " 0 ");
-  EXPECT_EQ(numberLine(-12), "-12 ");
-  EXPECT_EQ(numberLine(65537), " 65537 ");
+  EXPECT_EQ(db::numberLine(5), " 5 ");
+  EXPECT_EQ(db::numberLine(0), " 0 ");
+  EXPECT_EQ(db::numberLine(-12), "-12 ");
+  EXPECT_EQ(db::numberLine(65537), " 65537 ");
 }
 
 TEST_F(ObjectImportTest, RecordScanFindsFirstMatchInRange) {
