@@ -39,6 +39,10 @@ class StreamHandle {
   int32_t number_;
 };
 
+std::string fromDos(std::string_view text) {
+  return db::REMAPDIACRITICS(text, 0);
+}
+
 std::string cutName(std::string_view name) {
   return std::string(name.substr(0, kMaxNameLength));
 }
@@ -115,7 +119,7 @@ SectionStatus readWrestlers(int32_t stream, const db::Catalogue& catalogue, Inco
     RecordLines& lines = out.IncomingWrestlerLines[i];
     if (!readRecordLines(stream, lines, 1, kWrestlerLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingWrestlers[i];
-    record.StoredName = cutName(mode == ParseMode::Interactive ? db::REMAPDIACRITICS(lines[1], 0) : lines[1]);
+    record.StoredName = cutName(mode == ParseMode::Interactive ? fromDos(lines[1]) : lines[1]);
     record.ListName = record.StoredName;
     record.SourceNumber = i;
     setMatch(record, names.find(record.StoredName));
@@ -144,8 +148,10 @@ SectionStatus readTeams(StreamHandle& stream, std::string_view fileName, const d
     RecordLines& lines = out.IncomingTeamLines[i];
     if (!readRecordLines(stream.number(), lines, 1, kTeamLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingTeams[i];
-    const std::string members = lines[1] + "/" + lines[2];
-    record.StoredName = cutName(lines[3].empty() ? members : lines[3] + " (" + members + ")");
+    // The catalogue holds team and member names converted from code page 437; so must the name
+    // matched against it, or a team with an accented member would never be found.
+    const std::string members = fromDos(lines[1]) + "/" + fromDos(lines[2]);
+    record.StoredName = cutName(lines[3].empty() ? members : fromDos(lines[3]) + " (" + members + ")");
     record.ListName = record.StoredName;
     record.SourceNumber = i;
     setMatch(record, names.find(record.StoredName));
@@ -190,7 +196,8 @@ SectionStatus readManagers(int32_t stream, const db::Catalogue& catalogue, Incom
     IncomingRecord& record = out.IncomingManagers[i];
     record.SourceNumber = sourceNumberOf(lines[0]);
     if (record.SourceNumber < 0) return SectionStatus::Corrupt;
-    record.StoredName = cutName(lines[1]);
+    // Manager names are converted from code page 437 as the catalogue converts them.
+    record.StoredName = cutName(fromDos(lines[1]));
     record.ListName = record.StoredName;
     setMatch(record, names.find(record.StoredName));
   }

@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 #include <string_view>
+#include <unordered_set>
 
 #include "import/record_lines.h"
 #include "platform/text.h"
@@ -99,19 +100,19 @@ void clearNeeded(IncomingRecords& incoming) {
 }
 
 void markNeededTeams(IncomingRecords& incoming) {
-  std::vector<std::string_view> selected;
+  // Team member lines hold the names as the export file writes them, so they are compared with the
+  // wrestlers' names as written too (line 1): the interactive parse converts the wrestlers' list names
+  // from code page 437, and an accented member would otherwise never make his team needed.
+  std::unordered_set<std::string_view> selected;
   const int32_t lastWrestler = lastIndex(incoming.IncomingWrestlers, incoming.IncomingWrestlerCount);
   for (int32_t i = 1; i <= lastWrestler; ++i) {
     const IncomingRecord& wrestler = incoming.IncomingWrestlers[static_cast<size_t>(i)];
-    if (wrestler.ImportNumber != 0) selected.push_back(wrestler.StoredName);
+    if (wrestler.ImportNumber != 0) selected.insert(lineText(linesOf(incoming.IncomingWrestlerLines, i), 1));
   }
-  auto isSelected = [&selected](std::string_view name) {
-    return std::find(selected.begin(), selected.end(), name) != selected.end();
-  };
   const int32_t lastTeam = lastIndex(incoming.IncomingTeams, incoming.IncomingTeamCount);
   for (int32_t i = 1; i <= lastTeam; ++i) {
     const RecordLines& lines = linesOf(incoming.IncomingTeamLines, i);
-    if (isSelected(lineText(lines, 1)) || isSelected(lineText(lines, 2))) {
+    if (selected.contains(lineText(lines, 1)) || selected.contains(lineText(lines, 2))) {
       incoming.IncomingTeams[static_cast<size_t>(i)].Needed = 1;
     }
   }

@@ -58,13 +58,9 @@ TEST_F(ParserTest, ReferenceFilesParseIdenticallyPlainAndEnciphered) {
   EXPECT_EQ(plain.IncomingWrestlerLines[1][1],
             "Luna O\xE2\x80\x99"
             "Brien");
-  EXPECT_EQ(plain.IncomingTeams[1].StoredName,
-            "Team 0 (Luna O\xE2\x80\x99"
-            "Brien/Luna O\xE2\x80\x99"
-            "Brien)");
-  EXPECT_EQ(plain.IncomingTeams[3].StoredName,
-            "Luna O\xE2\x80\x99"
-            "Brien/Big Fury");
+  // Team names are converted like the catalogue's display names they are matched against.
+  EXPECT_EQ(plain.IncomingTeams[1].StoredName, "Team 0 (Luna O'Brien/Luna O'Brien)");
+  EXPECT_EQ(plain.IncomingTeams[3].StoredName, "Luna O'Brien/Big Fury");
   EXPECT_EQ(plain.IncomingMoves[1].SourceNumber, 9);
   EXPECT_EQ(plain.IncomingMoves[1].StoredName, "a Reverse Leg Drop 9");
   EXPECT_EQ(plain.IncomingMoves[1].ListName, "Reverse Leg Drop 9");
@@ -193,6 +189,34 @@ TEST_F(ParserTest, TeamsAreNamedByMembersAndMatchedByDisplayName) {
   EXPECT_EQ(records.IncomingTeams[3].StoredName, "t (C/D)");
   EXPECT_EQ(records.IncomingTeams[3].SourceNumber, 3);
   EXPECT_EQ(result.newTeams, (std::vector<std::string>{"A/B", "t (C/D)"}));
+}
+
+TEST_F(ParserTest, AccentedTeamAndManagerNamesMatchTheConvertedCatalogueNames) {
+  // "M\x81ller" is Müller in code page 437, as both the database and the export write it.
+  testsupport::TeamSpec known;
+  known.member1 = "M\x81ller";
+  known.member2 = "B";
+  known.name = "Gr\x81n";
+  folder.writeTeams({known});
+  testsupport::ManagerSpec manager;
+  manager.name = "J\x81rgen";
+  folder.writeManagers({manager});
+  load();
+
+  WrestlerExport ex;
+  ex.teams = {exporttest::teamRecord("M\x81ller", "B", "Gr\x81n")};
+  ex.managers = {exporttest::managerRecord(4, "J\x81rgen")};
+  for (ParseMode mode : {ParseMode::Interactive, ParseMode::Batch}) {
+    exports::PARSEEXPORT(writeExport(ex.lines()), catalogue, records, mode);
+    ASSERT_EQ(records.IncomingTeamCount, 1);
+    EXPECT_EQ(records.IncomingTeams[1].StoredName, "Gr\xFCn (M\xFCller/B)");
+    EXPECT_EQ(records.IncomingTeams[1].ExistingNumber, 1);
+    ASSERT_EQ(records.IncomingManagerCount, 1);
+    EXPECT_EQ(records.IncomingManagers[1].StoredName, "J\xFCrgen");
+    EXPECT_EQ(records.IncomingManagers[1].ExistingNumber, 1);
+    // The lines themselves stay as the file writes them.
+    EXPECT_EQ(records.IncomingTeamLines[1][1], "M\x81ller");
+  }
 }
 
 TEST_F(ParserTest, MovesAndDivesMatchWithoutRegardToCase) {

@@ -40,6 +40,7 @@ class Export {
   RecordLines& wrestler(std::string name, bool selected) {
     add(in.IncomingWrestlers, in.IncomingWrestlerLines, in.IncomingWrestlerCount,
         record(0, 0, selected ? 1 : 0, name), RecordLines(121, "0"));
+    in.IncomingWrestlerLines.back()[1] = name;
     return in.IncomingWrestlerLines.back();
   }
   RecordLines& move(int32_t source, int32_t existing = 0) {
@@ -169,6 +170,19 @@ TEST(Selection, TeamsAreNeededThroughEitherMemberAndNameTheirMoves) {
   EXPECT_EQ(file.neededTeams(), (std::vector<int32_t>{1, 0, 1, 0}));
   // Every team's move text counts, needed or not; a label and a "+" text name nothing.
   EXPECT_EQ(file.neededMoves(), (std::vector<int32_t>{1, 1, 1, 0}));
+}
+
+TEST(Selection, TeamMembersAreComparedWithTheWrestlerNamesAsTheFileWritesThem) {
+  // The interactive parse converts the list name of "M\x81ller" (code page 437) to "M\xFCller"; the team
+  // lines keep the file's bytes and must still find him.
+  Export ex;
+  ex.wrestler("M\x81ller", true);
+  ex.in.IncomingWrestlers[1].StoredName = "M\xFCller";
+  ex.in.IncomingWrestlers[1].ListName = "M\xFCller";
+  ex.team("M\x81ller", "Someone Else", "");
+  ex.team("M\xFCller", "Someone Else", "");
+  evaluateSelection(ex.in);
+  EXPECT_EQ(ex.neededTeams(), (std::vector<int32_t>{1, 0}));
 }
 
 TEST(Selection, NeededDivesNameMoves) {
