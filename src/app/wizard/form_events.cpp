@@ -1,0 +1,54 @@
+#include "app/wizard/form_events.h"
+
+#include "app/program.h"
+#include "db/catalogue.h"
+#include "memory/heap_blocks.h"
+#include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/toolkit.h"
+
+namespace app {
+
+using namespace ui::toolkit;
+
+void MAIN_EVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
+  if (id >= ui::kFirstShortcut && id <= ui::kLastShortcut) {
+    ui::MAIN_SHORTCUTS(id, code, value, cancel);
+    return;
+  }
+  if (id != ui::kFormItself) return;
+  switch (code) {
+    case kEventLoaded:
+      EZ_DEFACCEL(ui::kMainForm, ui::kShortcutTable);
+      ui::FILLCOMBO();
+      ui::UPDATEPHASE();
+      EZ_SETTEXT(ui::kMainForm, ui::kFormItself, program().title);
+      break;
+    case kEventStarted:
+      ui::INITHELP();
+      SetForegroundWindow(EZ_HANDLE(ui::kMainForm, ui::kFormItself));
+      break;
+    case kEventClosing:
+      CLEANUP();
+      break;
+    default:
+      break;
+  }
+}
+
+void MAIN_QUIT(int32_t id, int32_t code, int32_t value, int32_t&) {
+  if (code == kEventClick) {
+    EZ_UNLOADFORM(ui::kMainForm);
+  } else if (code == kEventOwnerDraw) {
+    ui::drawFixedButton(id, value, ui::kQuietBackground);
+  }
+}
+
+void CLEANUP() {
+  memory::HEAPEND();
+  // The records' texts went with the heap; nothing may reach them through the catalogue any more.
+  db::catalogue() = db::Catalogue{};
+}
+
+}  // namespace app

@@ -1,0 +1,40 @@
+#include <string>
+
+#include "db/catalogue.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/contents.h"
+
+namespace ui {
+
+namespace {
+
+constexpr std::string_view kRenameItem = "--- Rename";
+
+std::string trimmedBars(std::string text) {
+  const size_t first = text.find_first_not_of('|');
+  if (first == std::string::npos) return "";
+  const size_t last = text.find_last_not_of('|');
+  return text.substr(first, last - first + 1);
+}
+
+template <class Record>
+void fill(int32_t combo, const std::vector<Record>& records, int32_t count) {
+  std::string items = std::string(kRenameItem) + "|";
+  for (int32_t i = 1; i <= count && i < static_cast<int32_t>(records.size()); ++i) {
+    items += memory::heapText(records[i].ListName);
+    items += "|";
+  }
+  toolkit::EZ_CLEAR(kMainForm, combo);
+  toolkit::EZ_ADDITEMS(kMainForm, combo, trimmedBars(items));
+}
+
+}  // namespace
+
+void FILLCOMBO() {
+  const db::Catalogue& catalogue = db::catalogue();
+  fill(kMapMovesCombo, catalogue.Moves, catalogue.MoveCount);
+  fill(kMapDivesCombo, catalogue.Dives, catalogue.DiveCount);
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+#include "ui/help.h"
+
+#include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/contents.h"
+#include "ui/toolkit/forms.h"
+#include "ui/toolkit/run.h"
+#include "ui/wizard_state.h"
+
+namespace ui {
+
+namespace {
+// Passed on to the toolkit as they are.
+constexpr int32_t kWidening = -1;
+constexpr int32_t kNarrowing = 1;
+}  // namespace
+
+std::string helpText() {
+  std::string text;
+  for (size_t i = 0; i < kHelpLines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += kHelpLines[i];
+  }
+  return text;
+}
+
+void INITHELP() {
+  toolkit::EZ_SETTEXT(kMainForm, kHelpPanel, helpText());
+}
+
+// Widening the form uncovers the help panel at its right; the form keeps its place.
+void MAIN_HELP(int32_t id, int32_t code, int32_t value, int32_t&) {
+  if (code == toolkit::kEventOwnerDraw) {
+    drawFixedButton(id, value, kQuietBackground);
+    return;
+  }
+  if (code != toolkit::kEventClick) return;
+  WizardState& state = wizardState();
+  state.helpShown = 1 - state.helpShown;
+  double column = 0, row = 0, width = 0, height = 0;
+  toolkit::EZ_GETPOS(kMainForm, kFormItself, column, row, width, height);
+  if (state.helpShown != 0) {
+    toolkit::EZ_RESIZEFORM(kMainForm, column, row, kFormWidthWithHelp, kFormHeight, kWidening);
+  } else {
+    toolkit::EZ_RESIZEFORM(kMainForm, column, row, kFormWidth, kFormHeight, kNarrowing);
+  }
+}
+
+}  // namespace ui

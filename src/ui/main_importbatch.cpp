@@ -1,0 +1,13 @@
+#include "ui/button_style.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/run.h"
+#include "ui/wizard_state.h"
+
+namespace ui {
+
+void MAIN_IMPORTBATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
+  // The click (import the batch) arrives with the wizard's steps.
+  if (code == toolkit::kEventOwnerDraw) drawStepButton(id, value, wizardState().phase == 1);
+}
+
+}  // namespace ui

@@ -1,0 +1,288 @@
+#include "ui/toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <cstdio>
+
+#include "app/messages.h"
+#include "ui/toolkit/state.h"
+#include "ui/toolkit/text.h"
+
+namespace ui::toolkit {
+
+namespace {
+
+// The title Windows gives a message box that names none.
+constexpr std::string_view kSystemDefaultTitle = "Error";
+
+std::string caption(const QAbstractButton* button) {
+  return button != nullptr ? withoutMnemonic(fromQt(button->text())) : std::string();
+}
+
+bool sameCaption(std::string_view a, std::string_view b) {
+  return nameKey(a) == nameKey(b);
+}
+
+size_t liveForms() {
+  size_t count = 0;
+  for (const auto& form : toolkit().forms) count += form->alive ? 1 : 0;
+  return count;
+}
+
+std::vector<QMessageBox::StandardButton> buttonSet(std::string_view buttons) {
+  const std::string set = nameKey(buttons);
+  if (set == "YN") return {QMessageBox::Yes, QMessageBox::No};
+  if (set == "YNC") return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+  if (set == "OC" || set == "OKCANCEL") return {QMessageBox::Ok, QMessageBox::Cancel};
+  return {QMessageBox::Ok};
+}
+
+QMessageBox::Icon iconOf(app::MessageIcon icon) {
+  switch (icon) {
+    case app::MessageIcon::Information:
+      return QMessageBox::Information;
+    case app::MessageIcon::Stop:
+      return QMessageBox::Critical;
+    case app::MessageIcon::Question:
+      return QMessageBox::Question;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+QWidget* ownerWindow(std::string_view form) {
+  FormRecord* record = form.empty() ? nullptr : findForm(form);
+  return record != nullptr ? record->window.data() : nullptr;
+}
+
+std::string ownerName(std::string_view form) {
+  FormRecord* record = form.empty() ? nullptr : findForm(form);
+  return record != nullptr ? record->name : std::string();
+}
+
+// Shows the box, or answers it from the script. Returns the button pressed (nullptr: none).
+QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form,
+                        const std::vector<QMessageBox::StandardButton>& order) {
+  DialogScript* script = toolkit().script;
+  if (script == nullptr) {
+    box.exec();
+    return box.clickedButton();
+  }
+  DialogRecord record;
+  record.kind = kind;
+  record.form = ownerName(form);
+  record.title = fromQt(box.windowTitle());
+  record.text = fromQtLines(box.text());
+  record.icon = box.icon();
+  for (QMessageBox::StandardButton standard : order) record.buttons.push_back(caption(box.button(standard)));
+  record.defaultButton = caption(box.defaultButton());
+  record.formsOpen = liveForms();
+
+  QAbstractButton* chosen = box.defaultButton();
+  if (!script->buttons.empty()) {
+    const std::string wanted = script->buttons.front();
+    script->buttons.pop_front();
+    chosen = nullptr;
+    for (QMessageBox::StandardButton standard : order) {
+      if (sameCaption(caption(box.button(standard)), wanted)) chosen = box.button(standard);
+    }
+  }
+  record.answer = caption(chosen);
+  script->shown.push_back(record);
+  return chosen;
+}
+
+DialogRecord fileDialogRecord(const QFileDialog& dialog, DialogKind kind, std::string_view form) {
+  DialogRecord record;
+  record.kind = kind;
+  record.form = ownerName(form);
+  record.title = fromQt(dialog.windowTitle());
+  record.nameFilters = dialog.nameFilters();
+  record.formsOpen = liveForms();
+  return record;
+}
+
+// The chosen paths: from the script, or from the dialog shown to the user.
+std::vector<std::string> choosePaths(QFileDialog& dialog, DialogKind kind, std::string_view form) {
+  std::vector<std::string> paths;
+  if (DialogScript* script = toolkit().script) {
+    DialogRecord record = fileDialogRecord(dialog, kind, form);
+    if (!script->files.empty()) {
+      paths = script->files.front();
+      script->files.pop_front();
+    }
+    for (const std::string& path : paths) record.answer += (record.answer.empty() ? "" : "\n") + path;
+    script->shown.push_back(record);
+    return paths;
+  }
+  if (dialog.exec() != QDialog::Accepted) return paths;
+  for (const QString& file : dialog.selectedFiles()) paths.push_back(QFile::encodeName(file).toStdString());
+  return paths;
+}
+
+QString patternsOf(std::string_view patterns) {
+  QStringList list;
+  for (const QString& pattern : toQt(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString trimmed = pattern.trimmed();
+    list << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+  }
+  return list.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+DialogScript* setDialogScript(DialogScript* script) {
+  DialogScript* previous = toolkit().script;
+  toolkit().script = script;
+  return previous;
+}
+
+std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
+                                             std::string_view buttons) {
+  const app::BraceCodes codes = app::parseBraceCodes(text);
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setWindowTitle(toQt(title));
+  box->setTextFormat(Qt::PlainText);
+  box->setText(toQtLines(codes.body));
+  box->setIcon(iconOf(codes.icon));
+  const std::vector<QMessageBox::StandardButton> order = buttonSet(buttons);
+  for (QMessageBox::StandardButton standard : order) box->addButton(standard);
+  const size_t defaultIndex = codes.secondIsDefault && order.size() > 1 ? 1 : 0;
+  box->setDefaultButton(order[defaultIndex]);
+  // Closing the box answers the last button (No, Cancel), or OK when it is the only one.
+  box->setEscapeButton(order.back());
+  return box;
+}
+
+int32_t messageBoxAnswer(QMessageBox::StandardButton button) {
+  return button == QMessageBox::Yes || button == QMessageBox::Ok ? 1 : 0;
+}
+
+int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view title,
+                  std::string_view buttons) {
+  if (QApplication::instance() == nullptr) return 0;
+  std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
+  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, buttonSet(buttons));
+  return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
+}
+
+platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
+  const std::string text = platform::reportText(error);
+  if (QApplication::instance() == nullptr) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return platform::ReportAnswer::Continue;
+  }
+  QMessageBox box(QMessageBox::Warning, toQt(kSystemDefaultTitle), toQtLines(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, nullptr);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Cancel);
+  QAbstractButton* pressed = answer(box, DialogKind::ErrorReport, "", {QMessageBox::Ok, QMessageBox::Cancel});
+  return pressed != nullptr && box.standardButton(pressed) == QMessageBox::Ok
+             ? platform::ReportAnswer::Continue
+             : platform::ReportAnswer::Terminate;
+}
+
+QStringList nameFilters(std::string_view filter) {
+  QStringList filters;
+  while (!filter.empty()) {
+    const size_t bar = filter.find('|');
+    if (bar == std::string_view::npos) break;
+    const std::string_view name = filter.substr(0, bar);
+    std::string_view rest = filter.substr(bar + 1);
+    const size_t end = rest.find('|');
+    const std::string_view patterns = rest.substr(0, end);
+    filter = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    const QString list = patternsOf(patterns);
+    if (!list.isEmpty()) filters << QStringLiteral("%1 (%2)").arg(toQt(name), list);
+  }
+  return filters;
+}
+
+std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view title,
+                                             std::string_view initialFile, std::string_view filter,
+                                             bool several) {
+  auto dialog = std::make_unique<QFileDialog>(owner, toQt(title));
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  const QStringList filters = nameFilters(filter);
+  if (!filters.isEmpty()) dialog->setNameFilters(filters);
+  if (initialFile.empty()) {
+    dialog->setDirectory(QDir::currentPath());
+  } else {
+    const QFileInfo initial(QFile::decodeName(QByteArray(initialFile.data(), initialFile.size())));
+    dialog->setDirectory(initial.absolutePath());
+    dialog->selectFile(initial.fileName());
+  }
+  return dialog;
+}
+
+std::string multiSelectResult(const std::vector<std::string>& paths) {
+  if (paths.empty()) return "";
+  if (paths.size() == 1) return paths.front();
+  const std::string& first = paths.front();
+  const size_t slash = first.find_last_of('/');
+  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash);
+  for (const std::string& path : paths) {
+    const size_t end = path.find_last_of('/');
+    result += "|" + (end == std::string::npos ? path : path.substr(end + 1));
+  }
+  return result;
+}
+
+std::string EZ_OPENFILE(std::string_view form, std::string_view title, std::string_view initialFile,
+                        std::string_view filter, std::string_view) {
+  if (QApplication::instance() == nullptr) return "";
+  std::unique_ptr<QFileDialog> dialog = buildFileDialog(ownerWindow(form), title, initialFile, filter, false);
+  std::vector<std::string> paths = choosePaths(*dialog, DialogKind::OpenFile, form);
+  return paths.empty() ? std::string() : paths.front();
+}
+
+int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view title,
+                          std::string_view filter) {
+  std::string result;
+  if (QApplication::instance() != nullptr) {
+    std::unique_ptr<QFileDialog> dialog = buildFileDialog(ownerWindow("{ME}"), title, "", filter, true);
+    result = multiSelectResult(choosePaths(*dialog, DialogKind::OpenFiles, "{ME}"));
+  }
+  if (size < 0 || result.size() > static_cast<size_t>(size)) result.clear();
+  if (buffer.size() < result.size()) buffer.resize(result.size());
+  buffer.replace(0, result.size(), result);
+  size = static_cast<int32_t>(result.size());
+  return size;
+}
+
+std::string askText(std::string_view prompt, std::string_view title, std::string_view initialText) {
+  if (QApplication::instance() == nullptr) return "";
+  QInputDialog dialog(ownerWindow("{ME}"));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setWindowTitle(toQt(title));
+  dialog.setLabelText(toQt(prompt));
+  dialog.setTextValue(toQt(initialText));
+  if (DialogScript* script = toolkit().script) {
+    DialogRecord record;
+    record.kind = DialogKind::TextInput;
+    record.form = ownerName("{ME}");
+    record.title = fromQt(dialog.windowTitle());
+    record.text = fromQt(dialog.labelText());
+    record.initialText = fromQt(dialog.textValue());
+    record.formsOpen = liveForms();
+    std::optional<std::string> typed;
+    if (!script->texts.empty()) {
+      typed = script->texts.front();
+      script->texts.pop_front();
+    }
+    record.answer = typed.value_or("");
+    script->shown.push_back(record);
+    return typed.value_or("");
+  }
+  if (dialog.exec() != QDialog::Accepted) return "";
+  return fromQt(dialog.textValue());
+}
+
+}  // namespace ui::toolkit

@@ -1,0 +1,156 @@
+#include "ui/toolkit/test_hooks.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include "ui/toolkit/contents.h"
+#include "ui/toolkit/text.h"
+#include "ui/toolkit/units.h"
+
+namespace ui::toolkit {
+
+namespace {
+
+void readColours(const QWidget& widget, ControlKind kind, ControlState& state) {
+  const QPalette palette = widget.palette();
+  switch (kind) {
+    case ControlKind::Label:
+      state.textColour = palette.color(QPalette::WindowText);
+      state.backColour = palette.color(QPalette::Window);
+      break;
+    case ControlKind::ComboBox:
+    case ControlKind::Button:
+      state.textColour = palette.color(QPalette::ButtonText);
+      state.backColour = palette.color(QPalette::Button);
+      break;
+    default:
+      state.textColour = palette.color(QPalette::Text);
+      state.backColour = palette.color(QPalette::Base);
+      break;
+  }
+}
+
+}  // namespace
+
+ControlState controlState(std::string_view form, int32_t id) {
+  ControlState state;
+  FormRecord* record = findForm(form);
+  ControlRecord* control = record != nullptr ? record->control(id) : nullptr;
+  if (control == nullptr || !control->widget || !record->window) return state;
+  QWidget* widget = control->widget;
+  state.exists = true;
+  state.kind = control->kind;
+  state.layer = control->layer;
+  state.text = EZ_GETTEXT(form, id);
+  state.enabled = widget->isEnabled();
+  const QRect area = widget->geometry();
+  state.visible = widget->isVisibleTo(record->window) && record->window->rect().intersects(area);
+  state.focused = record->window->focusWidget() == widget;
+  state.column = columnsFromPixels(area.x());
+  state.row = rowsFromPixels(area.y());
+  state.width = columnsFromPixels(area.width());
+  state.height = rowsFromPixels(area.height());
+  state.accessibleName = fromQt(widget->accessibleName());
+  readColours(*widget, control->kind, state);
+  const QFontInfo font(widget->font());
+  state.fontFamily = fromQt(font.family());
+  state.fontPoints = widget->font().pointSizeF();
+  state.fontBold = widget->font().bold();
+  state.lastDrawn = control->lastDrawn;
+
+  if (auto* list = dynamic_cast<QListWidget*>(widget)) {
+    for (int i = 0; i < list->count(); ++i) {
+      state.items.push_back(fromQt(list->item(i)->text()));
+      if (list->item(i)->isSelected()) state.selected.push_back(i);
+    }
+    state.current = list->currentRow();
+  } else if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
+    for (int i = 0; i < combo->count(); ++i) state.items.push_back(fromQt(combo->itemText(i)));
+    state.current = combo->currentIndex();
+  } else if (auto* view = dynamic_cast<QTreeWidget*>(widget)) {
+    for (int i = 0; i < view->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* item = view->topLevelItem(i);
+      std::vector<std::string> columns;
+      for (int c = 0; c < view->columnCount(); ++c) columns.push_back(fromQt(item->text(c)));
+      state.items.push_back(columns.empty() ? std::string() : columns.front());
+      state.rows.push_back(columns);
+      if (item->isSelected()) state.selected.push_back(i);
+    }
+    state.current = view->currentItem() != nullptr ? view->indexOfTopLevelItem(view->currentItem()) : -1;
+  } else if (auto* bar = dynamic_cast<QProgressBar*>(widget)) {
+    state.progress = bar->value();
+    state.progressLow = bar->minimum();
+    state.progressHigh = bar->maximum();
+  }
+  return state;
+}
+
+int32_t injectEvent(std::string_view form, int32_t id, int32_t code, int32_t value) {
+  FormRecord* record = findForm(form);
+  return record != nullptr ? raiseEvent(*record, id, code, value) : 0;
+}
+
+void clickButton(std::string_view form, int32_t id) {
+  if (auto* button = dynamic_cast<QAbstractButton*>(controlWidget(form, id))) button->click();
+}
+
+void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  FormRecord* record = findForm(form);
+  if (record == nullptr || !record->window) return;
+  QWidget* target = record->window->focusWidget();
+  if (target == nullptr) target = record->window;
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(target, &release);
+}
+
+void paintForm(std::string_view form) {
+  if (FormRecord* record = findForm(form); record != nullptr && record->window) {
+    (void)record->window->grab();
+  }
+}
+
+void focusControl(std::string_view form, int32_t id) {
+  if (QWidget* widget = controlWidget(form, id)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+size_t liveFormCount() {
+  size_t count = 0;
+  for (const auto& form : toolkit().forms) count += form->alive ? 1 : 0;
+  return count;
+}
+
+void resetToolkit() {
+  Toolkit& state = toolkit();
+  for (const auto& form : state.forms) {
+    form->alive = false;
+    if (form->window) {
+      form->window->hide();
+      delete form->window.data();
+    }
+  }
+  state.forms.clear();
+  state.designing = nullptr;
+  state.eventForms.clear();
+  state.next = DesignSettings{};
+  state.start = nullptr;
+  state.event = nullptr;
+  state.design = nullptr;
+  state.fonts.clear();
+  state.colours.clear();
+  state.loadingEvents = 0;
+  state.commandEvents = 1;
+  state.exitCode = 0;
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace ui::toolkit

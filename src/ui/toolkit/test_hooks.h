@@ -1,0 +1,56 @@
+// Looking into the toolkit from tests: the state of a control as the user would see it, events
+// injected as if the user had caused them, and painting on demand.
+#pragma once
+
+#include <QColor>
+#include <Qt>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/toolkit/state.h"
+
+namespace ui::toolkit {
+
+struct ControlState {
+  bool exists = false;
+  ControlKind kind = ControlKind::Label;
+  int32_t layer = 0;
+  std::string text;                            // caption, text, or a combo box's chosen item
+  std::vector<std::string> items;              // items of a list or combo box, column 0 of a list view's rows
+  std::vector<std::vector<std::string>> rows;  // every column of a list view's rows
+  std::vector<int32_t> selected;               // selected items or rows
+  int32_t current = -1;                        // focused item, chosen combo item
+  bool enabled = false;
+  bool visible = false;  // shown and inside the form's visible area
+  bool focused = false;
+  double column = 0, row = 0, width = 0, height = 0;  // as placed, in character units
+  std::string accessibleName;
+  QColor textColour;  // as the palette shows them
+  QColor backColour;
+  std::string fontFamily;
+  double fontPoints = 0;
+  bool fontBold = false;
+  DrawnStyle lastDrawn;
+  int32_t progress = 0, progressLow = 0, progressHigh = 0;
+};
+
+ControlState controlState(std::string_view form, int32_t id);
+
+// Raises an event exactly as the toolkit would; returns the cancel flag.
+int32_t injectEvent(std::string_view form, int32_t id, int32_t code, int32_t value);
+// Clicks a button as the user would (the click reaches the program through the button).
+void clickButton(std::string_view form, int32_t id);
+// Presses a key in the control that has the focus (or the form).
+void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifiers);
+// Paints the whole form at once, owner-drawn parts included.
+void paintForm(std::string_view form);
+// Gives a control the keyboard focus.
+void focusControl(std::string_view form, int32_t id);
+
+size_t liveFormCount();
+// Takes every form down without events and forgets the callbacks, fonts and colours.
+void resetToolkit();
+
+}  // namespace ui::toolkit

@@ -1,0 +1,24 @@
+#include "ui/window_services.h"
+
+#include <utility>
+
+#include "ui/toolkit/dialogs.h"
+#include "ui/toolkit/run.h"
+
+namespace ui {
+
+WindowServices::WindowServices() {
+  previousMessageBoxes_ = app::setMessageBoxService([](const app::MessageBoxRequest& request) {
+    return toolkit::EZ_MSGBOX(request.form, request.text, request.title, request.buttons);
+  });
+  previousPump_ = app::setEventPump([](int32_t count) { toolkit::EZ_DOEVENTS(count); });
+  previousReport_ = platform::setReportHandler(toolkit::showErrorReport);
+}
+
+WindowServices::~WindowServices() {
+  app::setMessageBoxService(std::move(previousMessageBoxes_));
+  app::setEventPump(std::move(previousPump_));
+  platform::setReportHandler(std::move(previousReport_));
+}
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+// The services the core calls and the window provides: message boxes, the event pump and the
+// untrapped-error report box. The installation lasts as long as the object.
+#pragma once
+
+#include "app/events.h"
+#include "app/messages.h"
+#include "platform/errors.h"
+
+namespace ui {
+
+class WindowServices {
+ public:
+  WindowServices();
+  ~WindowServices();
+  WindowServices(const WindowServices&) = delete;
+  WindowServices& operator=(const WindowServices&) = delete;
+
+ private:
+  app::MessageBoxService previousMessageBoxes_;
+  app::EventPump previousPump_;
+  platform::ReportHandler previousReport_;
+};
+
+}  // namespace ui

@@ -1,0 +1,10 @@
+#include "ui/wizard_state.h"
+
+namespace ui {
+
+WizardState& wizardState() {
+  static WizardState state;
+  return state;
+}
+
+}  // namespace ui

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "app/program.h"
+#include "app/wizard/callbacks.h"
+#include "app/wizard/start_up.h"
+#include "db/catalogue.h"
+#include "memory/heap_blocks.h"
+#include "ui/control_ids.h"
+#include "ui/help.h"
+#include "ui/toolkit/test_hooks.h"
+#include "ui/toolkit/toolkit.h"
+#include "wizard_fixture.h"
+
+namespace {
+
+using namespace ui::toolkit;
+using uitest::WizardTest;
+
+constexpr std::string_view kTitle = "ZOR 7 SE Export File Wizard, Build 1.630";
+
+TEST_F(WizardTest, TheDatabaseIsLoadedBeforeTheWindowExists) {
+  writeDatabase();
+  startWizard();
+  ASSERT_TRUE(moveCountAtDesign.has_value());
+  EXPECT_EQ(*catalogueLoadedAtDesign, 1);
+  EXPECT_EQ(*moveCountAtDesign, 3);
+  EXPECT_EQ(liveFormCount(), 1u);
+  EXPECT_EQ(app::program().title, kTitle);
+  EXPECT_EQ(app::program().versionMarker, "#PVERSION#1.630#");
+  EXPECT_EQ(app::program().databaseFolder, ".");
+}
+
+TEST_F(WizardTest, AFailingLoadIsReportedBeforeTheWindowAndTheWindowStillComes) {
+  writeDatabase();
+  folder.remove("data/moves.dat");
+  startWizard();
+  ASSERT_GE(script.shown.size(), 2u);
+  const DialogRecord& report = script.shown.front();
+  EXPECT_EQ(report.kind, DialogKind::ErrorReport);
+  EXPECT_EQ(report.formsOpen, 0u);
+  EXPECT_EQ(
+      report.text.rfind("Untrapped Error #53 (File not found)\r\nhas occurred following execution of ", 0),
+      0u);
+  EXPECT_EQ(script.shown[1].text.rfind("Untrapped Error #52 (Bad file name or number)", 0), 0u);
+  EXPECT_TRUE(terminations.empty());
+  EXPECT_EQ(liveFormCount(), 1u);
+  EXPECT_EQ(db::catalogue().MoveCount, 0);
+}
+
+TEST_F(WizardTest, TheCaptionBecomesTheProgramTitleWhenTheFormHasLoaded) {
+  writeDatabase();
+  startWizard();
+  const auto loaded = eventsWithCode(kEventLoaded);
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(loaded.front().captionBefore, "ZOR 7 SE Export File Wizard");
+  EXPECT_EQ(EZ_GETTEXT("MAIN", 0), kTitle);
+}
+
+TEST_F(WizardTest, FormEventsArriveInLifeCycleOrder) {
+  writeDatabase();
+  startWizard();
+  std::vector<int32_t> formCodes;
+  for (const auto& event : events) {
+    if (event.id == 0) formCodes.push_back(event.code);
+  }
+  EXPECT_EQ(formCodes, (std::vector<int32_t>{kEventLoading, kEventLoaded, kEventStarted}));
+  EXPECT_EQ(events.front().form, "MAIN");
+}
+
+TEST_F(WizardTest, StartUpSetsTheToolkitUpAsTheProgramNeedsIt) {
+  writeDatabase();
+  startWizard();
+  EXPECT_EQ(toolkit().imageFolder, "Graphics");
+  EXPECT_EQ(toolkit().commandEvents, 0);
+  ASSERT_TRUE(paletteColour(ui::kPeachColour).has_value());
+  EXPECT_EQ(*paletteColour(ui::kPeachColour), QColor(253, 221, 189));
+  EXPECT_EQ(*paletteColour(ui::kTooltipColour), QApplication::palette().color(QPalette::ToolTipBase));
+  EXPECT_EQ(*paletteColour(ui::kMenuColour), QApplication::palette().color(QPalette::Button));
+  const std::optional<FontSpec> buttonFont = fontSpec(ui::kButtonFont);
+  ASSERT_TRUE(buttonFont.has_value());
+  EXPECT_EQ(buttonFont->face, "Arial");
+  EXPECT_EQ(buttonFont->points, 16);
+  EXPECT_EQ(buttonFont->properties, "BV");
+}
+
+TEST_F(WizardTest, TheStartedFormShowsTheHelpTextExactly) {
+  writeDatabase();
+  startWizard();
+  const std::string help = EZ_GETTEXT("MAIN", ui::kHelpPanel);
+  EXPECT_EQ(help, ui::helpText());
+  size_t lines = 1;
+  for (size_t at = help.find("\r\n"); at != std::string::npos; at = help.find("\r\n", at + 2)) ++lines;
+  EXPECT_EQ(lines, 26u);
+  EXPECT_FALSE(help.ends_with("\r\n"));
+  EXPECT_NE(help.find("CTRL+I inverts your selection. \r\n"), std::string::npos);
+  EXPECT_NE(help.find("from the current one downwards, \r\nCTRL+SHIFT+UP"), std::string::npos);
+  EXPECT_NE(help.find("Click \"Import File\" to import the selection."), std::string::npos);
+}
+
+TEST_F(WizardTest, TheMapToComboBoxesListRenameAndTheDatabaseNamesWithNothingChosen) {
+  writeDatabase();
+  startWizard();
+  const ControlState moves = controlState("MAIN", ui::kMapMovesCombo);
+  EXPECT_EQ(moves.items, (std::vector<std::string>{"--- Rename", "Piledriver", "Suplex", "Dropkick"}));
+  const ControlState dives = controlState("MAIN", ui::kMapDivesCombo);
+  EXPECT_EQ(dives.items, (std::vector<std::string>{"--- Rename", "Plancha", "Senton Bomb"}));
+  EXPECT_EQ(moves.current, -1);
+  EXPECT_EQ(EZ_GETTEXT("MAIN", ui::kMapMovesCombo), "");
+}
+
+TEST_F(WizardTest, AnEmptyDatabaseLeavesOnlyRenameInTheComboBoxes) {
+  folder.writeEmptyDatabase();
+  startWizard();
+  EXPECT_EQ(controlState("MAIN", ui::kMapMovesCombo).items, (std::vector<std::string>{"--- Rename"}));
+}
+
+TEST_F(WizardTest, FormNamesAreComparedWithoutRegardToLetterCase) {
+  writeDatabase();
+  startWizard();
+  std::string form = "main";
+  int32_t id = ui::kHelpButton, code = kEventClick, value = 0, cancel = 0;
+  app::EZ_EVENT(form, id, code, value, cancel);
+  double column, row, width, height;
+  EZ_GETPOS("Main", 0, column, row, width, height);
+  EXPECT_EQ(width, 166);
+  EXPECT_EQ(EZ_GETTEXT("mAiN", 0), kTitle);
+}
+
+TEST_F(WizardTest, EventsOfOtherFormsChangeNothing) {
+  writeDatabase();
+  startWizard();
+  for (std::string form : {"{MSGBOX}", "{APP}", "OTHER"}) {
+    int32_t id = ui::kHelpButton, code = kEventClick, value = 0, cancel = 0;
+    app::EZ_EVENT(form, id, code, value, cancel);
+    id = ui::kQuitButton;
+    app::EZ_EVENT(form, id, code, value, cancel);
+  }
+  double column, row, width, height;
+  EZ_GETPOS("MAIN", 0, column, row, width, height);
+  EXPECT_EQ(width, 125);
+  EXPECT_EQ(liveFormCount(), 1u);
+}
+
+TEST_F(WizardTest, QuitReleasesTheHeapExactlyOnce) {
+  writeDatabase();
+  const platform::HeapHandle outer = memory::HEAPBEGIN();
+  startWizard();
+  EXPECT_NE(memory::heapState().current, outer);
+  clickButton("MAIN", ui::kQuitButton);
+  EXPECT_EQ(liveFormCount(), 0u);
+  EXPECT_EQ(memory::heapState().current, outer);
+  EXPECT_EQ(eventsWithCode(kEventClosing).size(), 1u);
+  EXPECT_EQ(db::catalogue().MoveCount, 0);
+  EXPECT_TRUE(script.shown.empty());  // no question before closing
+  // Nothing reaches the program after the closing event.
+  injectEvent("MAIN", ui::kQuitButton, kEventClick, 0);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(memory::heapState().current, outer);
+  memory::HEAPEND();
+}
+
+TEST_F(WizardTest, ClosingTheWindowReleasesTheHeapToo) {
+  writeDatabase();
+  const platform::HeapHandle outer = memory::HEAPBEGIN();
+  startWizard();
+  controlWidget("MAIN", 0)->close();
+  EXPECT_EQ(liveFormCount(), 0u);
+  EXPECT_EQ(memory::heapState().current, outer);
+  EXPECT_EQ(eventsWithCode(kEventClosing).size(), 1u);
+  memory::HEAPEND();
+}
+
+TEST_F(WizardTest, TheEntryRunsUntilQuitAndReturnsTheLoopsExitCode) {
+  writeDatabase();
+  const platform::HeapHandle outer = memory::HEAPBEGIN();
+  bool sawWindow = false;
+  QTimer::singleShot(200, [&] {
+    sawWindow = liveFormCount() == 1 && EZ_GETTEXT("MAIN", ui::kHelpPanel) == ui::helpText();
+    clickButton("MAIN", ui::kQuitButton);
+  });
+  int argc = 1;
+  char name[] = "zor-wizard";
+  char* argv[] = {name, nullptr};
+  EXPECT_EQ(app::WINMAIN(argc, argv), 0);
+  EXPECT_TRUE(sawWindow);
+  EXPECT_EQ(liveFormCount(), 0u);
+  EXPECT_EQ(memory::heapState().current, outer);
+  memory::HEAPEND();
+}
+
+}  // namespace

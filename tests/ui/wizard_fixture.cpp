@@ -1,0 +1,85 @@
+#include "wizard_fixture.h"
+
+#include <QApplication>
+
+#include "app/wizard/callbacks.h"
+#include "app/wizard/start_up.h"
+#include "db/catalogue.h"
+#include "memory/heap_blocks.h"
+#include "ui/toolkit/contents.h"
+#include "ui/toolkit/run.h"
+#include "ui/toolkit/test_hooks.h"
+#include "ui/wizard_state.h"
+
+namespace uitest {
+
+void WizardTest::SetUp() {
+  previousDirectory_ = std::filesystem::current_path();
+  std::filesystem::current_path(folder.root());
+  ui::toolkit::resetToolkit();
+  ui::wizardState() = ui::WizardState{};
+  services_.emplace();
+  ui::toolkit::setDialogScript(&script);
+  previousTerminator_ = platform::setTerminator([this](int code) { terminations.push_back(code); });
+}
+
+void WizardTest::TearDown() {
+  ui::toolkit::resetToolkit();
+  ui::toolkit::setDialogScript(nullptr);
+  platform::setTerminator(std::move(previousTerminator_));
+  services_.reset();
+  // A test that did not quit leaves the heap and the catalogue behind.
+  memory::HeapState& heap = memory::heapState();
+  while (heap.current != 0 || !heap.stack.empty()) memory::HEAPEND(heap);
+  db::catalogue() = db::Catalogue{};
+  ui::wizardState() = ui::WizardState{};
+  std::filesystem::current_path(previousDirectory_);
+}
+
+void WizardTest::writeDatabase() {
+  folder.writeEmptyDatabase();
+  std::vector<testsupport::MoveSpec> moves;
+  for (const std::string& name : kMoveNames) {
+    testsupport::MoveSpec move;
+    move.name = "a " + name;
+    moves.push_back(move);
+  }
+  folder.writeMoves(moves);
+  std::vector<testsupport::DiveSpec> dives;
+  for (const std::string& name : kDiveNames) {
+    testsupport::DiveSpec dive;
+    dive.name = "a " + name;
+    dives.push_back(dive);
+  }
+  folder.writeDives(dives);
+}
+
+void WizardTest::startWizard() {
+  ui::toolkit::startGui(
+      app::EZ_MAIN,
+      [this](std::string& form, int32_t& id, int32_t& code, int32_t& value, int32_t& cancel) {
+        events.push_back(SeenEvent{form, id, code, value, ui::toolkit::EZ_GETTEXT(form, 0)});
+        app::EZ_EVENT(form, id, code, value, cancel);
+      },
+      [this](std::string& form) {
+        moveCountAtDesign = db::catalogue().MoveCount;
+        catalogueLoadedAtDesign = db::catalogue().CatalogueLoaded;
+        app::EZ_DESIGN(form);
+      });
+  settle();
+}
+
+void WizardTest::settle() {
+  QApplication::processEvents();
+  QApplication::processEvents();
+}
+
+std::vector<SeenEvent> WizardTest::eventsWithCode(int32_t code) const {
+  std::vector<SeenEvent> found;
+  for (const SeenEvent& event : events) {
+    if (event.code == code) found.push_back(event);
+  }
+  return found;
+}
+
+}  // namespace uitest
