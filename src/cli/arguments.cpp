@@ -1,0 +1,203 @@
+#include "cli/arguments.h"
+
+#include <string_view>
+
+#include "platform/text.h"
+
+namespace cli {
+namespace {
+
+// A name from the command line in the program's character set; nothing when it holds a character
+// that Windows-1252 cannot hold (no record can have such a name) or a line break.
+std::optional<std::string> programText(std::string_view utf8) {
+  std::string text = platform::cp1252FromUtf8(utf8);
+  if (platform::utf8From1252(text) != utf8) return std::nullopt;
+  if (text.find_first_of("\r\n") != std::string::npos) return std::nullopt;
+  return text;
+}
+
+class ArgumentReader {
+ public:
+  explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+  bool done() const { return next_ >= arguments_.size(); }
+  const std::string& take() { return arguments_[next_++]; }
+
+  // The value of an option given as "--name VALUE" or "--name=VALUE"; false when it is missing.
+  bool value(const std::string& argument, std::string_view name, std::string& value) {
+    if (argument.size() > name.size() && argument.compare(0, name.size(), name) == 0 &&
+        argument[name.size()] == '=') {
+      value = argument.substr(name.size() + 1);
+      return true;
+    }
+    if (done()) return false;
+    value = take();
+    return true;
+  }
+
+ private:
+  const std::vector<std::string>& arguments_;
+  size_t next_ = 0;
+};
+
+// The option name of "--name=value", or the argument itself.
+std::string_view optionName(std::string_view argument) {
+  if (!argument.starts_with("--")) return argument;
+  return argument.substr(0, argument.find('='));
+}
+
+ParsedArguments usage(std::string message) {
+  ParsedArguments parsed;
+  parsed.Error = std::move(message);
+  return parsed;
+}
+
+std::optional<std::string> parseMapping(std::string_view option, const std::string& value, bool rename,
+                                        MappingOption& mapping) {
+  const size_t equals = value.find('=');
+  const std::string shape = rename ? "IN=NEW" : "IN=EXISTING";
+  if (equals == std::string::npos) return std::string(option) + " needs " + shape + ", got '" + value + "'";
+  std::optional<std::string> in = programText(value.substr(0, equals));
+  std::optional<std::string> target = programText(value.substr(equals + 1));
+  if (!in || !target) {
+    return std::string(option) + " '" + value + "' holds a character the game's files cannot hold";
+  }
+  if (in->empty() || target->find_first_not_of(' ') == std::string::npos) {
+    return std::string(option) + " needs a name on both sides of '=', got '" + value + "'";
+  }
+  mapping = MappingOption{*in, *target, rename};
+  return std::nullopt;
+}
+
+// The options of "import" after its file.
+std::optional<std::string> parseImportOption(const std::string& argument, ArgumentReader& reader,
+                                             ImportOptions& options) {
+  const std::string_view name = optionName(argument);
+  if (name == "--all" || name == "--none") {
+    if (name.size() != argument.size()) return std::string(name) + " takes no value";
+    const BaseSelection base = name == "--all" ? BaseSelection::All : BaseSelection::None;
+    if (options.Base != BaseSelection::Default && options.Base != base)
+      return "--all and --none exclude each other";
+    options.Base = base;
+    return std::nullopt;
+  }
+  if (name == "--dry-run" || name == "--verbose") {
+    if (name.size() != argument.size()) return std::string(name) + " takes no value";
+    (name == "--dry-run" ? options.DryRun : options.Verbose) = true;
+    return std::nullopt;
+  }
+  std::string value;
+  if (name == "--select" || name == "--deselect") {
+    if (!reader.value(argument, name, value)) return std::string(name) + " needs a wrestler's name";
+    std::optional<std::string> text = programText(value);
+    if (!text) return std::string(name) + " '" + value + "' holds a character the game's files cannot hold";
+    options.Changes.push_back(SelectionChange{name == "--select", *text});
+    return std::nullopt;
+  }
+  const bool moves = name == "--map-move" || name == "--rename-move";
+  const bool dives = name == "--map-dive" || name == "--rename-dive";
+  if (moves || dives) {
+    if (!reader.value(argument, name, value)) return std::string(name) + " needs a value";
+    MappingOption mapping;
+    if (auto error = parseMapping(name, value, name.starts_with("--rename"), mapping)) return error;
+    (moves ? options.Moves : options.Dives).push_back(mapping);
+    return std::nullopt;
+  }
+  return "unknown option '" + argument + "'";
+}
+
+}  // namespace
+
+ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
+  ArgumentReader reader(arguments);
+  Invocation call;
+  while (!reader.done()) {
+    const std::string& argument = reader.take();
+    if (argument == "--help" || argument == "-h") {
+      call.Command = CommandKind::Help;
+      return ParsedArguments{call, ""};
+    }
+    if (argument == "--version") {
+      call.Command = CommandKind::Version;
+      return ParsedArguments{call, ""};
+    }
+    if (argument == "-C") {
+      if (reader.done()) return usage("-C needs a folder");
+      call.Directory = reader.take();
+      if (call.Directory.empty()) return usage("-C needs a folder");
+      continue;
+    }
+    if (argument == "show" || argument == "import" || argument == "batch" || argument == "dump") {
+      call.Command = argument == "show"     ? CommandKind::Show
+                     : argument == "import" ? CommandKind::Import
+                     : argument == "batch"  ? CommandKind::Batch
+                                            : CommandKind::Dump;
+      bool optionsEnded = false;
+      while (!reader.done()) {
+        const std::string& next = reader.take();
+        if (!optionsEnded && (next == "--help" || next == "-h")) {
+          call.Command = CommandKind::Help;
+          return ParsedArguments{call, ""};
+        }
+        if (!optionsEnded && next == "--") {
+          optionsEnded = true;
+          continue;
+        }
+        if (!optionsEnded && next.starts_with("-") && next.size() > 1) {
+          if (call.Command != CommandKind::Import)
+            return usage("unknown option '" + next + "' for " + argument);
+          if (auto error = parseImportOption(next, reader, call.Import)) return usage(*error);
+          continue;
+        }
+        call.Files.push_back(next);
+      }
+      if (call.Files.empty())
+        return usage(argument + " needs " + (argument == "batch" ? "export files" : "an export file"));
+      if (call.Command != CommandKind::Batch && call.Files.size() > 1) {
+        return usage(argument + " takes one export file, got " + std::to_string(call.Files.size()));
+      }
+      return ParsedArguments{call, ""};
+    }
+    if (argument.starts_with("-")) return usage("unknown option '" + argument + "'");
+    return usage("unknown command '" + argument + "'");
+  }
+  return usage("no command given");
+}
+
+std::string helpText() {
+  return "Usage:\n"
+         "  zor-import [-C DIR] show FILE\n"
+         "  zor-import [-C DIR] import FILE [--all | --none] [--select NAME]... [--deselect NAME]...\n"
+         "                                [--map-move IN=EXISTING]... [--rename-move IN=NEW]...\n"
+         "                                [--map-dive IN=EXISTING]... [--rename-dive IN=NEW]... [--dry-run] "
+         "[--verbose]\n"
+         "  zor-import [-C DIR] batch FILE...\n"
+         "  zor-import dump FILE\n"
+         "  zor-import --help | --version\n"
+         "\n"
+         "Commands:\n"
+         "  show FILE                what the export holds: kind, \"new\" or the existing number, F/M, name\n"
+         "  import FILE              import an export as the wizard does\n"
+         "  batch FILE...            import every file as it is, overwriting wrestlers that exist already\n"
+         "  dump FILE                every line of an export file, enciphered or plain\n"
+         "\n"
+         "Options:\n"
+         "  -C DIR                   run as if started in DIR, the game folder (default: the current "
+         "folder)\n"
+         "  --all                    select every wrestler of the export\n"
+         "  --none                   select no wrestler\n"
+         "  --select NAME            select the wrestler listed as NAME (after --all/--none, in order)\n"
+         "  --deselect NAME          deselect the wrestler listed as NAME (after --all/--none, in order)\n"
+         "  --map-move IN=EXISTING   merge the needed new move IN into the existing move EXISTING\n"
+         "  --rename-move IN=NEW     import the needed new move IN under the name NEW (without article)\n"
+         "  --map-dive IN=EXISTING   merge the needed new dive IN into the existing dive EXISTING\n"
+         "  --rename-dive IN=NEW     import the needed new dive IN under the name NEW (without article)\n"
+         "  --dry-run                write the new files, then answer No: the database stays unchanged\n"
+         "  --verbose                print the import plan before the import\n"
+         "  --help                   show this help\n"
+         "  --version                show the program title\n"
+         "\n"
+         "Exit codes: 0 done, 1 the file could not be imported, 2 usage error.\n";
+}
+
+}  // namespace cli

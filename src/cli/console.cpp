@@ -1,0 +1,59 @@
+#include "cli/console.h"
+
+#include <ostream>
+
+#include "platform/text.h"
+
+namespace cli {
+namespace {
+
+void printBox(Console& console, const app::BraceCodes& box, bool asError) {
+  printLine(asError ? console.err : console.out, box.body);
+}
+
+int32_t answerBox(Console& console, const app::MessageBoxRequest& request) {
+  app::BraceCodes box = app::parseBraceCodes(request.text);
+  if (console.holding) {
+    console.held.push_back(box);
+  } else if (box.icon != app::MessageIcon::Question) {
+    printBox(console, box, box.icon == app::MessageIcon::Stop);
+  }
+  if (request.buttons == "YN") return console.answerYes ? 1 : 0;
+  return 1;
+}
+
+// The report's first two lines; its third tells the window's buttons, which the command line has not.
+platform::ReportAnswer report(Console& console, const platform::UntrappedError& error) {
+  std::string text = platform::reportText(error);
+  const size_t buttons = text.find("\r\n\r\n");
+  if (buttons != std::string::npos) text.resize(buttons);
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+    text.replace(at, 2, "\n");
+  printLine(console.err, text);
+  return platform::ReportAnswer::Continue;
+}
+
+}  // namespace
+
+void printLine(std::ostream& stream, std::string_view text) {
+  stream << platform::utf8From1252(text) << '\n';
+}
+
+void releaseHeld(Console& console, bool asErrors) {
+  console.holding = false;
+  for (const app::BraceCodes& box : console.held) printBox(console, box, asErrors);
+  console.held.clear();
+}
+
+ConsoleServices::ConsoleServices(Console& console)
+    : previousBoxes_(app::setMessageBoxService(
+          [&console](const app::MessageBoxRequest& request) { return answerBox(console, request); })),
+      previousReport_(platform::setReportHandler(
+          [&console](const platform::UntrappedError& error) { return report(console, error); })) {}
+
+ConsoleServices::~ConsoleServices() {
+  platform::setReportHandler(std::move(previousReport_));
+  app::setMessageBoxService(std::move(previousBoxes_));
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "export/parser.h"
+#include "export/streams.h"
+
+namespace cli {
+
+int dumpCommand(const Invocation& call, Console& console) {
+  const int32_t stream = exports::OPENCRYPT(call.Files.front());
+  if (stream <= 0) {
+    printLine(console.err, stream < 0 ? exports::kCorruptFileMessage : exports::kOpenErrorMessage);
+    return kExitFailed;
+  }
+  // The lines' bytes as the stream layer yields them: no character conversion.
+  while (!exports::CRYPTEOF(stream)) console.out << exports::INPUTCRYPT(stream) << '\n';
+  exports::CLOSECRYPT(stream);
+  return kExitDone;
+}
+
+}  // namespace cli

@@ -1,0 +1,107 @@
+#include "cli/entry.h"
+
+#include <ostream>
+
+#include "app/program.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "db/catalogue.h"
+#include "db/load_database.h"
+#include "export/incoming.h"
+#include "memory/heap_blocks.h"
+#include "platform/files.h"
+
+namespace cli {
+namespace {
+
+// Runs in the game folder and goes back to the folder it was started in.
+class FolderChange {
+ public:
+  bool enter(const std::string& folder) {
+    if (folder.empty()) return true;
+    if (!platform::folderExists(folder)) return false;
+    previous_ = platform::currentDirectory();
+    return platform::changeDirectory(folder);
+  }
+  ~FolderChange() {
+    if (!previous_.empty()) platform::changeDirectory(previous_);
+  }
+
+ private:
+  std::string previous_;
+};
+
+// The program's initialisation as the window's start-up does it: version and title, the private heap,
+// the database folder and, when a command needs it, the whole database. Everything is released again
+// at the end.
+class ProgramSession {
+ public:
+  explicit ProgramSession(bool loadDatabase) {
+    app::ProgramInfo& program = app::program();
+    program.versionMarker = std::string(app::kVersionMarker);
+    memory::HEAPBEGIN();
+    program.title = app::titleFromVersionMarker(program.versionMarker);
+    program.databaseFolder = ".";
+    if (loadDatabase) db::LOADDBS(db::catalogue(), program.databaseFolder, 1, 0, {});
+  }
+  ~ProgramSession() {
+    db::releaseCatalogue(db::catalogue());
+    exports::incoming() = exports::IncomingRecords{};
+    platform::closeAllFiles();
+    memory::HEAPEND();
+  }
+  ProgramSession(const ProgramSession&) = delete;
+  ProgramSession& operator=(const ProgramSession&) = delete;
+};
+
+int runCommand(const Invocation& call, Console& console) {
+  switch (call.Command) {
+    case CommandKind::Show:
+      return showCommand(call, console);
+    case CommandKind::Import:
+      return importCommand(call, console);
+    case CommandKind::Batch:
+      return batchCommand(call, console);
+    case CommandKind::Dump:
+      return dumpCommand(call, console);
+    case CommandKind::Help:
+    case CommandKind::Version:
+      break;
+  }
+  return kExitUsage;
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  Console console{out, err, true, false, {}};
+  const ParsedArguments parsed = parseArguments(arguments);
+  if (!parsed.Call) return usageError(console, parsed.Error);
+  const Invocation& call = *parsed.Call;
+  if (call.Command == CommandKind::Help) {
+    out << helpText();
+    return kExitDone;
+  }
+  if (call.Command == CommandKind::Version) {
+    printLine(out, app::titleFromVersionMarker(app::kVersionMarker));
+    return kExitDone;
+  }
+
+  ConsoleServices services(console);
+  FolderChange folder;
+  if (!folder.enter(call.Directory))
+    return usageError(console, "cannot change to the folder '" + call.Directory + "'");
+  ProgramSession session(call.Command != CommandKind::Dump);
+  const int code = runCommand(call, console);
+  out.flush();
+  err.flush();
+  return code;
+}
+
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+  return runCommandLine(arguments, out, err);
+}
+
+}  // namespace cli

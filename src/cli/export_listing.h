@@ -1,0 +1,34 @@
+// What an export file holds, one record per line for "show": kind, "new" or the number of the
+// existing record it matches, "F"/"M" for wrestlers, the name; fields separated by tabs.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/catalogue.h"
+#include "export/incoming.h"
+
+namespace cli {
+
+enum class ExportKind { Wrestlers, Objects, Gimmicks };
+
+// The road "Open Export File" takes with the file: an object export when "[Exported Objects]" is found
+// with lines after it, else a gimmick-match export likewise, else a wrestler export.
+ExportKind exportKindOf(std::string_view path);
+
+// Every incoming record of a parsed wrestler export: wrestlers, teams, moves, managers, dives.
+std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& incoming);
+
+struct RecordListing {
+  bool Readable = true;  // false: the file could not be opened or is damaged; Error says why
+  std::string Error;
+  std::vector<std::string> Lines;
+  int32_t NewRecords = 0;
+};
+
+// The records of an object or gimmick-match export, matched against the catalogue as their import
+// matches them. Nothing is written.
+RecordListing listRecordExport(std::string_view path, ExportKind kind, const db::Catalogue& catalogue);
+
+}  // namespace cli

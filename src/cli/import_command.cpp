@@ -1,0 +1,159 @@
+#include <algorithm>
+
+#include "app/program.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/export_listing.h"
+#include "db/catalogue.h"
+#include "db/lookups.h"
+#include "export/open_export.h"
+#include "import/import_run.h"
+#include "import/list_selection.h"
+#include "import/selection.h"
+
+namespace cli {
+namespace {
+
+// --all / --none, then each --select / --deselect in order. Returns the first name no item has.
+std::optional<std::string> applySelection(const ImportOptions& options,
+                                          std::vector<exports::WrestlerItem>& items) {
+  if (options.Base != BaseSelection::Default) {
+    for (exports::WrestlerItem& item : items) item.selected = options.Base == BaseSelection::All;
+  }
+  for (const SelectionChange& change : options.Changes) {
+    bool found = false;
+    for (exports::WrestlerItem& item : items) {
+      if (imports::itemName(item.text) != change.Name) continue;
+      item.selected = change.Select;
+      found = true;
+    }
+    if (!found) return change.Name;
+  }
+  return std::nullopt;
+}
+
+// The names the selection lists for mapping (needed and new), in incoming order.
+std::vector<std::string> listedNames(const std::vector<exports::IncomingRecord>& records,
+                                     const std::vector<int32_t>& indexes) {
+  std::vector<std::string> names;
+  for (int32_t index : indexes) names.push_back(records[static_cast<size_t>(index)].ListName);
+  return names;
+}
+
+// The rows of one list view; a usage error when IN is not listed or EXISTING names no record.
+std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vector<MappingOption>& options,
+                                       const std::vector<std::string>& listed,
+                                       std::vector<imports::MappingRow>& rows) {
+  const std::string kindName(imports::kindName(kind));
+  for (const MappingOption& option : options) {
+    if (std::find(listed.begin(), listed.end(), option.In) == listed.end()) {
+      return "'" + option.In + "' is not a new " + kindName + " that the selected wrestlers need";
+    }
+    if (!option.Rename) {
+      const int32_t existing = kind == imports::RecordKind::Dive
+                                   ? db::FINDDIVE(db::catalogue(), option.Target)
+                                   : db::FINDMOVE(db::catalogue(), option.Target);
+      if (existing == 0) return "the database has no " + kindName + " named '" + option.Target + "'";
+    }
+    rows.push_back(
+        imports::MappingRow{option.In, option.Target, option.Rename ? imports::kRenameItemNumber : 0});
+  }
+  return std::nullopt;
+}
+
+void printWarnings(Console& console, const imports::ImportPlan& plan) {
+  for (const imports::RemapWarning& warning : plan.DroppedReferences) {
+    printLine(console.err, "Warning: " + imports::describeWarning(warning));
+  }
+}
+
+// A dry run of an object or gimmick-match export: what its import would add; nothing is written.
+int listRecords(const std::string& path, ExportKind kind, Console& console) {
+  const RecordListing listing = listRecordExport(path, kind, db::catalogue());
+  if (!listing.Readable) {
+    printLine(console.err, listing.Error);
+    return kExitFailed;
+  }
+  for (const std::string& line : listing.Lines) printLine(console.out, line);
+  printLine(console.out, "Dry run: " + std::to_string(listing.NewRecords) + " of " +
+                             std::to_string(listing.Lines.size()) +
+                             " records would be imported; nothing was written.");
+  return kExitDone;
+}
+
+}  // namespace
+
+int usageError(Console& console, std::string_view message) {
+  printLine(console.err, "zor-import: " + std::string(message));
+  printLine(console.err, "Try 'zor-import --help'.");
+  return kExitUsage;
+}
+
+int importCommand(const Invocation& call, Console& console) {
+  const std::string& path = call.Files.front();
+  if (call.Import.DryRun) {
+    const ExportKind kind = exportKindOf(path);
+    if (kind != ExportKind::Wrestlers) return listRecords(path, kind, console);
+  }
+
+  // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.
+  exports::IncomingRecords& incoming = exports::incoming();
+  console.holding = true;
+  exports::OpenExportResult opened =
+      exports::openExportFile(path, db::catalogue(), incoming, app::program().databaseFolder);
+  if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
+    const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;
+    releaseHeld(console, !imported);
+    return imported ? kExitDone : kExitFailed;
+  }
+  exports::ParseResult& parsed = opened.parse;
+  const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
+  releaseHeld(console, !parsedWell);
+  if (!parsedWell) return kExitFailed;
+
+  if (auto unknown = applySelection(call.Import, parsed.wrestlerItems)) {
+    return usageError(console, "the export holds no wrestler named '" + *unknown + "'");
+  }
+  imports::copyWrestlerSelection(parsed.wrestlerItems, incoming);
+  imports::evaluateSelection(incoming);
+
+  const imports::NeededNewRecords listed = imports::neededNewRecords(incoming);
+  imports::MappingRows rows;
+  if (auto error = mappingRows(imports::RecordKind::Move, call.Import.Moves,
+                               listedNames(incoming.IncomingMoves, listed.Moves), rows.Moves)) {
+    return usageError(console, *error);
+  }
+  if (auto error = mappingRows(imports::RecordKind::Dive, call.Import.Dives,
+                               listedNames(incoming.IncomingDives, listed.Dives), rows.Dives)) {
+    return usageError(console, *error);
+  }
+
+  // The plan is printed with the confirmation, once the new files are written.
+  bool warned = false;
+  auto confirm = [&](const imports::ImportPlan& plan) {
+    if (call.Import.DryRun || call.Import.Verbose) {
+      for (const std::string& line : imports::describePlan(plan)) printLine(console.out, line);
+    }
+    printWarnings(console, plan);
+    warned = true;
+    return imports::confirmWithMessageBox(plan);
+  };
+  console.answerYes = !call.Import.DryRun;
+  const imports::ImportRunResult result =
+      imports::PROCESSIMPORT(incoming, db::catalogue(), rows, app::program().databaseFolder, confirm);
+  if (!warned) printWarnings(console, result.Plan);
+
+  switch (result.Outcome) {
+    case imports::RunOutcome::Imported:
+      return kExitDone;
+    case imports::RunOutcome::Declined:
+      printLine(console.out,
+                "Dry run: nothing was imported; the new files were left beside the database files.");
+      return kExitDone;
+    case imports::RunOutcome::Failed:
+      break;
+  }
+  return kExitFailed;
+}
+
+}  // namespace cli

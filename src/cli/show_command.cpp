@@ -1,0 +1,32 @@
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/export_listing.h"
+#include "db/catalogue.h"
+#include "export/parser.h"
+
+namespace cli {
+
+int showCommand(const Invocation& call, Console& console) {
+  const std::string& path = call.Files.front();
+  const ExportKind kind = exportKindOf(path);
+  if (kind != ExportKind::Wrestlers) {
+    const RecordListing listing = listRecordExport(path, kind, db::catalogue());
+    if (!listing.Readable) {
+      printLine(console.err, listing.Error);
+      return kExitFailed;
+    }
+    for (const std::string& line : listing.Lines) printLine(console.out, line);
+    return kExitDone;
+  }
+
+  console.holding = true;
+  const exports::ParseResult parsed =
+      exports::PARSEEXPORT(path, db::catalogue(), exports::incoming(), exports::ParseMode::Interactive);
+  const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
+  releaseHeld(console, !parsedWell);
+  if (!parsedWell) return kExitFailed;
+  for (const std::string& line : listWrestlerExport(exports::incoming())) printLine(console.out, line);
+  return kExitDone;
+}
+
+}  // namespace cli

@@ -1,0 +1,157 @@
+#include "import/import_run.h"
+
+#include <utility>
+
+#include "app/log.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "import/identifier_maps.h"
+#include "import/numbering.h"
+#include "import/selection.h"
+
+namespace imports {
+namespace {
+
+constexpr std::string_view kProcedure = "PROCESSIMPORT";
+
+void logMap(std::string_view heading, const IdentifierMap& map) {
+  app::LOGM("");
+  app::LOGM(heading);
+  for (const std::string& line : mapEntryLines(map)) app::LOGM(line);
+}
+
+void takeErrors(platform::ErrorTrap& trap, std::vector<platform::UntrappedError>& into) {
+  into.insert(into.end(), trap.errors().begin(), trap.errors().end());
+  trap.clear();
+}
+
+std::string describeError(const platform::UntrappedError& error) {
+  std::string text = "error " + std::to_string(error.number) + " (" + error.description + ")";
+  if (!error.procedure.empty()) text += " in " + error.procedure;
+  return text;
+}
+
+constexpr std::string_view kUnchanged = " The database has not been changed.";
+
+}  // namespace
+
+RunLogging interactiveLogging() {
+  return RunLogging{};
+}
+
+RunLogging batchLogging() {
+  RunLogging logging;
+  logging.Numbering = false;
+  logging.Maps = false;
+  logging.Translation.LogHeadings = false;
+  logging.Translation.LogTeamTextBefore = false;
+  logging.Writing.LogHeadings = false;
+  logging.Writing.LogReplacements = false;
+  logging.Done = false;
+  return logging;
+}
+
+PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
+                             const MappingRows& rows, std::string_view databaseFolder,
+                             const RunLogging& logging) {
+  platform::ProcedureScope scope(kProcedure);
+  platform::ErrorTrap trap;
+  PreparedImport prepared;
+  prepared.Database = existingDatabaseOf(catalogue, databaseFolder);
+
+  std::vector<AppliedMapping> mappings = applyMappings(rows, incoming, catalogue);
+  prepared.NewTotals = numberNewRecords(incoming, prepared.Database.Counts, logging.Numbering);
+
+  const IdentifierMaps maps = buildIdentifierMaps(incoming, findMaxSourceNumbers(incoming));
+  if (logging.Maps) {
+    logMap("Dive map:", maps.DiveMap);
+    logMap("Move map:", maps.MoveMap);
+    logMap("Manager map:", maps.ManagerMap);
+  }
+  RemapWarnings warnings = translateReferences(incoming, maps, logging.Translation);
+
+  prepared.Plan = planImport(incoming, prepared.Database, prepared.NewTotals);
+  prepared.Plan.Mappings = std::move(mappings);
+  prepared.Plan.DroppedReferences = std::move(warnings);
+  takeErrors(trap, prepared.Errors);
+  return prepared;
+}
+
+bool confirmWithMessageBox(const ImportPlan&) {
+  return app::showMessageBox("MAIN", kConfirmText, app::program().title, "YN") == 1;
+}
+
+ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
+                             const ConfirmImport& confirm, const RunLogging& logging) {
+  platform::ProcedureScope scope(kProcedure);
+  platform::ErrorTrap trap;
+  ImportRunResult result;
+  result.Plan = prepared.Plan;
+  result.Errors = prepared.Errors;
+  if (!result.Errors.empty()) return result;
+
+  result.WriteFailure = writeDatabase(prepared.Database, prepared.NewTotals, incoming, logging.Writing);
+  takeErrors(trap, result.Errors);
+  if (result.WriteFailure || !result.Errors.empty()) return result;
+  if (logging.Done) app::LOGM("Done.");
+
+  if (confirm) {
+    const bool confirmed = confirm(result.Plan);
+    takeErrors(trap, result.Errors);
+    if (!result.Errors.empty()) return result;
+    if (!confirmed) {
+      result.Outcome = RunOutcome::Declined;
+      return result;
+    }
+  }
+
+  result.Commit = commitImport(prepared.Database.Folder, prepared.NewTotals);
+  takeErrors(trap, result.Errors);
+  result.Outcome = result.Commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;
+  return result;
+}
+
+std::string describeRunProblem(const ImportRunResult& result) {
+  std::string text;
+  switch (result.Outcome) {
+    case RunOutcome::Declined:
+      return text;
+    case RunOutcome::Failed:
+      if (result.WriteFailure) {
+        return "The import was stopped: " + describeFailure(*result.WriteFailure) + "." +
+               std::string(kUnchanged);
+      }
+      if (!result.Commit) {
+        if (result.Errors.empty()) return "The import was stopped." + std::string(kUnchanged);
+        return "The import was stopped: " + describeError(result.Errors.front()) + "." +
+               std::string(kUnchanged);
+      }
+      text = "The import was stopped. " + describeCommit(*result.Commit);
+      break;
+    case RunOutcome::Imported:
+      if (result.Commit && !result.Commit->complete()) text = describeCommit(*result.Commit);
+      break;
+  }
+  for (const platform::UntrappedError& error : result.Errors) {
+    text += (text.empty() ? "" : " ") + std::string("During the import: ") + describeError(error) + ".";
+  }
+  return text;
+}
+
+ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
+                              const MappingRows& rows, std::string_view databaseFolder,
+                              const ConfirmImport& confirm) {
+  const PreparedImport prepared =
+      prepareImport(incoming, catalogue, rows, databaseFolder, interactiveLogging());
+  ImportRunResult result = finishImport(prepared, incoming, confirm, interactiveLogging());
+  const std::string problem = describeRunProblem(result);
+  if (result.imported()) app::showMessageBox("MAIN", kSuccessText, app::program().title, "OK");
+  if (!problem.empty()) app::showMessageBox("MAIN", "{S}" + problem, app::program().title, "OK");
+  return result;
+}
+
+ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm) {
+  return PROCESSIMPORT(exports::incoming(), db::catalogue(), rows, app::program().databaseFolder, confirm);
+}
+
+}  // namespace imports

@@ -1,0 +1,93 @@
+// The import run: the mapping rows (passes 1 and 2), numbering (3), identifier maps (4), translation of
+// every reference (5), the write-out of the ".new" files (6), the confirmation (7) and the commit (8).
+// Passes 1 to 5 only change the incoming records in memory and yield the plan; nothing is written
+// before pass 6 and the database is not touched before pass 8. The catalogue is only read: after a
+// commit the caller reloads it.
+//
+// A failure ends the run safely: errors raised during the run are trapped, a failing write-out or
+// commit leaves the database as it was, and the result says which file failed and why.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/catalogue.h"
+#include "export/incoming.h"
+#include "import/commit.h"
+#include "import/import_plan.h"
+#include "import/mapping_rows.h"
+#include "import/translation.h"
+#include "import/writer.h"
+#include "platform/errors.h"
+
+namespace imports {
+
+// Which diagnostic lines the run passes to the log. The interactive run logs everything; the batch
+// run leaves out the numbering, the map listing, the translation headings, the "Before: " line of the
+// team move texts, the write-out headings, the replaced wrestlers and "Done.".
+struct RunLogging {
+  bool Numbering = true;
+  bool Maps = true;
+  TranslationOptions Translation;
+  WriteOptions Writing;
+  bool Done = true;
+};
+RunLogging interactiveLogging();
+RunLogging batchLogging();
+
+// The outcome of passes 1 to 5.
+struct PreparedImport {
+  ExistingDatabase Database;
+  RecordCounts NewTotals;
+  ImportPlan Plan;
+  std::vector<platform::UntrappedError> Errors;  // raised while preparing: the run cannot go on
+};
+
+PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
+                             const MappingRows& rows, std::string_view databaseFolder,
+                             const RunLogging& logging = {});
+
+// Pass 7: true lets the run commit. It is asked after the write-out, with the plan.
+using ConfirmImport = std::function<bool(const ImportPlan& plan)>;
+inline constexpr std::string_view kConfirmText =
+    "{?}{2}Please confirm that you wish to import the selected data.";
+inline constexpr std::string_view kSuccessText = "{i}The selected wrestlers were imported successfully.";
+// The confirmation box on "MAIN": Yes (1) confirms.
+bool confirmWithMessageBox(const ImportPlan& plan);
+
+enum class RunOutcome {
+  Imported,  // committed (see problems in Commit: indexes, old backups)
+  Declined,  // the confirmation was answered No: the ".new" files stay, the database is unchanged
+  Failed,    // stopped by a failure; the database is as it was unless Commit says otherwise
+};
+
+struct ImportRunResult {
+  RunOutcome Outcome = RunOutcome::Failed;
+  ImportPlan Plan;
+  std::optional<FileFailure> WriteFailure;
+  std::optional<CommitResult> Commit;
+  std::vector<platform::UntrappedError> Errors;  // raised during the run outside the checked file steps
+
+  bool imported() const { return Outcome == RunOutcome::Imported; }
+};
+
+// Passes 6 to 8. Without a confirmation the run commits at once.
+ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
+                             const ConfirmImport& confirm, const RunLogging& logging = {});
+
+// What the user is told: why the run failed, or what its commit left undone; "" when there is nothing
+// to tell.
+std::string describeRunProblem(const ImportRunResult& result);
+
+// The interactive run from the Import command: passes 1 to 8, then the success box, or a stop box
+// saying what failed. The wizard's reset (and with it the reload of the catalogue) is the caller's.
+ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
+                              const MappingRows& rows, std::string_view databaseFolder,
+                              const ConfirmImport& confirm = confirmWithMessageBox);
+// On the process-wide incoming records, catalogue and database folder.
+ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm = confirmWithMessageBox);
+
+}  // namespace imports

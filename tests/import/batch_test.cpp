@@ -1,0 +1,187 @@
+// The batch import: files imported as they are, one after the other, each against the database the
+// previous one left.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "import/batch_import.h"
+#include "support/import_fixture.h"
+#include "support/import_road.h"
+
+namespace imports {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::WrestlerSpec;
+
+WrestlerSpec wrestler(const std::string& name, const std::string& marker = "") {
+  WrestlerSpec spec = testsupport::wrestlerSpec(name);
+  if (!marker.empty()) spec.lines[90] = marker;
+  return spec;
+}
+
+bool contains(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class BatchTest : public testsupport::ImportFixture {
+ protected:
+  void SetUp() override {
+    ImportFixture::SetUp();
+    testsupport::writeScenarioDatabase(folder);
+    ASSERT_EQ(load(), 0);
+  }
+
+  std::string exportOf(const std::vector<WrestlerSpec>& wrestlers, const std::string& name) {
+    return writeExport(testsupport::wrestlersOnlyExport(wrestlers).lines(), name);
+  }
+
+  BatchResult batch(const std::vector<std::string>& paths, const std::string& status = "") {
+    return DOIMPORT(paths, status, catalogue, incoming, folder.path(),
+                    [this](int32_t position, int32_t count, std::string_view text) {
+                      progress.push_back(std::to_string(position) + "/" + std::to_string(count));
+                      statusTexts.emplace_back(text);
+                    });
+  }
+
+  std::vector<std::string> progress;
+  std::vector<std::string> statusTexts;
+};
+
+TEST_F(BatchTest, ThreeFilesWhereOneWrestlerOccursTwice) {
+  const std::string first = exportOf({wrestler("Alpha"), wrestler("Beta", "first")}, "first.zor");
+  const std::string second = exportOf({wrestler("Delta")}, "second.zor");
+  const std::string third = exportOf({wrestler("Beta", "third"), wrestler("Gamma")}, "third.zor");
+  const BatchResult result = batch({first, second, third}, "earlier\r\n");
+
+  ASSERT_EQ(result.Files.size(), 3u);
+  EXPECT_EQ(result.Files[0].StatusLine, "Imported: first.zor");
+  EXPECT_EQ(result.StatusText,
+            "Imported: third.zor\r\nImported: second.zor\r\nImported: first.zor\r\nearlier\r\n");
+  EXPECT_EQ(progress, (std::vector<std::string>{"0/3", "1/3", "2/3", "3/3"}));
+  EXPECT_EQ(statusTexts[1], "Imported: first.zor\r\nearlier\r\n");
+  EXPECT_EQ(std::count(pumps.begin(), pumps.end(), 250), 3);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_TRUE(reports.empty());
+
+  // Beta came back in the third file: found in the reloaded database, replaced, his number kept.
+  const std::vector<std::string> all = lines("wrestlrs.dat");
+  EXPECT_EQ(all[0], " 7 ");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 4)[0], "Alpha");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 5)[0], "Beta");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 5)[89], "third");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 6)[0], "Delta");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 7)[0], "Gamma");
+  EXPECT_EQ(result.Files[2].Result.Run.Plan.WrestlersReplaced.at(0).Number, 5);
+  // The backups hold the database as it was before the last file.
+  EXPECT_EQ(testsupport::splitCrLfLines(testsupport::readFileBytes(data("wrestlrs.dat.bak")))[0], " 6 ");
+  EXPECT_EQ(catalogue.WrestlerCount, 7);
+}
+
+TEST_F(BatchTest, AnEmptyListDoesNothing) {
+  const std::map<std::string, std::string> before = dataFiles();
+  pumps.clear();
+  const BatchResult result = batch({}, "kept");
+  EXPECT_TRUE(result.Files.empty());
+  EXPECT_EQ(result.StatusText, "kept");
+  EXPECT_TRUE(progress.empty());
+  EXPECT_TRUE(pumps.empty());
+  EXPECT_EQ(dataFiles(), before);
+}
+
+TEST_F(BatchTest, ShortNamesOfPaths) {
+  EXPECT_EQ(batchShortName("C:\\exports\\wrestlers.zor"), "wrestlers.zor");
+  EXPECT_EQ(batchShortName("/home/me/exports/wrestlers.zor"), "wrestlers.zor");
+  EXPECT_EQ(batchShortName("mixed/sep\\name.zor"), "name.zor");
+  EXPECT_EQ(batchShortName("abcdefghij1234567890"), "abcdefghij1234567890");
+  EXPECT_EQ(batchShortName("abcdefghij1234567890X"), "abcdefghij...234567890X");
+  EXPECT_EQ(batchShortName(""), "");
+}
+
+TEST_F(BatchTest, FilesThatCannotBeOpenedFailAndWriteNothing) {
+  const std::string good = exportOf({wrestler("Alpha")}, "good.zor");
+  std::string tampered = testsupport::encipheredExportBytes(
+      testsupport::wrestlersOnlyExport({wrestler("Omega")}).lines(), testsupport::exportKeys(3));
+  tampered[tampered.size() / 2] ^= 0x10;
+  testsupport::writeFileBytes(folder.root() / "tampered.zor", tampered);
+  const std::string missing = (folder.root() / "missing.zor").string();
+
+  testsupport::openAndSelect(good, catalogue, incoming, {});
+  const exports::IncomingRecords parsed = incoming;
+  const std::map<std::string, std::string> before = dataFiles();
+
+  const BatchResult result = batch({(folder.root() / "tampered.zor").string(), missing});
+  EXPECT_EQ(result.StatusText, "Import failed: missing.zor\r\nImport failed: tampered.zor\r\n");
+  EXPECT_EQ(result.Files[0].Result.Code, kSilentNotOpened);
+  EXPECT_EQ(result.Files[0].Result.Problem, "This file is corrupt or not a ZOR export file.");
+  EXPECT_EQ(result.Files[1].Result.Code, kSilentNotOpened);
+  EXPECT_TRUE(result.Files[1].Result.Problem.starts_with("Error opening file."))
+      << result.Files[1].Result.Problem;
+  EXPECT_EQ(dataFiles(), before);
+  EXPECT_EQ(incoming.IncomingWrestlerCount, parsed.IncomingWrestlerCount);
+  EXPECT_EQ(incoming.IncomingWrestlers[1].StoredName, "Alpha");
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(BatchTest, AFileWithoutSectionsIsImportedAndRewritesEveryFileUnchanged) {
+  folder.writeWrestlers({testsupport::wrestlerSpec("Old Timer")}, testsupport::CountStyle::Plain);
+  ASSERT_EQ(load(), 0);
+  const std::map<std::string, std::string> before = dataFiles();
+  const std::string path = writeExport({"just a note", "nothing else"}, "empty.zor");
+  const BatchResult result = batch({path});
+  EXPECT_EQ(result.Files[0].StatusLine, "Imported: empty.zor");
+  EXPECT_EQ(lines("wrestlrs.dat")[0], " 1 ");
+  EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat.bak")), before.at("wrestlrs.dat"));
+  for (const std::string name : {"moves.dat", "dives.dat", "managers.dat", "teams.dat"}) {
+    EXPECT_EQ(testsupport::readFileBytes(data(name)), before.at(name)) << name;
+  }
+}
+
+TEST_F(BatchTest, NamesAreComparedAsTheyStandInTheFile) {
+  // The database holds "Müller"; the export writes the name in code page 437, as the game does.
+  folder.writeWrestlers({testsupport::wrestlerSpec(testsupport::cp437("M\xFCller"))});
+  ASSERT_EQ(load(), 0);
+  const std::string path = exportOf({wrestler(testsupport::cp437("M\xFCller"))}, "umlaut.zor");
+
+  // The wizard converts the name and finds him; the batch compares the bytes and adds him.
+  const exports::ParseResult parsed = exports::PARSEEXPORT(path, catalogue, incoming);
+  EXPECT_EQ(incoming.IncomingWrestlers[1].ExistingNumber, 1);
+  const BatchResult result = batch({path});
+  EXPECT_EQ(result.Files[0].Result.Run.Plan.WrestlersAdded.size(), 1u);
+  EXPECT_EQ(lines("wrestlrs.dat")[0], " 2 ");
+}
+
+TEST_F(BatchTest, LogsOnlyTheBatchLines) {
+  const std::string path = writeExport(testsupport::scenarioExport().lines());
+  batch({path});
+  for (const std::string absent :
+       {"Importing wrestlers:", "Dive map:", "Remapping moves in dives", "Before: !101-107/NeSt",
+        "Writing team DB", "Replacing wrestler 2 (Champion) with Champion", "Done."}) {
+    EXPECT_FALSE(contains(log, absent)) << absent;
+  }
+  EXPECT_TRUE(contains(log, "After:  !5-10/NeSt"));
+  EXPECT_TRUE(contains(log, "Replacing 101 with 5 in bits 0-15 of 101"));
+  EXPECT_EQ(fileLog, (std::vector<std::string>{"m=4", "zor_mnr_new=12", "zor_mnr=4", "mov=10"}));
+}
+
+TEST_F(BatchTest, AFailingCommitIsReportedAndTheBatchGoesOn) {
+  const std::string first = exportOf({wrestler("Alpha")}, "first.zor");
+  const std::string second = exportOf({wrestler("Beta")}, "second.zor");
+  fs::create_directory(data("teams.dat.bak"));
+  fs::create_directory(data("teams.dat.bak") / "x");
+  const std::map<std::string, std::string> before = dataFiles();
+  const BatchResult result = batch({first, second});
+  EXPECT_EQ(result.StatusText, "Import failed: second.zor\r\nImport failed: first.zor\r\n");
+  EXPECT_EQ(result.Files[0].Result.Code, kSilentStopped);
+  EXPECT_NE(result.Files[0].Result.Problem.find("teams.dat"), std::string::npos)
+      << result.Files[0].Result.Problem;
+  for (const auto& [name, bytes] : before) EXPECT_EQ(testsupport::readFileBytes(data(name)), bytes) << name;
+  EXPECT_TRUE(reports.empty());
+  EXPECT_EQ(catalogue.WrestlerCount, 3);
+}
+
+}  // namespace
+}  // namespace imports
