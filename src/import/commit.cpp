@@ -16,7 +16,7 @@ std::string backupName(std::string_view target) {
 }
 // Where the previous backup waits until every target is in place.
 std::string asideName(std::string_view target) {
-  return std::string(target) + ".bak1";
+  return std::string(target) + std::string(kAsideSuffix);
 }
 
 FileFailure missingFile(const std::string& path) {

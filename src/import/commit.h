@@ -15,6 +15,10 @@
 
 namespace imports {
 
+// While a commit runs, each target's previous backup waits under this name; it is removed when every
+// file is in place. (Not ".bak1": the game's own backup rotation uses ".bak1", ".bak2", ...)
+inline constexpr std::string_view kAsideSuffix = ".bak.aside";
+
 enum class CommitStatus {
   Committed,           // every new file is in place (see IndexFailures and CleanupFailures)
   RolledBack,          // a step failed; everything is as it was before the commit

@@ -139,7 +139,7 @@ class CommitTest : public ::testing::Test {
     for (const auto& [target, bytes] : oldFiles) {
       EXPECT_EQ(db.read(target), bytes) << target << " " << context;
       EXPECT_EQ(db.read(target + ".bak"), backupBefore(target)) << target << " " << context;
-      EXPECT_FALSE(db.read(target + ".bak1")) << target << " " << context;
+      EXPECT_FALSE(db.read(target + std::string(kAsideSuffix))) << target << " " << context;
     }
     for (const KindFiles& kind : kKinds) {
       EXPECT_EQ(db.read(kind.base + ".new"), newFiles.at(kind.base + ".dat")) << kind.base << " " << context;
@@ -153,12 +153,12 @@ class CommitTest : public ::testing::Test {
       EXPECT_EQ(db.read(target + ".bak"), oldFiles.at(target)) << target << " " << context;
       bool cleanupFailed = false;
       for (const FileFailure& failure : result.CleanupFailures) {
-        cleanupFailed |= failure.Path.find(target + ".bak1") != std::string::npos;
+        cleanupFailed |= failure.Path.find(target + std::string(kAsideSuffix)) != std::string::npos;
       }
       if (cleanupFailed) {
-        EXPECT_EQ(db.read(target + ".bak1"), backupBefore(target)) << target << " " << context;
+        EXPECT_EQ(db.read(target + std::string(kAsideSuffix)), backupBefore(target)) << target << " " << context;
       } else {
-        EXPECT_FALSE(db.read(target + ".bak1")) << target << " " << context;
+        EXPECT_FALSE(db.read(target + std::string(kAsideSuffix))) << target << " " << context;
       }
     }
     EXPECT_FALSE(db.read("zor.inf.new")) << context;
@@ -236,10 +236,12 @@ TEST_F(CommitTest, AMissingNewFileLeavesEverythingAsItWas) {
 }
 
 TEST_F(CommitTest, RemovesASetAsideBackupThatAnEarlierRunLeft) {
-  db.write("moves.dat.bak1", "stale");
+  db.write("moves.dat" + std::string(kAsideSuffix), "stale");
+  db.write("moves.dat.bak1", "the game's own older backup");
   CommitResult result = commitImport(db.folder(), kNewTotals);
   EXPECT_TRUE(result.complete()) << describeCommit(result);
-  EXPECT_FALSE(db.read("moves.dat.bak1"));
+  EXPECT_FALSE(db.read("moves.dat" + std::string(kAsideSuffix)));
+  EXPECT_EQ(db.read("moves.dat.bak1"), "the game's own older backup");
   EXPECT_EQ(db.read("moves.dat.bak"), oldFiles["moves.dat"]);
 }
 
@@ -326,7 +328,7 @@ TEST_F(CommitTest, BackupAndWritePutsOneFileInPlace) {
   EXPECT_EQ(db.read("single"), "new");
   EXPECT_EQ(db.read("single.bak"), "old");
   EXPECT_FALSE(db.read("single.new"));
-  EXPECT_FALSE(db.read("single.bak1"));
+  EXPECT_FALSE(db.read("single" + std::string(kAsideSuffix)));
 }
 
 TEST(MakeIndex, StartsAfterTheCountLine) {

@@ -117,7 +117,7 @@ TEST_F(EndToEndTest, ImportsNewWrestlerWithNewMovesDivesManagersAndATeam) {
   for (const std::string name :
        {"wrestlrs.dat", "moves.dat", "dives.dat", "managers.dat", "teams.dat", "zor.inf"}) {
     EXPECT_EQ(testsupport::readFileBytes(data(name + ".bak")), before.at(name)) << name;
-    EXPECT_FALSE(fs::exists(data(name + ".bak1"))) << name;
+    EXPECT_FALSE(fs::exists(data(name + std::string(kAsideSuffix)))) << name;
   }
   for (const std::string base : {"wrestlrs", "moves", "dives", "managers", "teams"}) {
     EXPECT_FALSE(fs::exists(data(base + ".new"))) << base;
