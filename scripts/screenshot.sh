@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Photographs the wizard's window on a small generated game folder and writes
-#   docs/screenshot.png        the wizard as it starts
-#   docs/screenshot-help.png   with the help panel open
-#   docs/screenshot-batch.png  the batch view
+# Photographs the wizard's window on a scratch copy of the demo game folder and writes
+#   docs/screenshot.png        the demo wrestler export open and its selection parsed
+#   docs/screenshot-help.png   the same with the help panel open
+#   docs/screenshot-batch.png  the batch view with the two demo wrestler exports added
 # Runs under Xvfb when xvfb-run is there, otherwise on Qt's offscreen platform.
 # BUILD_DIR names the build folder (default: build); the wizard is built there when missing.
 set -euo pipefail
@@ -17,41 +17,8 @@ fi
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
-mkdir "$game/data"
-
-# A record file: the count line, then each record's lines, every line ending in CR LF.
-number_line() { printf ' %s \r\n' "$1"; }
-zeros() { local i; for ((i = 0; i < $1; i++)); do number_line 0; done; }
-
-write_moves() {
-  local names=("$@")
-  {
-    number_line "${#names[@]}"
-    for name in "${names[@]}"; do
-      printf '%s\r\n' "$name"
-      zeros 26
-    done
-  } >"$game/data/moves.dat"
-}
-
-write_dives() {
-  local names=("$@")
-  {
-    number_line "${#names[@]}"
-    for name in "${names[@]}"; do
-      printf '%s\r\n' "$name"
-      zeros 9
-    done
-  } >"$game/data/dives.dat"
-}
-
-write_moves "a Piledriver" "a Suplex" "a Dropkick" "a Clothesline" "an Armbar" "a Powerbomb" \
-  "a Sleeper Hold" "a Figure Four Leglock" "a DDT" "a Moonsault"
-write_dives "a Plancha" "a Tope Suicida" "a Senton Bomb" "a Shooting Star Press"
-for file in wrestlrs.dat managers.dat teams.dat stables.dat objects.dat gimmicks.dat referees.def; do
-  number_line 0 >"$game/data/$file"
-done
-printf 'VersionNormalize=1\r\n' >"$game/zor.cnf"
+cp -r examples/demo-game/. "$game/"
+cp examples/exports/demo-wrestlers.zor examples/exports/demo-more-wrestlers.zor "$game/"
 
 run_wizard() {
   if command -v xvfb-run >/dev/null 2>&1; then
@@ -61,14 +28,18 @@ run_wizard() {
   fi
 }
 
+# shoot OUTPUT CLICKS FILES: clicks the buttons (ids separated by ","), answering the file dialogs they
+# open with FILES (one dialog's paths separated by ";", dialogs by "|"), then saves the window.
 shoot() {
-  local output=$1 clicks=$2
+  local output=$1 clicks=$2 files=$3
   # A sanitizer build would report the leaks of the system libraries at exit.
-  ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} ZOR_SCREENSHOT="$PWD/$output" ZOR_SCREENSHOT_CLICKS="$clicks" run_wizard
+  ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} ZOR_SCREENSHOT="$PWD/$output" ZOR_SCREENSHOT_CLICKS="$clicks" \
+    ZOR_SCREENSHOT_FILES="$files" run_wizard
   echo "wrote $output"
 }
 
+open=110 parse=150 help=195 batch=200 add_files=220
 mkdir -p docs
-shoot docs/screenshot.png ""
-shoot docs/screenshot-help.png "195"
-shoot docs/screenshot-batch.png "200"
+shoot docs/screenshot.png "$open,$parse" "$game/demo-wrestlers.zor"
+shoot docs/screenshot-help.png "$open,$parse,$help" "$game/demo-wrestlers.zor"
+shoot docs/screenshot-batch.png "$batch,$add_files" "$game/demo-wrestlers.zor;$game/demo-more-wrestlers.zor"

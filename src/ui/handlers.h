@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -34,9 +36,30 @@ void MAIN_HELPTEXT(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 
 // Enables the controls for the current phase and redraws the three step buttons.
 void UPDATEPHASE();
+// Back to phase 0 after an import run: the lists emptied and the database reloaded.
+void RESETFORM();
 // Writes the help text into the help panel.
 void INITHELP();
 // Fills the two Map To combo boxes with "--- Rename" and the database's moves and dives.
 void FILLCOMBO();
+
+// "Open Export File": asks for a file, imports an object or gimmick-match export at once, lists a
+// wrestler export.
+void OPENEXPORT();
+// "Add Export Files": asks for several files and appends them to the batch list.
+void ADDEXPORTFILES();
+// Every item of a list control, each followed by "|".
+std::string READLIST(std::string_view form, int32_t id);
+
+// Parse Selection: the selection of the wrestler list evaluated, the needed new records listed.
+void REFRESHDISPLAY();
+// Changes the selection of every wrestler item by mode: 1 all, 0 none, -1 inverted, -2 / -3 selected
+// from `current` down / up, -4 / -5 deselected from `current` down / up.
+void SELECTWRESTLERS(int32_t mode, int32_t current);
+// Maps row `row` of list view `listView` onto the existing name chosen in `combo`, or renames it.
+void REMAPITEM(int32_t listView, int32_t row, int32_t combo);
+
+// The batch list imported file by file, with the progress bar and the status box.
+void DOIMPORT();
 
 }  // namespace ui

@@ -1,12 +1,86 @@
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "ui/button_style.h"
+#include "ui/control_ids.h"
 #include "ui/handlers.h"
+#include "ui/toolkit/contents.h"
+#include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/run.h"
+#include "ui/wizard_state.h"
 
 namespace ui {
 
+namespace {
+
+constexpr std::string_view kAddTitle = "Please select export files to add.";
+constexpr std::string_view kExportFilter = "ZOR Export Files|*.zor|All Files|*.*|";
+constexpr int32_t kResultRoom = 1000000;
+// The dialog gives paths in the file system's own form.
+constexpr char kSeparator = '/';
+
+std::string_view withoutBars(std::string_view text) {
+  const size_t first = text.find_first_not_of('|');
+  if (first == std::string_view::npos) return {};
+  const size_t last = text.find_last_not_of('|');
+  return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string_view> fields(std::string_view text) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const size_t bar = text.find('|');
+    parts.push_back(text.substr(0, bar));
+    if (bar == std::string_view::npos) return parts;
+    text = text.substr(bar + 1);
+  }
+}
+
+}  // namespace
+
+std::string READLIST(std::string_view form, int32_t id) {
+  std::string items;
+  const int32_t count = toolkit::EZ_GETATTR(form, id, "ICount");
+  for (int32_t i = 0; i < count; ++i) items += toolkit::EZ_GETITEMTEXT(form, id, i) + "|";
+  return items;
+}
+
+// A path already in the list is added again.
+void ADDEXPORTFILES() {
+  std::string buffer(kResultRoom, '\0');
+  int32_t size = kResultRoom;
+  toolkit::QX_FILEOPENDIALOG(buffer, size, kAddTitle, kExportFilter);
+  const std::string_view result = withoutBars(std::string_view(buffer).substr(0, static_cast<size_t>(size)));
+  if (result.empty()) return;
+
+  std::vector<std::string> paths;
+  if (result.find('|') == std::string_view::npos) {
+    paths.emplace_back(result);  // one full path
+  } else {
+    std::vector<std::string_view> names = fields(result);
+    const std::string folder(names.front());
+    const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
+    for (size_t i = 1; i < names.size(); ++i) {
+      paths.push_back(folder + (endsInSeparator ? "" : std::string(1, kSeparator)) + std::string(names[i]));
+    }
+  }
+
+  std::string list = std::string(withoutBars(READLIST(kThisForm, kExportFileList))) + "|";
+  for (const std::string& path : paths) list += path + "|";
+  toolkit::EZ_CLEAR(kThisForm, kExportFileList);
+  toolkit::EZ_ADDITEMS(kThisForm, kExportFileList, withoutBars(list));
+
+  wizardState().phase = 1;
+  toolkit::EZ_REDRAWCONTROL(kMainForm, kImportBatchButton);
+}
+
 void MAIN_ADDFILES(int32_t id, int32_t code, int32_t value, int32_t&) {
-  // The click (add export files to the batch) arrives with the wizard's steps.
-  if (code == toolkit::kEventOwnerDraw) drawStepButton(id, value, true);
+  if (code == toolkit::kEventClick) {
+    if (!wizardState().running) ADDEXPORTFILES();
+  } else if (code == toolkit::kEventOwnerDraw) {
+    drawStepButton(id, value, true);
+  }
 }
 
 }  // namespace ui

@@ -1,13 +1,27 @@
+#include "import/import_run.h"
 #include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/export_lists.h"
 #include "ui/handlers.h"
+#include "ui/import_confirmation.h"
+#include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
 #include "ui/wizard_state.h"
 
 namespace ui {
 
+// Import File disables itself first, so the run cannot be started twice; the reset leaves it disabled
+// until the next Parse Selection. Whatever the answer, the wizard starts again from the first step.
 void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
-  // The click (the interactive import) arrives with the wizard's steps.
-  if (code == toolkit::kEventOwnerDraw) drawStepButton(id, value, wizardState().phase == 2);
+  if (code == toolkit::kEventOwnerDraw) {
+    drawStepButton(id, value, wizardState().phase == 2);
+    return;
+  }
+  if (code != toolkit::kEventClick || wizardState().running) return;
+  toolkit::EZ_DISABLEC(kMainForm, kImportButton);
+  const RunningScope running(wizardState());
+  imports::PROCESSIMPORT(readMappingRows(), confirmImport);
+  RESETFORM();
 }
 
 }  // namespace ui

@@ -1,13 +1,48 @@
+#include <string>
+#include <vector>
+
+#include "export/incoming.h"
+#include "import/batch_import.h"
 #include "ui/button_style.h"
+#include "ui/control_ids.h"
 #include "ui/handlers.h"
+#include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
 #include "ui/wizard_state.h"
 
 namespace ui {
 
+namespace {
+constexpr int32_t kProgressLow = 0;
+}  // namespace
+
+// The engine imports the files one by one and tells after each where it stands; the window shows it
+// in the progress bar and the status box (newest line first) and keeps painting in between.
+void DOIMPORT() {
+  std::vector<std::string> paths;
+  const int32_t count = toolkit::EZ_GETATTR(kThisForm, kExportFileList, "ICount");
+  for (int32_t i = 0; i < count; ++i) paths.push_back(toolkit::EZ_GETITEMTEXT(kThisForm, kExportFileList, i));
+  if (paths.empty()) return;
+  const std::string statusBefore = toolkit::EZ_GETTEXT(kThisForm, kBatchResultBox);
+  {
+    const RunningScope running(wizardState());
+    imports::DOIMPORT(paths, statusBefore, [](int32_t position, int32_t files, std::string_view statusText) {
+      toolkit::EZ_SETPBAR(kMainForm, kBatchProgress, position, kProgressLow, files);
+      toolkit::EZ_SETTEXT(kThisForm, kBatchResultBox, statusText);
+    });
+  }
+  toolkit::EZ_CLEAR(kThisForm, kExportFileList);
+  // The incoming records are those of the last file, renumbered by its import: nothing the wizard may
+  // import again.
+  exports::incoming() = exports::IncomingRecords{};
+}
+
 void MAIN_IMPORTBATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
-  // The click (import the batch) arrives with the wizard's steps.
-  if (code == toolkit::kEventOwnerDraw) drawStepButton(id, value, wizardState().phase == 1);
+  if (code == toolkit::kEventClick) {
+    if (!wizardState().running) DOIMPORT();
+  } else if (code == toolkit::kEventOwnerDraw) {
+    drawStepButton(id, value, wizardState().phase == 1);
+  }
 }
 
 }  // namespace ui

@@ -1,9 +1,14 @@
+#include "ui/control_ids.h"
 #include "ui/handlers.h"
+#include "ui/toolkit/run.h"
+#include "ui/wizard_state.h"
 
 namespace ui {
 
-void MAIN_MOVES(int32_t, int32_t, int32_t, int32_t&) {
-  // The double-click (map or rename a move) arrives with the wizard's steps.
+// A double-click maps or renames the row it hit (the message value, -1 for none).
+void MAIN_MOVES(int32_t, int32_t code, int32_t value, int32_t&) {
+  if (code == toolkit::kEventDoubleClick && !wizardState().running)
+    REMAPITEM(kMoveListView, value, kMapMovesCombo);
 }
 
 }  // namespace ui

@@ -1,13 +1,52 @@
+#include <string>
+#include <string_view>
+
+#include "db/catalogue.h"
+#include "export/incoming.h"
+#include "export/open_export.h"
+#include "platform/files.h"
 #include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/export_lists.h"
 #include "ui/handlers.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/dialogs.h"
+#include "ui/toolkit/palette.h"
 #include "ui/toolkit/run.h"
 #include "ui/wizard_state.h"
 
 namespace ui {
 
+namespace {
+
+constexpr std::string_view kOpenTitle = "Please select an export file to open.";
+constexpr std::string_view kExportFilter = "ZOR Export Files|*.zor|All Files|*.*|";
+
+}  // namespace
+
+void OPENEXPORT() {
+  toolkit::EZ_COLOR(toolkit::kDefaultColour, toolkit::kDefaultColour);
+  const std::string directory = platform::currentDirectory();
+  const std::string path = toolkit::EZ_OPENFILE(kMainForm, kOpenTitle, "", kExportFilter, "R");
+  // Every game path is relative to the current directory, whatever the dialog did to it.
+  if (platform::currentDirectory() != directory) platform::changeDirectory(directory);
+  if (path.empty()) return;
+
+  const exports::OpenExportResult opened =
+      exports::openExportFile(path, db::catalogue(), exports::incoming());
+  // An object or gimmick-match export has been imported and reported by now.
+  if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;
+  if (opened.parse.outcome == exports::ParseOutcome::Parsed) showParsedExport(opened.parse);
+  wizardState().phase = 1;
+  UPDATEPHASE();
+}
+
 void MAIN_OPEN(int32_t id, int32_t code, int32_t value, int32_t&) {
-  // The click (open an export file) arrives with the wizard's steps.
-  if (code == toolkit::kEventOwnerDraw) drawStepButton(id, value, wizardState().phase == 0);
+  if (code == toolkit::kEventClick) {
+    if (!wizardState().running) OPENEXPORT();
+  } else if (code == toolkit::kEventOwnerDraw) {
+    drawStepButton(id, value, wizardState().phase == 0);
+  }
 }
 
 }  // namespace ui

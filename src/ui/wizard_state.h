@@ -9,8 +9,23 @@ namespace ui {
 struct WizardState {
   int32_t phase = 0;
   int32_t helpShown = 0;
+  // An import or a batch is running: the window keeps painting meanwhile, and a command that arrives
+  // in the middle of it (however it got there) is not started.
+  bool running = false;
 };
 
 WizardState& wizardState();
+
+// Marks a run for as long as it lives.
+class RunningScope {
+ public:
+  explicit RunningScope(WizardState& state) : state_(state) { state_.running = true; }
+  ~RunningScope() { state_.running = false; }
+  RunningScope(const RunningScope&) = delete;
+  RunningScope& operator=(const RunningScope&) = delete;
+
+ private:
+  WizardState& state_;
+};
 
 }  // namespace ui

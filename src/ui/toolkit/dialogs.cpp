@@ -77,6 +77,7 @@ QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form
   record.form = ownerName(form);
   record.title = fromQt(box.windowTitle());
   record.text = fromQtLines(box.text());
+  record.details = fromQtLines(box.detailedText());
   record.icon = box.icon();
   for (QMessageBox::StandardButton standard : order) record.buttons.push_back(caption(box.button(standard)));
   record.defaultButton = caption(box.defaultButton());
@@ -170,6 +171,15 @@ int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view
   return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
 }
 
+int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std::string_view title,
+                              std::string_view buttons, std::string_view details) {
+  if (QApplication::instance() == nullptr) return 0;
+  std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
+  if (!details.empty()) box->setDetailedText(toQtLines(details));
+  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, buttonSet(buttons));
+  return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
+}
+
 platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
   const std::string text = platform::reportText(error);
   if (QApplication::instance() == nullptr) {
@@ -227,7 +237,8 @@ std::string multiSelectResult(const std::vector<std::string>& paths) {
   if (paths.size() == 1) return paths.front();
   const std::string& first = paths.front();
   const size_t slash = first.find_last_of('/');
-  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash);
+  // A file in the root folder keeps the root as its folder.
+  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash == 0 ? 1 : slash);
   for (const std::string& path : paths) {
     const size_t end = path.find_last_of('/');
     result += "|" + (end == std::string::npos ? path : path.substr(end + 1));

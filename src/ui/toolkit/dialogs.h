@@ -24,6 +24,9 @@ namespace ui::toolkit {
 // Yes or OK, 0 otherwise.
 int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view title,
                   std::string_view buttons);
+// The same box with a detail area the user can open below the text (CR LF between lines).
+int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std::string_view title,
+                              std::string_view buttons, std::string_view details);
 
 // One existing file, or "" when cancelled. The filter is "Name|patterns|Name|patterns|"; patterns
 // match letter case in either form ("*.zor" finds "A.ZOR"). Paths are in the file system's bytes.
@@ -69,6 +72,7 @@ struct DialogRecord {
   std::string defaultButton;
   QStringList nameFilters;
   std::string initialText;
+  std::string details;   // a message box's detail area
   size_t formsOpen = 0;  // live forms at the moment the dialog came up
   std::string answer;    // the button pressed, the result text, or the entered text
 };

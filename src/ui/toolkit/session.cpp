@@ -1,11 +1,13 @@
 #include "ui/toolkit/session.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/widgets.h"
 
@@ -44,6 +46,20 @@ class AcceleratorFilter : public QObject {
 void takeScreenshot(uint64_t serial, const QString& path) {
   FormRecord* form = findForm(serial);
   if (form == nullptr || !form->window) return;
+  DialogScript answers;
+  const QString files = qEnvironmentVariable("ZOR_SCREENSHOT_FILES");
+  for (const QString& dialog : files.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+    std::vector<std::string> chosen;
+    for (const QString& file : dialog.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      chosen.push_back(QFile::encodeName(file).toStdString());
+    }
+    answers.files.push_back(chosen);
+  }
+  DialogScript* previous = setDialogScript(&answers);
+  struct Restore {
+    DialogScript* script;
+    ~Restore() { setDialogScript(script); }
+  } restore{previous};
   const QString clicks = qEnvironmentVariable("ZOR_SCREENSHOT_CLICKS");
   for (const QString& id : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
     ControlRecord* control = form->control(id.trimmed().toInt());

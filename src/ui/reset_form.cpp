@@ -1,0 +1,29 @@
+#include "app/program.h"
+#include "db/catalogue.h"
+#include "db/load_database.h"
+#include "export/incoming.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/contents.h"
+#include "ui/wizard_state.h"
+
+namespace ui {
+
+namespace {
+constexpr int32_t kSkipCircuits = 1;
+constexpr int32_t kEveryRecordSet = 0;
+}  // namespace
+
+// The incoming records go with the lists: the run has renumbered their references, so a second import
+// of them (Parse Selection after a failed open) would translate those numbers again.
+void RESETFORM() {
+  wizardState().phase = 0;
+  UPDATEPHASE();
+  for (int32_t id : {kWrestlerList, kMoveListView, kManagerList, kDiveListView, kTeamList}) {
+    toolkit::EZ_CLEAR(kMainForm, id);
+  }
+  exports::incoming() = exports::IncomingRecords{};
+  db::LOADDBS(db::catalogue(), app::program().databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
+}
+
+}  // namespace ui

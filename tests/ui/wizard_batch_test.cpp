@@ -1,0 +1,111 @@
+// The batch view: export files added through the multi-select dialog, imported one after the other
+// with the progress bar and the status box.
+#include <gtest/gtest.h>
+
+#include "app/events.h"
+#include "db/catalogue.h"
+#include "road_fixture.h"
+#include "support/game_records.h"
+#include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/toolkit.h"
+#include "ui/wizard_state.h"
+
+namespace {
+
+using namespace ui::toolkit;
+using uitest::RoadTest;
+
+using Names = std::vector<std::string>;
+
+class BatchViewTest : public RoadTest {
+ protected:
+  void SetUp() override {
+    RoadTest::SetUp();
+    first = writeScenarioExport();
+    second = writeExport(testsupport::wrestlersOnlyExport({testsupport::wrestlerSpec("Lone Wolf")}).lines(),
+                         "lone-wolf.zor");
+    click(ui::kBatchButton);
+  }
+  void addFiles(const std::vector<std::string>& paths) {
+    script.files.push_back(paths);
+    click(ui::kAddFilesButton);
+  }
+
+  std::string first, second;
+};
+
+TEST_F(BatchViewTest, AddedFilesFollowTheOnesListedAndMayRepeat) {
+  addFiles({first, second});
+  const std::vector<DialogRecord> dialogs = shown(DialogKind::OpenFiles);
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].title, "Please select export files to add.");
+  EXPECT_EQ(dialogs[0].nameFilters, (QStringList{"ZOR Export Files (*.zor)", "All Files (*)"}));
+  EXPECT_EQ(items(ui::kExportFileList), (Names{first, second}));
+  EXPECT_EQ(ui::wizardState().phase, 1);
+  paintForm("MAIN");
+  EXPECT_EQ(state(ui::kImportBatchButton).lastDrawn.background, ui::kHighlightBackground);
+
+  addFiles({first});
+  EXPECT_EQ(items(ui::kExportFileList), (Names{first, second, first}));
+  addFiles({});  // cancelled
+  EXPECT_EQ(items(ui::kExportFileList).size(), 3u);
+  EXPECT_EQ(READLIST("MAIN", ui::kExportFileList), first + "|" + second + "|" + first + "|");
+}
+
+TEST_F(BatchViewTest, ImportBatchImportsEveryFileAndTellsNewestFirst) {
+  addFiles({first, second});
+  std::vector<int32_t> positions;
+  const app::EventPump windowPump = app::setEventPump([this, &positions](int32_t count) {
+    positions.push_back(state(ui::kBatchProgress).progress);
+    EZ_DOEVENTS(count);
+  });
+  click(ui::kImportBatchButton);
+  app::setEventPump(windowPump);
+
+  EXPECT_EQ(state(ui::kBatchResultBox).text, "Imported: lone-wolf.zor\r\nImported: export.zor\r\n");
+  const ControlState bar = state(ui::kBatchProgress);
+  EXPECT_EQ(bar.progress, 2);
+  EXPECT_EQ(bar.progressLow, 0);
+  EXPECT_EQ(bar.progressHigh, 2);
+  EXPECT_TRUE(items(ui::kExportFileList).empty());
+  // The bar moved while the window went on painting.
+  ASSERT_FALSE(positions.empty());
+  EXPECT_NE(std::find(positions.begin(), positions.end(), 1), positions.end());
+  EXPECT_EQ(positions.back(), 2);
+  EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+  EXPECT_TRUE(shown(DialogKind::MessageBox).empty());
+
+  // Every wrestler of the first file (Champion replaced in place), then Lone Wolf.
+  EXPECT_EQ(testsupport::fileLines(data("wrestlrs.dat"))[0], " 6 ");
+  EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 6)[0], "Lone Wolf");
+  EXPECT_EQ(db::catalogue().WrestlerCount, 6);
+
+  // A second batch adds its lines above the earlier ones.
+  addFiles({folder.root().string() + "/missing.zor"});
+  click(ui::kImportBatchButton);
+  EXPECT_EQ(state(ui::kBatchResultBox).text,
+            "Import failed: missing.zor\r\nImported: lone-wolf.zor\r\nImported: export.zor\r\n");
+  EXPECT_EQ(state(ui::kBatchProgress).progressHigh, 1);
+}
+
+TEST_F(BatchViewTest, AnEmptyListImportsNothingAndLeavesTheBarAlone) {
+  const ControlState before = state(ui::kBatchProgress);
+  click(ui::kImportBatchButton);
+  EXPECT_EQ(state(ui::kBatchResultBox).text, "");
+  const ControlState after = state(ui::kBatchProgress);
+  EXPECT_EQ(after.progress, before.progress);
+  EXPECT_EQ(after.progressHigh, before.progressHigh);
+}
+
+TEST_F(BatchViewTest, CloseAfterAddingFilesLeadsBackToPhaseZero) {
+  addFiles({first});
+  click(ui::kCloseButton);
+  EXPECT_EQ(ui::wizardState().phase, 0);
+  EXPECT_TRUE(state(ui::kBatchButton).enabled);
+  EXPECT_FALSE(state(ui::kParseButton).enabled);
+  EXPECT_TRUE(state(ui::kWrestlerList).visible);
+}
+
+}  // namespace
