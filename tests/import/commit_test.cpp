@@ -156,7 +156,8 @@ class CommitTest : public ::testing::Test {
         cleanupFailed |= failure.Path.find(target + std::string(kAsideSuffix)) != std::string::npos;
       }
       if (cleanupFailed) {
-        EXPECT_EQ(db.read(target + std::string(kAsideSuffix)), backupBefore(target)) << target << " " << context;
+        EXPECT_EQ(db.read(target + std::string(kAsideSuffix)), backupBefore(target))
+            << target << " " << context;
       } else {
         EXPECT_FALSE(db.read(target + std::string(kAsideSuffix))) << target << " " << context;
       }
