@@ -6,34 +6,15 @@
 #include <vector>
 
 #include "app/log.h"
+#include "import/engine_test_support.h"
 
 namespace imports {
 namespace {
 
+using enginetest::LogCapture;
+using enginetest::record;
+
 using exports::IncomingRecord;
-
-IncomingRecord record(int32_t source, int32_t existing, int32_t importNumber, std::string name = "") {
-  IncomingRecord result;
-  result.SourceNumber = source;
-  result.StoredName = name;
-  result.ListName = name;
-  result.ExistingNumber = existing;
-  result.IsNew = existing == 0 ? 1 : 0;
-  result.ImportNumber = importNumber;
-  return result;
-}
-
-class LogCapture {
- public:
-  LogCapture() {
-    previous_ = app::setLogSink([this](app::LogChannel, std::string_view line) { lines.emplace_back(line); });
-  }
-  ~LogCapture() { app::setLogSink(previous_); }
-  std::vector<std::string> lines;
-
- private:
-  app::LogSink previous_;
-};
 
 IdentifierMap mapOf(int32_t bound, std::initializer_list<std::pair<int32_t, int32_t>> entries) {
   IdentifierMap map = makeIdentifierMap(bound);

@@ -1,4 +1,5 @@
 #include "import/selection.h"
+#include "import/engine_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +9,11 @@
 namespace imports {
 namespace {
 
+using enginetest::record;
+
 using exports::IncomingRecord;
 using exports::IncomingRecords;
 using exports::RecordLines;
-
-IncomingRecord record(int32_t source, int32_t existing, int32_t importNumber, std::string name = "") {
-  IncomingRecord result;
-  result.SourceNumber = source;
-  result.StoredName = name;
-  result.ListName = name;
-  result.ExistingNumber = existing;
-  result.IsNew = existing == 0 ? 1 : 0;
-  result.ImportNumber = importNumber;
-  return result;
-}
 
 void add(std::vector<IncomingRecord>& records, std::vector<RecordLines>& lines, int32_t& count,
          IncomingRecord record, RecordLines recordLines) {

@@ -11,11 +11,14 @@
 
 #include "app/events.h"
 #include "app/log.h"
+#include "import/engine_test_support.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
 namespace imports {
 namespace {
+
+using enginetest::LogCapture;
 
 namespace fs = std::filesystem;
 using exports::IncomingRecord;
@@ -63,21 +66,6 @@ class ReportCounter {
 
  private:
   platform::ReportHandler previous_;
-};
-
-class LogCapture {
- public:
-  LogCapture() {
-    previous_ = app::setLogSink([this](app::LogChannel channel, std::string_view line) {
-      (channel == app::LogChannel::Files ? fileLines : lines).emplace_back(line);
-    });
-  }
-  ~LogCapture() { app::setLogSink(previous_); }
-  std::vector<std::string> lines;
-  std::vector<std::string> fileLines;
-
- private:
-  app::LogSink previous_;
 };
 
 std::string crlf(const std::vector<std::string>& lines) {

@@ -1,0 +1,46 @@
+// Small builders shared by the engine's unit tests: incoming header records and a capture of the
+// log lines the engine passes to LOGM and LOGMF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/log.h"
+#include "export/incoming.h"
+
+namespace imports::enginetest {
+
+inline exports::IncomingRecord record(int32_t source, int32_t existing, int32_t importNumber,
+                                      std::string name = "") {
+  exports::IncomingRecord result;
+  result.SourceNumber = source;
+  result.StoredName = name;
+  result.ListName = name;
+  result.ExistingNumber = existing;
+  result.IsNew = existing == 0 ? 1 : 0;
+  result.ImportNumber = importNumber;
+  return result;
+}
+
+// General lines in `lines`, file lines (LOGMF) in `fileLines`, while it lives.
+class LogCapture {
+ public:
+  LogCapture() {
+    previous_ = app::setLogSink([this](app::LogChannel channel, std::string_view line) {
+      (channel == app::LogChannel::Files ? fileLines : lines).emplace_back(line);
+    });
+  }
+  ~LogCapture() { app::setLogSink(previous_); }
+  LogCapture(const LogCapture&) = delete;
+  LogCapture& operator=(const LogCapture&) = delete;
+
+  std::vector<std::string> lines;
+  std::vector<std::string> fileLines;
+
+ private:
+  app::LogSink previous_;
+};
+
+}  // namespace imports::enginetest
