@@ -76,6 +76,9 @@ void readMediaPathFile(Catalogue& catalogue, int fileNumber, std::string_view pa
   while (!platform::endOfFile(fileNumber)) {
     std::string line = platform::readLine(fileNumber);
     std::string_view name = delimitedPart(line, '=', 1);
+    // Every wrestler without a second name (and every unnamed team) answers to the empty name, so a
+    // line without a name would hand its path to whichever of them comes first.
+    if (name.empty()) continue;
     std::string_view spec = delimitedPart(delimitedPart(line, '=', 2), '|', 1);
     auto translated = [&] {
       return settings::TRANSLATEPATH(delimitedPart(spec, '+', 1), catalogue.GameFolder);

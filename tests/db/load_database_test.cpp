@@ -202,6 +202,17 @@ TEST_F(MediaPathTest, MediaPathFileFillsOnlyEmptyPathsAndPrefersWrestlers) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MediaPathTest, ALineWithoutANameGivesNobodyItsPath) {
+  // Wrestlers without a second name, and an unnamed team, all answer to the empty name.
+  folder.writeWrestlers({wrestlerSpec("Hawk"), wrestlerSpec("Blaze")});
+  folder.writeTeams({teamSpec("Member One", "Member Two")});
+  folder.writeMediaPaths({"=t:\\stray.wav", "", "Blaze=t:\\blaze.wav"});
+  load();
+  EXPECT_EQ(db::text(catalogue.Wrestlers[1].MediaPath), "");
+  EXPECT_EQ(db::text(catalogue.Teams[1].MediaPath), "");
+  EXPECT_EQ(db::text(catalogue.Wrestlers[2].MediaPath), translated("t:\\blaze.wav"));
+}
+
 class CrowdTest : public DatabaseTest {
  protected:
   void SetUp() override {
