@@ -1,24 +1,40 @@
 #include <ostream>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "import/batch_import.h"
+#include "platform/text.h"
 
 namespace cli {
+namespace {
+
+// The short name of a path as given (UTF-8), cut in whole characters: a path the program's character
+// set can hold is shortened as the program's text; any other is shown by its bytes.
+std::string shortName(const std::string& path) {
+  const std::string text = platform::cp1252FromUtf8(path);
+  if (platform::utf8From1252(text) != path) return imports::batchShortName(path);
+  return platform::utf8From1252(imports::batchShortName(text));
+}
+
+}  // namespace
 
 int batchCommand(const Invocation& call, Console& console) {
   const imports::BatchResult batch = imports::DOIMPORT(call.Files, "");
   bool allImported = true;
   for (const imports::BatchFile& file : batch.Files) {
-    // The path is the system's own text (not converted): the line shows its bytes as given.
-    console.out << file.StatusLine << '\n';
+    // The status line's own text in front of the short name the engine put there.
+    const std::string prefix =
+        file.StatusLine.substr(0, file.StatusLine.size() - imports::batchShortName(file.Path).size());
+    const std::string name = shortName(file.Path);
+    console.out << prefix << name << '\n';
     if (file.Result.Code != imports::kSilentImported) allImported = false;
     if (!file.Result.Problem.empty()) {
-      console.err << imports::batchShortName(file.Path) << ": ";
+      console.err << name << ": ";
       printLine(console.err, file.Result.Problem);
     }
     for (const imports::RemapWarning& warning : file.Result.Run.Plan.DroppedReferences) {
-      console.err << imports::batchShortName(file.Path) << ": Warning: ";
+      console.err << name << ": Warning: ";
       printLine(console.err, imports::describeWarning(warning));
     }
   }

@@ -40,6 +40,12 @@ std::vector<std::string> listedNames(const std::vector<exports::IncomingRecord>&
   return names;
 }
 
+std::string withoutBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // The rows of one list view; a usage error when IN is not listed or EXISTING names no record.
 std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vector<MappingOption>& options,
                                        const std::vector<std::string>& listed,
@@ -50,10 +56,11 @@ std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vect
       return "'" + option.In + "' is not a new " + kindName + " that the selected wrestlers need";
     }
     if (!option.Rename) {
-      const int32_t existing = kind == imports::RecordKind::Dive
-                                   ? db::FINDDIVE(db::catalogue(), option.Target)
-                                   : db::FINDMOVE(db::catalogue(), option.Target);
-      if (existing == 0) return "the database has no " + kindName + " named '" + option.Target + "'";
+      // The run looks the name up without its surrounding blanks.
+      const std::string target = withoutBlanks(option.Target);
+      const int32_t existing = kind == imports::RecordKind::Dive ? db::FINDDIVE(db::catalogue(), target)
+                                                                 : db::FINDMOVE(db::catalogue(), target);
+      if (existing == 0) return "the database has no " + kindName + " named '" + target + "'";
     }
     rows.push_back(
         imports::MappingRow{option.In, option.Target, option.Rename ? imports::kRenameItemNumber : 0});

@@ -177,12 +177,25 @@ TEST_F(CommandsTest, MapsAndRenamesInTheOrderGiven) {
   EXPECT_EQ(lines("dives.dat")[0], " 2 ");
 }
 
+TEST_F(CommandsTest, MappingTargetsAreTakenWithoutSurroundingBlanks) {
+  // The run trims column 1 of a mapping row, so the check of the existing name must too.
+  const Outcome outcome = run({"import", exportPath, "--none", "--select", "New Star", "--map-move",
+                               "Moonsault= Punch ", "--map-dive", "Corkscrew Dive=Tope "});
+  ASSERT_EQ(outcome.code, 0) << outcome.err;
+  const std::vector<std::string> star = record("wrestlrs.dat", 120, 4);
+  EXPECT_EQ(star[2], "1");
+  EXPECT_EQ(star[83], "2");
+  EXPECT_EQ(lines("dives.dat")[0], " 2 ");
+}
+
 TEST_F(CommandsTest, UsageErrorsFoundInTheExportWriteNothing) {
   for (const std::vector<std::string>& options :
        {std::vector<std::string>{"--select", "Nobody"},
         std::vector<std::string>{"--map-move", "Headbutt=Punch"},
         std::vector<std::string>{"--map-move", "Moonsault=No Such Move"},
-        std::vector<std::string>{"--rename-dive", "Plancha=Dive Two"}}) {
+        std::vector<std::string>{"--rename-dive", "Plancha=Dive Two"},
+        // A new name given by an earlier row is not a listed name.
+        std::vector<std::string>{"--rename-move", "Moonsault=Big", "--map-move", "Big=Punch"}}) {
     std::vector<std::string> arguments{"import", exportPath, "--none", "--select", "New Star"};
     arguments.insert(arguments.end(), options.begin(), options.end());
     const Outcome outcome = run(arguments);
@@ -253,6 +266,28 @@ TEST_F(CommandsTest, BatchPrintsOneLinePerFileInOrder) {
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 4 ");  // the third file found Alpha and replaced him
 
   EXPECT_EQ(run({"batch", first}).code, 0);
+}
+
+TEST_F(CommandsTest, BatchShortNamesAreCutBetweenCharacters) {
+  // Paths without a separator and longer than 20 characters are shortened in whole characters, so the
+  // lines stay UTF-8.
+  std::string umlauts;
+  for (int i = 0; i < 16; ++i) umlauts += "\xC3\x84";
+  const std::string good = "a" + umlauts + ".zor";
+  const std::string bad = "b" + umlauts + ".zor";
+  const std::string path =
+      writeExport(testsupport::wrestlersOnlyExport({testsupport::wrestlerSpec("Alpha")}).lines(), good);
+  std::string broken = testsupport::readFileBytes(path);
+  broken[broken.size() - 3] ^= 4;
+  testsupport::writeFileBytes(folder.root() / bad, broken);
+
+  const Outcome outcome = run({"batch", good, bad});
+  const std::string nine = umlauts.substr(0, 18);
+  const std::string six = umlauts.substr(0, 12);
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_EQ(outcome.out,
+            "Imported: a" + nine + "..." + six + ".zor\nImport failed: b" + nine + "..." + six + ".zor\n");
+  EXPECT_EQ(outcome.err, "b" + nine + "..." + six + ".zor: This file is corrupt or not a ZOR export file.\n");
 }
 
 TEST_F(CommandsTest, DumpPrintsTheLinesOfEncipheredAndPlainFilesAlike) {
