@@ -13,9 +13,9 @@ constexpr int32_t kNameColumn = 0;
 
 std::string joinedItems(const std::vector<std::string>& texts) {
   std::string items;
-  for (const std::string& text : texts) {
-    if (!items.empty()) items += "|";
-    items += text;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) items += "|";
+    items += texts[i];
   }
   return items;
 }

@@ -8,6 +8,7 @@
 #include "road_fixture.h"
 #include "support/game_records.h"
 #include "ui/control_ids.h"
+#include "ui/export_lists.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/wizard_state.h"
@@ -170,6 +171,15 @@ TEST_F(WrestlerListTest, ItemsAreSixteenPixelsHighAndDrawnInTheColoursOfTheirSta
   click(ui::kParseButton);  // the list is disabled in phase 2
   EXPECT_EQ(background(0), paletteColour(31).value());
   EXPECT_EQ(background(1), paletteColour(31).value());
+}
+
+TEST_F(RoadTest, ANameListShowsAnEmptyNameWhereverItStands) {
+  ui::showNames(ui::kManagerList, {"", "Bulldog Manager", "Agent"});
+  EXPECT_EQ(items(ui::kManagerList), (Names{"", "Agent", "Bulldog Manager"}));
+  ui::showNames(ui::kManagerList, {"Agent", "", "Bulldog Manager"});
+  EXPECT_EQ(items(ui::kManagerList), (Names{"", "Agent", "Bulldog Manager"}));
+  ui::showNames(ui::kTeamList, {});
+  EXPECT_TRUE(items(ui::kTeamList).empty());
 }
 
 class MappingTest : public RoadTest {

@@ -19,7 +19,7 @@ class QFileDialog;
 
 namespace ui::toolkit {
 
-// A message box: the text may begin with brace codes ("{i}", "{S}", "{?}", "{!}" icon, then "{2}"
+// A message box: the text may begin with brace codes ("{i}", "{S}", "{?}" icon, then "{2}"
 // for the second button as default); buttons "OK", "OC" (OK, Cancel), "YN", "YNC". Returns 1 for
 // Yes or OK, 0 otherwise.
 int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view title,
