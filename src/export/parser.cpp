@@ -98,6 +98,28 @@ void createArrays(std::vector<IncomingRecord>& headers, std::vector<RecordLines>
   lines.assign(static_cast<size_t>(count) + 1, RecordLines(static_cast<size_t>(lastLine) + 1));
 }
 
+// How many records of a section to read. Every line takes at least one byte of the file, so a count
+// beyond what is left of it is damaged: its records are then read only while the stream lasts (a
+// record cut short keeps its missing lines empty), so that a few damaged bytes cannot make up tens of
+// thousands of empty records. A count the file can hold stands, records past the end reading as empty
+// lines.
+struct RecordBudget {
+  int32_t limit = 0;       // the arrays are created for this many records
+  bool believable = true;  // false: no record is begun at the end of the stream
+};
+
+RecordBudget recordBudget(int32_t stream, int32_t promised, int linesPerRecord) {
+  const int64_t capacity = streamBytesLeft(stream) / linesPerRecord;
+  if (promised <= capacity) return {promised, true};
+  return {static_cast<int32_t>(capacity + 1), false};
+}
+
+// Drops the records after the first `count` from both arrays of a kind.
+void keepRecords(std::vector<IncomingRecord>& headers, std::vector<RecordLines>& lines, int32_t count) {
+  headers.resize(static_cast<size_t>(count) + 1);
+  lines.resize(static_cast<size_t>(count) + 1);
+}
+
 // A record number of the exporting database, as line 0 of a move, manager or dive gives it; -1 when it
 // does not fit 16 bits.
 int32_t sourceNumberOf(std::string_view line) {
@@ -109,13 +131,15 @@ enum class SectionStatus { Read, Corrupt };
 
 SectionStatus readWrestlers(int32_t stream, const db::Catalogue& catalogue, IncomingRecords& out,
                             ParseMode mode) {
-  const int32_t count = countValue(INPUTCRYPT(stream));
-  if (count < 0) return SectionStatus::Corrupt;
-  out.IncomingWrestlerCount = count;
-  createArrays(out.IncomingWrestlers, out.IncomingWrestlerLines, count, kWrestlerLines);
+  const int32_t promised = countValue(INPUTCRYPT(stream));
+  if (promised < 0) return SectionStatus::Corrupt;
+  const RecordBudget budget = recordBudget(stream, promised, kWrestlerLines);
+  createArrays(out.IncomingWrestlers, out.IncomingWrestlerLines, budget.limit, kWrestlerLines);
   const NameIndex names(
       catalogue.Wrestlers, catalogue.WrestlerCount, [](const db::Wrestler& w) { return w.Name; }, false);
-  for (int32_t i = 1; i <= count; ++i) {
+  int32_t count = 0;
+  for (int32_t i = 1; i <= budget.limit; ++i) {
+    if (!budget.believable && CRYPTEOF(stream)) break;
     RecordLines& lines = out.IncomingWrestlerLines[i];
     if (!readRecordLines(stream, lines, 1, kWrestlerLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingWrestlers[i];
@@ -124,7 +148,10 @@ SectionStatus readWrestlers(int32_t stream, const db::Catalogue& catalogue, Inco
     record.SourceNumber = i;
     setMatch(record, names.find(record.StoredName));
     if (mode == ParseMode::Batch) record.ImportNumber = 1;
+    count = i;
   }
+  keepRecords(out.IncomingWrestlers, out.IncomingWrestlerLines, count);
+  out.IncomingWrestlerCount = count;
   return SectionStatus::Read;
 }
 
@@ -166,11 +193,14 @@ SectionStatus readActions(int32_t stream, std::string_view marker, int lastLine,
                           int32_t existingCount, KeyOf keyOf, std::vector<IncomingRecord>& headers,
                           std::vector<RecordLines>& lines, int32_t& count) {
   FISEEK(stream, marker);
-  count = countValue(INPUTCRYPT(stream));
-  if (count < 0) return SectionStatus::Corrupt;
-  createArrays(headers, lines, count, lastLine);
+  const int32_t promised = countValue(INPUTCRYPT(stream));
+  if (promised < 0) return SectionStatus::Corrupt;
+  const RecordBudget budget = recordBudget(stream, promised, lastLine + 1);
+  createArrays(headers, lines, budget.limit, lastLine);
   const NameIndex names(existing, existingCount, keyOf, true);
-  for (int32_t i = 1; i <= count; ++i) {
+  count = 0;
+  for (int32_t i = 1; i <= budget.limit; ++i) {
+    if (!budget.believable && CRYPTEOF(stream)) break;
     if (!readRecordLines(stream, lines[i], 0, lastLine)) return SectionStatus::Corrupt;
     IncomingRecord& record = headers[i];
     record.SourceNumber = sourceNumberOf(lines[i][0]);
@@ -178,19 +208,23 @@ SectionStatus readActions(int32_t stream, std::string_view marker, int lastLine,
     record.StoredName = cutName(lines[i][1]);
     record.ListName = cutName(db::REMOVEARTICLE(lines[i][1]));
     setMatch(record, names.find(record.ListName));
+    count = i;
   }
+  keepRecords(headers, lines, count);
   return SectionStatus::Read;
 }
 
 SectionStatus readManagers(int32_t stream, const db::Catalogue& catalogue, IncomingRecords& out) {
   FISEEK(stream, kManagersMarker);
-  const int32_t count = countValue(INPUTCRYPT(stream));
-  if (count < 0) return SectionStatus::Corrupt;
-  out.IncomingManagerCount = count;
-  createArrays(out.IncomingManagers, out.IncomingManagerLines, count, kManagerLines);
+  const int32_t promised = countValue(INPUTCRYPT(stream));
+  if (promised < 0) return SectionStatus::Corrupt;
+  const RecordBudget budget = recordBudget(stream, promised, kManagerLines + 1);
+  createArrays(out.IncomingManagers, out.IncomingManagerLines, budget.limit, kManagerLines);
   const NameIndex names(
       catalogue.Managers, catalogue.ManagerCount, [](const db::Manager& m) { return m.Name; }, false);
-  for (int32_t i = 1; i <= count; ++i) {
+  int32_t count = 0;
+  for (int32_t i = 1; i <= budget.limit; ++i) {
+    if (!budget.believable && CRYPTEOF(stream)) break;
     RecordLines& lines = out.IncomingManagerLines[i];
     if (!readRecordLines(stream, lines, 0, kManagerLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingManagers[i];
@@ -200,7 +234,10 @@ SectionStatus readManagers(int32_t stream, const db::Catalogue& catalogue, Incom
     record.StoredName = cutName(fromDos(lines[1]));
     record.ListName = record.StoredName;
     setMatch(record, names.find(record.StoredName));
+    count = i;
   }
+  keepRecords(out.IncomingManagers, out.IncomingManagerLines, count);
+  out.IncomingManagerCount = count;
   return SectionStatus::Read;
 }
 

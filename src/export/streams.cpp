@@ -141,6 +141,11 @@ bool CRYPTEOF(int32_t fileNumber) {
   return CRYPTEOF(streamTable(), fileNumber);
 }
 
+int64_t streamBytesLeft(int32_t fileNumber) {
+  if (fileNumber < 1 || FINDFILE(streamTable(), fileNumber) == 0) return 0;
+  return std::max<int64_t>(platform::fileLength(fileNumber) - platform::filePosition(fileNumber) + 1, 0);
+}
+
 std::string INPUTCRYPT(const CipherState& cipher, const StreamTable& table, int32_t fileNumber) {
   platform::ProcedureScope scope("INPUTCRYPT");
   if (CRYPTEOF(table, fileNumber)) return {};

@@ -55,6 +55,10 @@ std::string INPUTCRYPT(int32_t fileNumber);
 bool CRYPTEOF(const StreamTable& table, int32_t fileNumber);
 bool CRYPTEOF(int32_t fileNumber);
 
+// An upper bound on the lines left in the stream: the bytes left in its file, since every line takes
+// at least one of them. 0 for a number that is not an open stream.
+int64_t streamBytesLeft(int32_t fileNumber);
+
 // Reads lines until one equals `marker` once its trailing spaces are removed (exact case), or until
 // the end. Afterwards the next INPUTCRYPT gives the line after the marker; not found, CRYPTEOF is true.
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber, std::string_view marker);
