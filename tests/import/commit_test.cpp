@@ -1,4 +1,5 @@
 #include "import/commit.h"
+#include "import/engine_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 namespace imports {
 namespace {
 
+using enginetest::crlf;
+using enginetest::ReportCounter;
 namespace fs = std::filesystem;
 
 class TempDatabase {
@@ -48,27 +51,6 @@ class TempDatabase {
  private:
   fs::path root_;
 };
-
-class ReportCounter {
- public:
-  ReportCounter() {
-    previous_ = platform::setReportHandler([this](const platform::UntrappedError&) {
-      ++reports;
-      return platform::ReportAnswer::Continue;
-    });
-  }
-  ~ReportCounter() { platform::setReportHandler(previous_); }
-  int reports = 0;
-
- private:
-  platform::ReportHandler previous_;
-};
-
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
 
 // A record file: the count line, then `records` records of `lines` lines "<tag><record>.<line>".
 std::string recordFile(const std::string& countLine, const std::string& tag, int records, int lines) {

@@ -1,5 +1,5 @@
-// Small builders shared by the engine's unit tests: incoming header records and a capture of the
-// log lines the engine passes to LOGM and LOGMF.
+// Small builders shared by the engine's unit tests: incoming header records, a capture of the log
+// lines the engine passes to LOGM and LOGMF, a counter of error reports and CR LF file contents.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "app/log.h"
 #include "export/incoming.h"
+#include "platform/errors.h"
 
 namespace imports::enginetest {
 
@@ -42,5 +43,31 @@ class LogCapture {
  private:
   app::LogSink previous_;
 };
+
+// Counts the untrapped-error reports (answered Continue) while it lives; checked code raises none.
+class ReportCounter {
+ public:
+  ReportCounter() {
+    previous_ = platform::setReportHandler([this](const platform::UntrappedError&) {
+      ++reports;
+      return platform::ReportAnswer::Continue;
+    });
+  }
+  ~ReportCounter() { platform::setReportHandler(previous_); }
+  ReportCounter(const ReportCounter&) = delete;
+  ReportCounter& operator=(const ReportCounter&) = delete;
+
+  int reports = 0;
+
+ private:
+  platform::ReportHandler previous_;
+};
+
+// The bytes of a file of CR LF lines.
+inline std::string crlf(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
 
 }  // namespace imports::enginetest

@@ -18,7 +18,9 @@
 namespace imports {
 namespace {
 
+using enginetest::crlf;
 using enginetest::LogCapture;
+using enginetest::ReportCounter;
 
 namespace fs = std::filesystem;
 using exports::IncomingRecord;
@@ -51,28 +53,6 @@ class TempDatabase {
  private:
   fs::path root_;
 };
-
-// Counts the untrapped-error reports, which the checked write-out must never raise.
-class ReportCounter {
- public:
-  ReportCounter() {
-    previous_ = platform::setReportHandler([this](const platform::UntrappedError&) {
-      ++reports;
-      return platform::ReportAnswer::Continue;
-    });
-  }
-  ~ReportCounter() { platform::setReportHandler(previous_); }
-  int reports = 0;
-
- private:
-  platform::ReportHandler previous_;
-};
-
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
 
 // Lines first..last of a record, each "<prefix><n>".
 std::vector<std::string> recordText(const std::string& prefix, int first, int last) {
