@@ -1,5 +1,4 @@
 #include "import/commit.h"
-#include "import/engine_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "import/engine_test_support.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
