@@ -20,7 +20,6 @@ namespace db {
 
 namespace {
 
-constexpr int32_t kEveryKind = 65535;
 constexpr int32_t kMainKinds = 511;
 constexpr int32_t kPumpCount = 200;
 
@@ -81,34 +80,8 @@ void loadKind(int fileNumber, const std::string& path, std::vector<Record>& reco
   platform::closeFile(fileNumber);
 }
 
-// Releases one kind of the old catalogue before a reload.
-template <class Record>
-void releaseKind(std::vector<Record>& records, int32_t& count, void (*driver)(Catalogue&),
-                 Catalogue& catalogue) {
-  driver(catalogue);
+void pumpBetweenKinds() {
   app::pumpEvents(kPumpCount);
-  eraseRecords(records, count);
-}
-
-void releaseOldCatalogue(Catalogue& catalogue, int32_t mask) {
-  if (selected(mask, kLoadWrestlers))
-    releaseKind(catalogue.Wrestlers, catalogue.WrestlerCount, FREEWRESTLERS, catalogue);
-  if (selected(mask, kLoadManagers))
-    releaseKind(catalogue.Managers, catalogue.ManagerCount, FREEMANAGERS, catalogue);
-  if (selected(mask, kLoadTeams)) releaseKind(catalogue.Teams, catalogue.TeamCount, FREETEAMS, catalogue);
-  if (selected(mask, kLoadDives)) releaseKind(catalogue.Dives, catalogue.DiveCount, FREEDIVES, catalogue);
-  if (selected(mask, kLoadMoves)) releaseKind(catalogue.Moves, catalogue.MoveCount, FREEMOVES, catalogue);
-  if (selected(mask, kLoadStables))
-    releaseKind(catalogue.Stables, catalogue.StableCount, FREESTABLES, catalogue);
-  if (selected(mask, kLoadObjects))
-    releaseKind(catalogue.Objects, catalogue.ObjectCount, FREEFOREIGN, catalogue);
-  if (selected(mask, kLoadGimmicks))
-    releaseKind(catalogue.Gimmicks, catalogue.GimmickCount, FREEGIMMICKS, catalogue);
-  if (selected(mask, kLoadReferees))
-    releaseKind(catalogue.Referees, catalogue.RefereeCount, FREEREFEREES, catalogue);
-  if (selected(mask, kLoadCircuitsComputed | kLoadCircuits)) {
-    releaseKind(catalogue.Circuits, catalogue.CircuitCount, FREECIRCUITS, catalogue);
-  }
 }
 
 // A kind left out of the mask holds nothing after the load.
@@ -160,12 +133,12 @@ void INITASSOCIATIONS() {}
 int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipCircuits, int32_t mask,
                 const LoadProgress& progress) {
   platform::ProcedureScope scope("LOADDBS");
-  mask = mask == 0 ? kEveryKind : (mask | kMainKinds);
+  mask = mask == 0 ? kLoadEverything : (mask | kMainKinds);
   catalogue.GameFolder = std::string(gameFolder);
   catalogue.CircuitCounter = 0;
   std::string filter = selected(mask, kFilterCircuits) ? circuitFilter() : std::string();
 
-  if (catalogue.CatalogueLoaded == 1) releaseOldCatalogue(catalogue, mask);
+  if (catalogue.CatalogueLoaded == 1) releaseKinds(catalogue, mask, pumpBetweenKinds);
 
   settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"));
   catalogue.CatalogueLoaded = 1;

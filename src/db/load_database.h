@@ -24,6 +24,7 @@ enum LoadMask : int32_t {
   kLoadCircuitsComputed = 512,  // circuits, each followed by COMPUTEM
   kLoadCircuits = 1024,
   kFilterCircuits = 65536,  // only the circuits of the current directory's name
+  kLoadEverything = 65535,  // what a mask of 0 stands for
 };
 
 using LoadProgress = std::function<void(std::string_view text)>;

@@ -21,6 +21,11 @@ void FREEREFEREES(Catalogue& catalogue);
 void FREECIRCUITS(Catalogue& catalogue);
 void FREEMOVES(Catalogue& catalogue);
 
+// Releases and erases every kind whose load bit is in `mask`, in the order of a reload: wrestlers,
+// managers, teams, dives, moves, stables, objects, gimmick matches, referees, circuits (bit 512 or
+// 1024). `afterDriver`, when given, runs after each kind's driver, before its array is erased.
+void releaseKinds(Catalogue& catalogue, int32_t mask, void (*afterDriver)() = nullptr);
+
 // Records 1..count of an array (never beyond its end).
 template <class Record>
 void releaseRecords(std::vector<Record>& records, int32_t count) {
