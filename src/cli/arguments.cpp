@@ -127,6 +127,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
       if (call.Directory.empty()) return usage("-C needs a folder");
       continue;
     }
+    if (argument == "undo") {
+      call.Command = CommandKind::Undo;
+      if (!reader.done()) return usage("undo takes no arguments, got '" + reader.take() + "'");
+      return ParsedArguments{call, ""};
+    }
     if (argument == "show" || argument == "import" || argument == "batch" || argument == "dump") {
       call.Command = argument == "show"     ? CommandKind::Show
                      : argument == "import" ? CommandKind::Import
@@ -172,6 +177,7 @@ std::string helpText() {
          "                                [--map-dive IN=EXISTING]... [--rename-dive IN=NEW]... [--dry-run] "
          "[--verbose]\n"
          "  zor-import [-C DIR] batch FILE...\n"
+         "  zor-import [-C DIR] undo\n"
          "  zor-import dump FILE\n"
          "  zor-import --help | --version\n"
          "\n"
@@ -179,6 +185,7 @@ std::string helpText() {
          "  show FILE                what the export holds: kind, \"new\" or the existing number, F/M, name\n"
          "  import FILE              import an export as the wizard does\n"
          "  batch FILE...            import every file as it is, overwriting wrestlers that exist already\n"
+         "  undo                     put back the files the last import replaced, as they were before it\n"
          "  dump FILE                every line of an export file, enciphered or plain\n"
          "\n"
          "Options:\n"
@@ -197,7 +204,7 @@ std::string helpText() {
          "  --help                   show this help\n"
          "  --version                show the program title\n"
          "\n"
-         "Exit codes: 0 done, 1 the file could not be imported, 2 usage error.\n";
+         "Exit codes: 0 done, 1 the file could not be imported (or the import undone), 2 usage error.\n";
 }
 
 }  // namespace cli

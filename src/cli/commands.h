@@ -11,6 +11,7 @@ int showCommand(const Invocation& call, Console& console);
 int importCommand(const Invocation& call, Console& console);
 int batchCommand(const Invocation& call, Console& console);
 int dumpCommand(const Invocation& call, Console& console);
+int undoCommand(const Invocation& call, Console& console);
 
 // A usage error found once the export or the database is known: printed, exit code 2.
 int usageError(Console& console, std::string_view message);

@@ -2,12 +2,14 @@
 
 #include <ostream>
 
+#include "app/messages.h"
 #include "app/program.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
+#include "import/database_recovery.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
 
@@ -36,12 +38,17 @@ class FolderChange {
 // at the end.
 class ProgramSession {
  public:
-  explicit ProgramSession(bool loadDatabase) {
+  // A command that works on the game folder first repairs what an interrupted change left.
+  ProgramSession(bool onGameFolder, bool loadDatabase) {
     app::ProgramInfo& program = app::program();
     program.versionMarker = std::string(app::kVersionMarker);
     memory::HEAPBEGIN();
     program.title = app::titleFromVersionMarker(program.versionMarker);
     program.databaseFolder = ".";
+    if (onGameFolder) {
+      const imports::RecoveryReport recovery = imports::recoverDatabase(program.databaseFolder);
+      if (!recovery.Message.empty()) app::showMessageBox("{ME}", recovery.Message, program.title, "OK");
+    }
     if (loadDatabase) db::LOADDBS(db::catalogue(), program.databaseFolder, 1, 0, {});
   }
   ~ProgramSession() {
@@ -64,6 +71,8 @@ int runCommand(const Invocation& call, Console& console) {
       return batchCommand(call, console);
     case CommandKind::Dump:
       return dumpCommand(call, console);
+    case CommandKind::Undo:
+      return undoCommand(call, console);
     case CommandKind::Help:
     case CommandKind::Version:
       break;
@@ -91,7 +100,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   FolderChange folder;
   if (!folder.enter(call.Directory))
     return usageError(console, "cannot change to the folder '" + call.Directory + "'");
-  ProgramSession session(call.Command != CommandKind::Dump);
+  ProgramSession session(call.Command != CommandKind::Dump,
+                         call.Command != CommandKind::Dump && call.Command != CommandKind::Undo);
   const int code = runCommand(call, console);
   out.flush();
   err.flush();

@@ -16,6 +16,7 @@ void releaseCatalogue(Catalogue& catalogue) {
   catalogue.CatalogueLoaded = 0;
   catalogue.GameFolder.clear();
   catalogue.CircuitCounter = 0;
+  catalogue.KindLoads = {};
 }
 
 }  // namespace db

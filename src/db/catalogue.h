@@ -3,6 +3,7 @@
 // the crowd texts.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "db/circuit.h"
 #include "db/crowd.h"
 #include "db/gimmick.h"
+#include "db/load_report.h"
 #include "db/manager.h"
 #include "db/move.h"
 #include "db/object.h"
@@ -55,6 +57,9 @@ struct Catalogue {
 
   std::vector<CrowdEntry> CrowdEntries = std::vector<CrowdEntry>(1);  // 1..CrowdCount
   int32_t CrowdCount = 0;
+
+  // How the last load read each record file (load_report.h); all "not loaded" before the first load.
+  std::array<KindLoad, kMainKindCount> KindLoads{};
 };
 
 // The program's catalogue.

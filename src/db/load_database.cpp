@@ -7,10 +7,12 @@
 #include "app/events.h"
 #include "db/catalogue.h"
 #include "db/codecs.h"
+#include "db/load_report.h"
 #include "db/record_reader.h"
 #include "db/release.h"
 #include "db/wrestler_finder.h"
 #include "platform/errors.h"
+#include "platform/file_stamp.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "settings/game_options.h"
@@ -80,15 +82,31 @@ void loadKind(int fileNumber, const std::string& path, std::vector<Record>& reco
   platform::closeFile(fileNumber);
 }
 
-void pumpBetweenKinds() {
-  app::pumpEvents(kPumpCount);
+// Runs the load of one kind and records in the catalogue how its file was read: its stamp, taken
+// before it is opened (a file rewritten while it is read then no longer matches), and the first error
+// raised meanwhile. The errors are reported as before; the record only remembers them.
+template <class Load>
+void watchKind(Catalogue& catalogue, int32_t kindBit, const std::string& path, Load load) {
+  KindLoad& record = catalogue.KindLoads[static_cast<size_t>(kindSlot(kindBit))];
+  record = KindLoad{};
+  record.Loaded = true;
+  record.Path = path;
+  record.Stamp = platform::fileStamp(path);
+  platform::ErrorWatch watch;
+  load();
+  if (watch.sawErrors()) record.FirstError = watch.errors().front();
 }
 
 // A kind left out of the mask holds nothing after the load.
 template <class Record>
-void leaveEmpty(std::vector<Record>& records, int32_t& count) {
+void leaveEmpty(Catalogue& catalogue, int32_t kindBit, std::vector<Record>& records, int32_t& count) {
   releaseRecords(records, count);
   eraseRecords(records, count);
+  catalogue.KindLoads[static_cast<size_t>(kindSlot(kindBit))] = KindLoad{};
+}
+
+void pumpBetweenKinds() {
+  app::pumpEvents(kPumpCount);
 }
 
 // The circuit list "\card.lgs": three lines per circuit, each circuit then loaded by the circuit
@@ -148,95 +166,121 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   const int fileNumber = platform::freeFileNumber();
 
   if (selected(mask, kLoadManagers)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\managers.dat"), catalogue.Managers, catalogue.ManagerCount,
-             1, kManagerLines, [&](Manager& manager) {
-               LOADMANAGERS(fileNumber, manager);
-               if (manager.RecordNumber != 1) return;
-               for (int n = 1; n <= 10; ++n)
-                 manager.LineItems[n] = memory::NEWSTRING("Line item " + std::to_string(n));
-             });
+    const std::string path = gamePath(folder, "\\data\\managers.dat");
+    watchKind(catalogue, kLoadManagers, path, [&] {
+      loadKind(fileNumber, path, catalogue.Managers, catalogue.ManagerCount, 1, kManagerLines,
+               [&](Manager& manager) {
+                 LOADMANAGERS(fileNumber, manager);
+                 if (manager.RecordNumber != 1) return;
+                 for (int n = 1; n <= 10; ++n)
+                   manager.LineItems[n] = memory::NEWSTRING("Line item " + std::to_string(n));
+               });
+    });
   } else {
-    leaveEmpty(catalogue.Managers, catalogue.ManagerCount);
+    leaveEmpty(catalogue, kLoadManagers, catalogue.Managers, catalogue.ManagerCount);
   }
 
   if (selected(mask, kLoadMoves)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\moves.dat"), catalogue.Moves, catalogue.MoveCount, 0,
-             kMoveLines, [&](Move& move) { LOADMOVES(fileNumber, move); });
+    const std::string path = gamePath(folder, "\\data\\moves.dat");
+    watchKind(catalogue, kLoadMoves, path, [&] {
+      loadKind(fileNumber, path, catalogue.Moves, catalogue.MoveCount, 0, kMoveLines,
+               [&](Move& move) { LOADMOVES(fileNumber, move); });
+    });
     catalogue.Moves[0].ListName = memory::NEWSTRING(kNoneEntry);
     catalogue.Moves[0].StoredName = memory::NEWSTRING(kNoneEntry);
   } else {
-    leaveEmpty(catalogue.Moves, catalogue.MoveCount);
+    leaveEmpty(catalogue, kLoadMoves, catalogue.Moves, catalogue.MoveCount);
   }
   app::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadDives)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\dives.dat"), catalogue.Dives, catalogue.DiveCount, 1,
-             kDiveLines, [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
+    const std::string path = gamePath(folder, "\\data\\dives.dat");
+    watchKind(catalogue, kLoadDives, path, [&] {
+      loadKind(fileNumber, path, catalogue.Dives, catalogue.DiveCount, 1, kDiveLines,
+               [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
+    });
   } else {
-    leaveEmpty(catalogue.Dives, catalogue.DiveCount);
+    leaveEmpty(catalogue, kLoadDives, catalogue.Dives, catalogue.DiveCount);
   }
 
   if (selected(mask, kLoadWrestlers)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\wrestlrs.dat"), catalogue.Wrestlers,
-             catalogue.WrestlerCount, 1, kWrestlerLines, [&](Wrestler& wrestler) {
-               wrestler.FilePosition = platform::low32(platform::filePosition(fileNumber));
-               LOADWRESTLERS(fileNumber, wrestler, folder);
-               applyMediaPathRule(wrestler.MediaPath, folder);
-             });
+    const std::string path = gamePath(folder, "\\data\\wrestlrs.dat");
+    watchKind(catalogue, kLoadWrestlers, path, [&] {
+      loadKind(fileNumber, path, catalogue.Wrestlers, catalogue.WrestlerCount, 1, kWrestlerLines,
+               [&](Wrestler& wrestler) {
+                 wrestler.FilePosition = platform::low32(platform::filePosition(fileNumber));
+                 LOADWRESTLERS(fileNumber, wrestler, folder);
+                 applyMediaPathRule(wrestler.MediaPath, folder);
+               });
+    });
     catalogue.Wrestlers[0].Name = memory::NEWSTRING(kNoneEntry);
   } else {
-    leaveEmpty(catalogue.Wrestlers, catalogue.WrestlerCount);
+    leaveEmpty(catalogue, kLoadWrestlers, catalogue.Wrestlers, catalogue.WrestlerCount);
   }
   app::pumpEvents(kPumpCount);
   // The wrestlers stay as they are from here on: teams and completion files look them up by name.
   const WrestlerFinder wrestlers(catalogue);
 
   if (selected(mask, kLoadObjects)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\objects.dat"), catalogue.Objects, catalogue.ObjectCount, 1,
-             kObjectLines, [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
+    const std::string path = gamePath(folder, "\\data\\objects.dat");
+    watchKind(catalogue, kLoadObjects, path, [&] {
+      loadKind(fileNumber, path, catalogue.Objects, catalogue.ObjectCount, 1, kObjectLines,
+               [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
+    });
   } else {
-    leaveEmpty(catalogue.Objects, catalogue.ObjectCount);
+    leaveEmpty(catalogue, kLoadObjects, catalogue.Objects, catalogue.ObjectCount);
   }
 
   if (selected(mask, kLoadReferees)) {
-    std::string refereesPath = gamePath(folder, "\\data\\referees.def");
-    if (platform::fileExists(refereesPath)) {
-      loadKind(fileNumber, refereesPath, catalogue.Referees, catalogue.RefereeCount, 1, kRefereeLines,
-               [&](Referee& referee) { LOADREFEREES(fileNumber, referee); });
-    } else {
-      catalogue.Referees.assign(2, Referee{});
-      catalogue.RefereeCount = 0;
-    }
+    const std::string path = gamePath(folder, "\\data\\referees.def");
+    // The existence test is watched too: a failing one would pass an existing file over.
+    watchKind(catalogue, kLoadReferees, path, [&] {
+      if (platform::fileExists(path)) {
+        loadKind(fileNumber, path, catalogue.Referees, catalogue.RefereeCount, 1, kRefereeLines,
+                 [&](Referee& referee) { LOADREFEREES(fileNumber, referee); });
+      } else {
+        catalogue.Referees.assign(2, Referee{});
+        catalogue.RefereeCount = 0;
+      }
+    });
   } else {
-    leaveEmpty(catalogue.Referees, catalogue.RefereeCount);
+    leaveEmpty(catalogue, kLoadReferees, catalogue.Referees, catalogue.RefereeCount);
   }
 
   if (selected(mask, kLoadGimmicks)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\gimmicks.dat"), catalogue.Gimmicks, catalogue.GimmickCount,
-             1, kGimmickLines, [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
+    const std::string path = gamePath(folder, "\\data\\gimmicks.dat");
+    watchKind(catalogue, kLoadGimmicks, path, [&] {
+      loadKind(fileNumber, path, catalogue.Gimmicks, catalogue.GimmickCount, 1, kGimmickLines,
+               [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
+    });
   } else {
-    leaveEmpty(catalogue.Gimmicks, catalogue.GimmickCount);
+    leaveEmpty(catalogue, kLoadGimmicks, catalogue.Gimmicks, catalogue.GimmickCount);
   }
 
   if (selected(mask, kLoadStables)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\stables.dat"), catalogue.Stables, catalogue.StableCount, 1,
-             kStableFixedLines, [&](Stable& stable) {
-               LOADSTABLES(fileNumber, stable);
-               applyMediaPathRule(stable.MediaPath, folder);
-             });
+    const std::string path = gamePath(folder, "\\data\\stables.dat");
+    watchKind(catalogue, kLoadStables, path, [&] {
+      loadKind(fileNumber, path, catalogue.Stables, catalogue.StableCount, 1, kStableFixedLines,
+               [&](Stable& stable) {
+                 LOADSTABLES(fileNumber, stable);
+                 applyMediaPathRule(stable.MediaPath, folder);
+               });
+    });
   } else {
-    leaveEmpty(catalogue.Stables, catalogue.StableCount);
+    leaveEmpty(catalogue, kLoadStables, catalogue.Stables, catalogue.StableCount);
   }
   app::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadTeams)) {
-    loadKind(fileNumber, gamePath(folder, "\\data\\teams.dat"), catalogue.Teams, catalogue.TeamCount, 1,
-             kTeamLines, [&](Team& team) {
-               LOADTEAMS(fileNumber, team, wrestlers);
-               applyMediaPathRule(team.MediaPath, folder);
-             });
+    const std::string path = gamePath(folder, "\\data\\teams.dat");
+    watchKind(catalogue, kLoadTeams, path, [&] {
+      loadKind(fileNumber, path, catalogue.Teams, catalogue.TeamCount, 1, kTeamLines, [&](Team& team) {
+        LOADTEAMS(fileNumber, team, wrestlers);
+        applyMediaPathRule(team.MediaPath, folder);
+      });
+    });
   } else {
-    leaveEmpty(catalogue.Teams, catalogue.TeamCount);
+    leaveEmpty(catalogue, kLoadTeams, catalogue.Teams, catalogue.TeamCount);
   }
 
   if (selected(mask, kLoadWrestlers)) {

@@ -6,13 +6,16 @@
 #include "app/messages.h"
 #include "app/program.h"
 #include "db/codecs.h"
+#include "db/database_guard.h"
 #include "db/load_database.h"
+#include "db/load_report.h"
 #include "db/number_line.h"
 #include "db/record_scan.h"
 #include "export/parser.h"
 #include "export/streams.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
+#include "platform/file_transaction.h"
 #include "platform/files.h"
 
 namespace exports {
@@ -26,8 +29,6 @@ struct KindConstants {
   int recordLines;
   const char* databaseFile;  // relative to the game folder
   const char* newFile;
-  const char* oldFile;
-  const char* indexFile;
   const char* noun;
   const char* pluralVerb;
 };
@@ -37,8 +38,6 @@ constexpr KindConstants kObjects{
     .recordLines = db::kObjectLines,
     .databaseFile = "data\\objects.dat",
     .newFile = "data\\objects.new",
-    .oldFile = "data\\objects.old",
-    .indexFile = "data\\objects.idx",
     .noun = " foreign object",
     .pluralVerb = "s have",
 };
@@ -47,14 +46,16 @@ constexpr KindConstants kGimmicks{
     .recordLines = db::kGimmickLines,
     .databaseFile = "data\\gimmicks.dat",
     .newFile = "data\\gimmicks.new",
-    .oldFile = "data\\gimmicks.old",
-    .indexFile = "data\\gimmicks.idx",
     .noun = " gimmick match",
     .pluralVerb = "es have",
 };
 
 const KindConstants& constantsOf(RecordKind kind) {
   return kind == RecordKind::Objects ? kObjects : kGimmicks;
+}
+
+std::string fileNameOf(std::string_view relative) {
+  return std::string(relative.substr(relative.find_last_of('\\') + 1));
 }
 
 std::string inFolder(std::string_view folder, std::string_view relative) {
@@ -92,8 +93,15 @@ class Steps {
       text += " (error " + std::to_string(error.number) + ", " + error.description + ")";
     }
     text += " while " + failedStep_ + ". The database file " + std::string(databaseFile) +
-            " has not been changed.";
+            (unrestored_ ? " could not be restored completely; the next start of the wizard repairs it."
+                         : " has not been changed.");
     return text;
+  }
+
+  // A failed change whose undoing failed too: its journal stays for the next start.
+  void failUnrestored(std::string_view step) {
+    fail(step);
+    unrestored_ = true;
   }
 
   // Marks a failure that is not a file operation (a damaged count).
@@ -104,6 +112,7 @@ class Steps {
  private:
   platform::ErrorTrap trap_;
   std::string failedStep_;
+  bool unrestored_ = false;
 };
 
 int openNumbered(std::string_view path, FileMode mode) {
@@ -139,7 +148,7 @@ bool stageNewRecords(RecordKind kind, const KindConstants& k, int32_t stream, in
 }
 
 struct Paths {
-  std::string database, newFile, oldFile, index, staging;
+  std::string database, newFile, staging;
 };
 
 // Copies `lines` lines from one open file to another, stopping at the first failure.
@@ -181,17 +190,33 @@ void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Ste
   steps.ok(writing);
 }
 
-// Keeps the previous version as ".old" and puts the new file in place in one step, so the database
-// file is either the old one or the complete new one.
-void replaceDatabaseFile(const KindConstants& k, const std::string& databasePath, const std::string& newPath,
-                         const std::string& oldPath, Steps& steps) {
-  const std::string keeping = std::string("keeping the previous version as ") + k.oldFile;
-  if (platform::fileExists(oldPath)) platform::deleteFile(oldPath);
-  if (!steps.ok(keeping)) return;
-  platform::copyFile(databasePath, oldPath);
-  if (!steps.ok(keeping)) return;
-  platform::replaceFile(newPath, databasePath);
-  steps.ok(std::string("replacing ") + k.databaseFile);
+// Puts the new file in place as one change of the database: the previous version kept as ".old", the
+// index removed. A process that dies meanwhile leaves a journal from which the next start finishes it.
+void replaceDatabaseFile(RecordKind kind, const KindConstants& k, std::string_view gameFolder,
+                         Steps& steps) {
+  const std::string folder = db::dataFolder(gameFolder);
+  platform::Transaction transaction;
+  transaction.Label = kind == RecordKind::Objects ? "objects" : "gimmicks";
+  platform::TransactionStep replace;
+  replace.NewFile = platform::nameOnDisk(folder, fileNameOf(k.newFile));
+  replace.Target = platform::nameOnDisk(folder, fileNameOf(k.databaseFile));
+  replace.Backup = platform::nameOnDisk(folder, db::withExtension(replace.Target, "old"));
+  transaction.Steps.push_back(replace);
+  platform::TransactionStep removeIndex;
+  removeIndex.What = platform::TransactionStep::Action::Remove;
+  removeIndex.Target = platform::nameOnDisk(folder, db::withExtension(replace.Target, "idx"));
+  transaction.Steps.push_back(removeIndex);
+
+  const platform::TransactionResult result =
+      platform::commitTransaction(db::databaseTransactionFiles(gameFolder), std::move(transaction));
+  if (result.committed()) return;
+  const std::string step =
+      std::string("replacing ") + k.databaseFile + " (" + platform::describeFailure(*result.Failure) + ")";
+  if (result.Status == platform::TransactionStatus::Pending) {
+    steps.failUnrestored(step);
+  } else {
+    steps.fail(step);
+  }
 }
 
 ImportResult withOutcome(ImportResult result, ImportOutcome outcome, std::string message) {
@@ -218,13 +243,21 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   result.announced = count;
 
   const Paths paths{inFolder(gameFolder, k.databaseFile), inFolder(gameFolder, k.newFile),
-                    inFolder(gameFolder, k.oldFile), inFolder(gameFolder, k.indexFile),
                     inFolder(gameFolder, kStagingFile)};
   if (!platform::fileExists(paths.database)) {
     closeStream(stream);
     return withOutcome(result, ImportOutcome::DatabaseMissing,
                        std::string("The database file ") + k.databaseFile +
                            " could not be found. Nothing has been imported.");
+  }
+  // The names already present come from the catalogue: with a file not read completely, records it
+  // holds would be taken for new ones and added a second time.
+  const int32_t loadBit = kind == RecordKind::Objects ? db::kLoadObjects : db::kLoadGimmicks;
+  if (const std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, loadBit)) {
+    closeStream(stream);
+    return withOutcome(result, ImportOutcome::Failed,
+                       "The import was stopped: " + db::describeLoadProblem(*problem) +
+                           ". Nothing has been imported. Close and start again once the file can be read.");
   }
 
   bool complete = true;
@@ -237,26 +270,30 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   if (!complete) return withOutcome(result, ImportOutcome::Corrupt, std::string(kCorruptFileMessage));
 
   if (steps.ok("writing import.txx")) writeNewFile(k, paths, result.added, steps);
-  if (!steps.failed()) replaceDatabaseFile(k, paths.database, paths.newFile, paths.oldFile, steps);
+  if (!steps.failed()) replaceDatabaseFile(kind, k, gameFolder, steps);
   if (steps.failed()) {
     std::string text = steps.failureText(k.databaseFile);
     if (platform::fileExists(paths.newFile)) platform::deleteFile(paths.newFile);
     return withOutcome(result, ImportOutcome::Failed, std::move(text));
   }
 
-  std::string summary = importSummary(kind, result.added, result.announced);
-  if (platform::fileExists(paths.index)) platform::deleteFile(paths.index);
-  if (!steps.ok("deleting the index")) {
-    summary += std::string(" The index file ") + k.indexFile + " could not be deleted.";
-  }
-  return withOutcome(result, ImportOutcome::Imported, std::move(summary));
+  return withOutcome(result, ImportOutcome::Imported, importSummary(kind, result.added, result.announced));
 }
 
 ImportResult importRecords(RecordKind kind, int32_t& stream, db::Catalogue& catalogue,
                            std::string_view gameFolder) {
   const KindConstants& k = constantsOf(kind);
   platform::ProcedureScope scope(k.procedure);
-  const ImportResult result = runImport(kind, k, stream, catalogue, gameFolder);
+  // The staging file, the new file and the change are this import's alone.
+  db::DatabaseLock lock;
+  ImportResult result;
+  if (lock.acquireForChange(gameFolder)) {
+    result = runImport(kind, k, stream, catalogue, gameFolder);
+  } else {
+    closeStream(stream);
+    result = withOutcome(result, ImportOutcome::Failed, lock.refusal() + " Nothing has been imported.");
+  }
+  lock.release();
   app::XMSGBOX(result.message);
   if (result.outcome == ImportOutcome::Imported) db::LOADDBS(catalogue, gameFolder, 1, 0, {});
   return result;

@@ -1,136 +1,12 @@
 #include "import/commit.h"
 
+#include "db/database_guard.h"
 #include "platform/files.h"
 
 namespace imports {
 namespace {
 
-// A new file and the target it replaces.
-struct Replacement {
-  std::string Source;
-  std::string Target;
-};
-
-std::string backupName(std::string_view target) {
-  return std::string(target) + ".bak";
-}
-// Where the previous backup waits until every target is in place.
-std::string asideName(std::string_view target) {
-  return std::string(target) + std::string(kAsideSuffix);
-}
-
-FileFailure missingFile(const std::string& path) {
-  return FileFailure{"find", path, "", platform::kErrFileNotFound,
-                     std::string(platform::errorDescription(platform::kErrFileNotFound))};
-}
-
-// Replaces a set of files step by step, remembering every rename so that the set can be put back.
-class ReplacementJournal {
- public:
-  // Checks that every new file exists and removes set-aside backups a broken earlier run left.
-  std::optional<FileFailure> prepare(const std::vector<Replacement>& replacements) {
-    for (const Replacement& replacement : replacements) {
-      const bool present = platform::fileExists(replacement.Source);
-      if (auto failure = trap_.take("find", replacement.Source)) return failure;
-      if (!present) return missingFile(replacement.Source);
-      const std::string aside = asideName(replacement.Target);
-      const bool stale = platform::fileExists(aside);
-      if (auto failure = trap_.take("find", aside)) return failure;
-      if (stale) {
-        platform::deleteFile(aside);
-        if (auto failure = trap_.take("delete", aside)) return failure;
-      }
-    }
-    return std::nullopt;
-  }
-
-  // The previous backup steps aside, the target becomes the backup, the new file the target.
-  std::optional<FileFailure> replace(const Replacement& replacement) {
-    const std::string& target = replacement.Target;
-    const std::string backup = backupName(target);
-    const std::string aside = asideName(target);
-
-    const bool hasBackup = platform::fileExists(backup);
-    if (auto failure = trap_.take("find", backup)) return failure;
-    if (hasBackup) {
-      if (auto failure = rename(backup, aside)) return failure;
-    }
-    const bool hasTarget = platform::fileExists(target);
-    if (auto failure = trap_.take("find", target)) return failure;
-    if (hasTarget) {
-      if (auto failure = rename(target, backup)) return failure;
-    }
-    return rename(replacement.Source, target);
-  }
-
-  // Undoes every rename, the last first. Returns the renames that could not be undone.
-  std::vector<FileFailure> rollback() {
-    std::vector<FileFailure> failures;
-    for (auto step = done_.rbegin(); step != done_.rend(); ++step) {
-      platform::renameFile(step->To, step->From);
-      if (auto failure = trap_.take("rename", step->To, step->From)) failures.push_back(*failure);
-    }
-    done_.clear();
-    return failures;
-  }
-
-  // After success: removes the previous backups that were set aside.
-  std::vector<FileFailure> finish(const std::vector<Replacement>& replacements) {
-    std::vector<FileFailure> failures;
-    for (const Replacement& replacement : replacements) {
-      const std::string aside = asideName(replacement.Target);
-      if (!wasRenamedTo(aside)) continue;
-      platform::deleteFile(aside);
-      if (auto failure = trap_.take("delete", aside)) failures.push_back(*failure);
-    }
-    done_.clear();
-    return failures;
-  }
-
- private:
-  struct Rename {
-    std::string From;
-    std::string To;
-  };
-
-  std::optional<FileFailure> rename(const std::string& from, const std::string& to) {
-    platform::renameFile(from, to);
-    if (auto failure = trap_.take("rename", from, to)) return failure;
-    done_.push_back(Rename{from, to});
-    return std::nullopt;
-  }
-
-  bool wasRenamedTo(const std::string& path) const {
-    for (const Rename& step : done_) {
-      if (step.To == path) return true;
-    }
-    return false;
-  }
-
-  FileErrorTrap trap_;
-  std::vector<Rename> done_;
-};
-
-CommitResult replaceAll(const std::vector<Replacement>& replacements) {
-  platform::ProcedureScope scope("BACKUPANDWRITE");
-  CommitResult result;
-  ReplacementJournal journal;
-  result.Failure = journal.prepare(replacements);
-  if (result.Failure) {
-    result.Status = CommitStatus::RolledBack;
-    return result;
-  }
-  for (const Replacement& replacement : replacements) {
-    result.Failure = journal.replace(replacement);
-    if (!result.Failure) continue;
-    result.RollbackFailures = journal.rollback();
-    result.Status =
-        result.RollbackFailures.empty() ? CommitStatus::RolledBack : CommitStatus::RollbackIncomplete;
-    return result;
-  }
-  result.CleanupFailures = journal.finish(replacements);
-  return result;
-}
+constexpr std::string_view kImportLabel = "import";
 
 std::string failureList(const std::vector<FileFailure>& failures) {
   std::string text;
@@ -138,17 +14,74 @@ std::string failureList(const std::vector<FileFailure>& failures) {
   return text;
 }
 
+std::string fileNameOf(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
+std::string folderOf(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? std::string(".") : std::string(path.substr(0, separator));
+}
+
+CommitResult rolledBack(FileFailure failure) {
+  CommitResult result;
+  result.Status = CommitStatus::RolledBack;
+  result.Failure = std::move(failure);
+  return result;
+}
+
+// A step replacing a file of the data folder: the target by its name on disk, the backup that name
+// and ".bak".
+platform::TransactionStep replacement(const std::string& folder, const std::string& newName,
+                                      const std::string& targetName) {
+  platform::TransactionStep step;
+  step.NewFile = platform::nameOnDisk(folder, newName);
+  step.Target = platform::nameOnDisk(folder, targetName);
+  step.Backup = platform::nameOnDisk(folder, step.Target + ".bak");
+  return step;
+}
+
+// The index of a kind as it is named on disk; a kind without one yet gets the name of its record
+// file in the same letter case.
+std::string indexNameOnDisk(const std::string& folder, RecordKind kind, std::string_view databaseFolder) {
+  const std::string records = platform::nameOnDisk(folder, fileNameOf(databaseFile(databaseFolder, kind)));
+  return platform::nameOnDisk(folder, db::withExtension(records, "idx"));
+}
+
+constexpr RecordKind kRecordOrder[] = {RecordKind::Wrestler, RecordKind::Move, RecordKind::Dive,
+                                       RecordKind::Manager, RecordKind::Team};
+constexpr RecordKind kIndexOrder[] = {RecordKind::Move, RecordKind::Wrestler, RecordKind::Manager,
+                                      RecordKind::Team, RecordKind::Dive};
+
 }  // namespace
+
+CommitResult commitResultOf(const platform::TransactionResult& transaction) {
+  CommitResult result;
+  switch (transaction.Status) {
+    case platform::TransactionStatus::Committed:
+      result.Status = CommitStatus::Committed;
+      break;
+    case platform::TransactionStatus::RolledBack:
+      result.Status = CommitStatus::RolledBack;
+      break;
+    case platform::TransactionStatus::Pending:
+      result.Status = CommitStatus::RollbackIncomplete;
+      break;
+  }
+  result.Failure = transaction.Failure;
+  result.RollbackFailures = transaction.RollbackFailures;
+  result.CleanupFailures = transaction.CleanupFailures;
+  return result;
+}
 
 std::string describeCommit(const CommitResult& result) {
   switch (result.Status) {
     case CommitStatus::Committed: {
       std::string text = "The new files are in place.";
-      if (!result.IndexFailures.empty()) {
-        text += " Some indexes could not be rebuilt:" + failureList(result.IndexFailures);
-      }
       if (!result.CleanupFailures.empty()) {
-        text += " Some older backups could not be removed:" + failureList(result.CleanupFailures);
+        text += " Some files could not be tidied away; the next start does it:" +
+                failureList(result.CleanupFailures);
       }
       return text;
     }
@@ -156,7 +89,7 @@ std::string describeCommit(const CommitResult& result) {
       return "The database was not changed. " +
              (result.Failure ? describeFailure(*result.Failure) + "." : "");
     case CommitStatus::RollbackIncomplete:
-      return "The database could not be restored completely. " +
+      return "The database could not be restored completely; the next start of the wizard repairs it. " +
              (result.Failure ? describeFailure(*result.Failure) + "." : "") +
              failureList(result.RollbackFailures);
   }
@@ -180,7 +113,13 @@ std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const
 }
 
 CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target) {
-  return replaceAll({Replacement{std::string(newPath), std::string(target)}});
+  platform::ProcedureScope scope("BACKUPANDWRITE");
+  const std::string folder = folderOf(target);
+  platform::Transaction transaction;
+  transaction.Label = "replace";
+  transaction.Steps.push_back(replacement(folder, fileNameOf(newPath), fileNameOf(target)));
+  return commitResultOf(platform::commitTransaction(
+      platform::TransactionFiles{folder, std::string(db::kJournalFile), ""}, std::move(transaction)));
 }
 
 std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesPerRecord,
@@ -213,42 +152,40 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
     skipLines(linesPerRecord);
     if (auto failure = trap.take("read", recordFile)) return failure;
   }
+  platform::flushFile(index.number());
+  if (auto failure = trap.take("flush", indexFile)) return failure;
   index.close();
   if (auto failure = trap.take("close", indexFile)) return failure;
   records.close();
   return trap.take("close", recordFile);
 }
 
-std::vector<FileFailure> rebuildIndexes(std::string_view databaseFolder) {
-  static constexpr RecordKind kOrder[] = {RecordKind::Move, RecordKind::Wrestler, RecordKind::Manager,
-                                          RecordKind::Team, RecordKind::Dive};
-  std::vector<FileFailure> failures;
-  for (RecordKind kind : kOrder) {
-    if (auto failure = MAKEINDEX(databaseFile(databaseFolder, kind), linesPerRecord(kind),
-                                 indexFile(databaseFolder, kind), 1)) {
-      failures.push_back(*failure);
-    }
-  }
-  return failures;
-}
-
 CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals) {
-  if (auto failure = writeCountFile(databaseFolder, newTotals)) {
-    CommitResult result;
-    result.Status = CommitStatus::RolledBack;
-    result.Failure = failure;
-    return result;
-  }
-  std::vector<Replacement> replacements;
-  for (RecordKind kind :
-       {RecordKind::Wrestler, RecordKind::Move, RecordKind::Dive, RecordKind::Manager, RecordKind::Team}) {
-    replacements.push_back(Replacement{newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)});
-  }
-  replacements.push_back(Replacement{newCountFile(databaseFolder), countFile(databaseFolder)});
+  platform::ProcedureScope scope("BACKUPANDWRITE");
+  if (auto failure = writeCountFile(databaseFolder, newTotals)) return rolledBack(*failure);
 
-  CommitResult result = replaceAll(replacements);
-  if (result.committed()) result.IndexFailures = rebuildIndexes(databaseFolder);
-  return result;
+  const std::string folder = db::dataFolder(databaseFolder);
+  platform::Transaction transaction;
+  transaction.Label = std::string(kImportLabel);
+  for (RecordKind kind : kRecordOrder) {
+    transaction.Steps.push_back(replacement(folder, fileNameOf(newFile(databaseFolder, kind)),
+                                            fileNameOf(databaseFile(databaseFolder, kind))));
+  }
+  transaction.Steps.push_back(
+      replacement(folder, fileNameOf(newCountFile(databaseFolder)), fileNameOf(countFile(databaseFolder))));
+
+  // The indexes are made from the new record files, which keep their byte positions when renamed.
+  for (RecordKind kind : kIndexOrder) {
+    const std::string index = indexNameOnDisk(folder, kind, databaseFolder);
+    const std::string newIndex = index + ".new";
+    if (auto failure = MAKEINDEX(newFile(databaseFolder, kind), linesPerRecord(kind),
+                                 platform::pathIn(folder, newIndex), 1)) {
+      return rolledBack(*failure);
+    }
+    transaction.Steps.push_back(replacement(folder, newIndex, index));
+  }
+  return commitResultOf(
+      platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction)));
 }
 
 }  // namespace imports

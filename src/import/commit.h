@@ -1,7 +1,9 @@
-// Putting the new record files in place. Each target keeps its predecessor as target & ".bak"; the
-// commit either replaces every file or, when any step fails, undoes the steps already made so that
-// the database, its ".bak" files and the ".new" files are as they were before it. The indexes are
-// rebuilt once every file is in place.
+// Putting the new record files in place as one change. The count file and the five indexes are
+// written beside the new record files first (the indexes from the new files, so that an index is
+// never stale); then the eleven files replace the database's in one file transaction: each target
+// keeps its predecessor as its name on disk & ".bak", and a process that dies at any point leaves a
+// journal from which the next start makes the set whole again. A step that fails undoes the steps
+// already made.
 #pragma once
 
 #include <cstdint>
@@ -12,32 +14,32 @@
 
 #include "import/file_steps.h"
 #include "import/record_kinds.h"
+#include "platform/file_transaction.h"
 
 namespace imports {
 
-// While a commit runs, each target's previous backup waits under this name; it is removed when every
-// file is in place. (Not ".bak1": the game's own backup rotation uses ".bak1", ".bak2", ...)
-inline constexpr std::string_view kAsideSuffix = ".bak.aside";
+using platform::kAsideSuffix;
 
 enum class CommitStatus {
-  Committed,           // every new file is in place (see IndexFailures and CleanupFailures)
+  Committed,           // every new file is in place (see CleanupFailures)
   RolledBack,          // a step failed; everything is as it was before the commit
-  RollbackIncomplete,  // a step failed and undoing failed too: see RollbackFailures
+  RollbackIncomplete,  // a step failed and undoing failed too: the next start finishes the repair
 };
 
 struct CommitResult {
   CommitStatus Status = CommitStatus::Committed;
   std::optional<FileFailure> Failure;  // the step that stopped the commit
   std::vector<FileFailure> RollbackFailures;
-  // After a commit: indexes that could not be rebuilt (the record files are in place and consistent;
-  // rebuildIndexes can be run again), and earlier backups that could not be removed.
-  std::vector<FileFailure> IndexFailures;
+  // After a commit: set-aside backups or the journal that could not be tidied away (the next start
+  // does it).
   std::vector<FileFailure> CleanupFailures;
 
   bool committed() const { return Status == CommitStatus::Committed; }
-  // Committed, with every index rebuilt and nothing left behind.
-  bool complete() const { return committed() && IndexFailures.empty() && CleanupFailures.empty(); }
+  // Committed, with nothing left behind.
+  bool complete() const { return committed() && CleanupFailures.empty(); }
 };
+
+CommitResult commitResultOf(const platform::TransactionResult& transaction);
 
 // One line for the user saying how the commit ended and which file failed why.
 std::string describeCommit(const CommitResult& result);
@@ -46,20 +48,17 @@ std::string describeCommit(const CommitResult& result);
 std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const RecordCounts& newTotals);
 
 // Puts newPath in the place of target, keeping the previous target as target & ".bak" (a target that
-// does not exist gets no backup). All or nothing.
+// does not exist gets no backup). All or nothing; the journal is kept beside the target.
 CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target);
 
 // Writes, for each record of the record file after its header lines, the 1-based position of its
-// first line as a number line.
+// first line as a number line. The index is flushed to the disk.
 std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesPerRecord,
                                      std::string_view indexFile, int32_t headerLines);
 
-// The five indexes in the commit's order: moves, wrestlers, managers, teams, dives. Every index is
-// attempted; the failures are returned.
-std::vector<FileFailure> rebuildIndexes(std::string_view databaseFolder);
-
-// The whole commit: the count file, then wrestlers, moves, dives, managers, teams and zor.inf put in
-// place (all or nothing), then the indexes.
+// The whole commit of an import: the count file and the indexes of the new files, then wrestlers,
+// moves, dives, managers, teams, zor.inf and the indexes of moves, wrestlers, managers, teams and dives
+// put in place (all or nothing). The caller holds the database lock.
 CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals);
 
 }  // namespace imports

@@ -1,55 +1,13 @@
-// File operations whose failures the import checks itself: they run under an error trap, and the
-// first error raised since the last check becomes a FileFailure that says what failed and why.
+// The import's checked file steps are the platform's: a failure says what failed and why.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
-
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "platform/file_failure.h"
 
 namespace imports {
 
-struct FileFailure {
-  std::string Operation;  // "open", "read", "write", "rename", ...
-  std::string Path;
-  std::string Target;  // the second path of a rename, else ""
-  int32_t ErrorNumber = 0;
-  std::string Description;
-};
-
-// "Could not rename <path> to <target>: error 58 (File already exists)".
-std::string describeFailure(const FileFailure& failure);
-
-// While it lives, raised file errors are recorded instead of reported.
-class FileErrorTrap {
- public:
-  bool failed() const { return trap_.failed(); }
-  // The first error recorded since the last call, described as `operation` on the paths; nothing
-  // when no error was recorded. Clears the record.
-  std::optional<FileFailure> take(std::string_view operation, std::string_view path,
-                                  std::string_view target = {});
-
- private:
-  platform::ErrorTrap trap_;
-};
-
-// A file number held for one file and closed when it goes out of scope.
-class OpenedFile {
- public:
-  OpenedFile() = default;
-  ~OpenedFile() { close(); }
-  OpenedFile(const OpenedFile&) = delete;
-  OpenedFile& operator=(const OpenedFile&) = delete;
-
-  bool open(std::string_view path, platform::FileMode mode);
-  void close();
-  int number() const { return number_; }
-
- private:
-  int number_ = 0;
-};
+using platform::describeFailure;
+using platform::FileErrorTrap;
+using platform::FileFailure;
+using platform::OpenedFile;
 
 }  // namespace imports

@@ -5,6 +5,8 @@
 #include "app/log.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "db/database_guard.h"
+#include "db/load_database.h"
 #include "import/identifier_maps.h"
 #include "import/numbering.h"
 #include "import/selection.h"
@@ -33,6 +35,11 @@ std::string describeError(const platform::UntrappedError& error) {
 
 constexpr std::string_view kUnchanged = " The database has not been changed.";
 
+// The five files the write-out rewrites from what the catalogue holds.
+constexpr int32_t kRewrittenKinds =
+    db::kLoadWrestlers | db::kLoadMoves | db::kLoadDives | db::kLoadManagers | db::kLoadTeams;
+
+
 }  // namespace
 
 RunLogging interactiveLogging() {
@@ -58,6 +65,7 @@ PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catal
   platform::ErrorTrap trap;
   PreparedImport prepared;
   prepared.Database = existingDatabaseOf(catalogue, databaseFolder);
+  prepared.IncompleteLoad = db::incompleteLoad(catalogue, kRewrittenKinds);
 
   std::vector<AppliedMapping> mappings = applyMappings(rows, incoming, catalogue);
   prepared.NewTotals = numberNewRecords(incoming, prepared.Database.Counts, logging.Numbering);
@@ -89,6 +97,16 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   result.Plan = prepared.Plan;
   result.Errors = prepared.Errors;
   if (!result.Errors.empty()) return result;
+  // Rewriting a file the load did not read completely would lose the records it did not read.
+  result.IncompleteLoad = prepared.IncompleteLoad;
+  if (result.IncompleteLoad) return result;
+
+  // From the write-out to the commit this run is the database's only writer.
+  db::DatabaseLock lock;
+  if (!lock.acquireForChange(prepared.Database.Folder)) {
+    result.Refusal = lock.refusal();
+    return result;
+  }
 
   result.WriteFailure = writeDatabase(prepared.Database, prepared.NewTotals, incoming, logging.Writing);
   takeErrors(trap, result.Errors);
@@ -117,6 +135,11 @@ std::string describeRunProblem(const ImportRunResult& result) {
     case RunOutcome::Declined:
       return text;
     case RunOutcome::Failed:
+      if (result.IncompleteLoad) {
+        return "The import was stopped: " + db::describeLoadProblem(*result.IncompleteLoad) + "." +
+               std::string(kUnchanged) + " Close and start again once the file can be read.";
+      }
+      if (!result.Refusal.empty()) return "The import was not started: " + result.Refusal + std::string(kUnchanged);
       if (result.WriteFailure) {
         return "The import was stopped: " + describeFailure(*result.WriteFailure) + "." +
                std::string(kUnchanged);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "db/catalogue.h"
+#include "db/load_report.h"
 #include "export/incoming.h"
 #include "import/commit.h"
 #include "import/import_plan.h"
@@ -44,6 +45,8 @@ struct PreparedImport {
   RecordCounts NewTotals;
   ImportPlan Plan;
   std::vector<platform::UntrappedError> Errors;  // raised while preparing: the run cannot go on
+  // A file the run rewrites that the catalogue does not hold completely: the run must not write.
+  std::optional<db::LoadProblem> IncompleteLoad;
 };
 
 PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
@@ -67,9 +70,11 @@ enum class RunOutcome {
 struct ImportRunResult {
   RunOutcome Outcome = RunOutcome::Failed;
   ImportPlan Plan;
+  std::string Refusal;  // why the run could not begin to write (the database is locked, ...); "" when it could
   std::optional<FileFailure> WriteFailure;
   std::optional<CommitResult> Commit;
   std::vector<platform::UntrappedError> Errors;  // raised during the run outside the checked file steps
+  std::optional<db::LoadProblem> IncompleteLoad;  // why the run wrote nothing, when the load was incomplete
 
   bool imported() const { return Outcome == RunOutcome::Imported; }
 };

@@ -11,6 +11,7 @@ struct ErrorState {
   ReportHandler handler;
   Terminator terminator;
   ErrorTrap* innermostTrap = nullptr;
+  ErrorWatch* innermostWatch = nullptr;
   std::vector<std::string> procedures;
 };
 
@@ -100,6 +101,9 @@ Terminator setTerminator(Terminator terminator) {
 void raiseError(int number) {
   ErrorState& state = errorState();
   UntrappedError error{number, std::string(errorDescription(number)), currentProcedureShortName()};
+  for (ErrorWatch* watch = state.innermostWatch; watch != nullptr; watch = watch->outer_) {
+    watch->record(error);
+  }
   if (state.innermostTrap != nullptr) {
     state.innermostTrap->record(error);
     return;
@@ -138,6 +142,19 @@ ErrorTrap::ErrorTrap() : outer_(errorState().innermostTrap) {
 
 ErrorTrap::~ErrorTrap() {
   errorState().innermostTrap = outer_;
+}
+
+ErrorWatch::ErrorWatch() : outer_(errorState().innermostWatch) {
+  errorState().innermostWatch = this;
+}
+
+ErrorWatch::~ErrorWatch() {
+  errorState().innermostWatch = outer_;
+}
+
+void ErrorWatch::record(const UntrappedError& error) {
+  ++count_;
+  if (errors_.size() < kKept) errors_.push_back(error);
 }
 
 }  // namespace platform

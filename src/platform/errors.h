@@ -3,6 +3,7 @@
 // standard error in the command line, a recorder in tests) and answers Continue or Terminate.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -90,6 +91,33 @@ class ErrorTrap {
 
  private:
   ErrorTrap* outer_;
+  std::vector<UntrappedError> errors_;
+};
+
+// While an ErrorWatch lives, it is told every raised error, trapped or reported, without changing how
+// the error is handled: code that goes on after untested operations can still learn that one failed.
+// Watches nest, and every live watch sees every error.
+class ErrorWatch {
+ public:
+  // A failing disk can raise an error per line of a long file: only the first ones are kept.
+  static constexpr size_t kKept = 16;
+
+  ErrorWatch();
+  ~ErrorWatch();
+  ErrorWatch(const ErrorWatch&) = delete;
+  ErrorWatch& operator=(const ErrorWatch&) = delete;
+
+  bool sawErrors() const { return count_ > 0; }
+  // Every error seen, and the first kKept of them in the order raised.
+  size_t count() const { return count_; }
+  const std::vector<UntrappedError>& errors() const { return errors_; }
+
+ private:
+  friend void raiseError(int number);
+  void record(const UntrappedError& error);
+
+  ErrorWatch* outer_;
+  size_t count_ = 0;
   std::vector<UntrappedError> errors_;
 };
 

@@ -100,7 +100,7 @@ bool folderExists(std::string_view path) {
 }
 
 bool deleteFile(std::string_view path) {
-  if (!beginFileOperation()) return false;
+  if (!beginFileOperation(true)) return false;
   std::string native = nativePath(path);
   struct stat info;
   if (::lstat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -115,7 +115,7 @@ bool deleteFile(std::string_view path) {
 }
 
 bool renameFile(std::string_view from, std::string_view to) {
-  if (!beginFileOperation()) return false;
+  if (!beginFileOperation(true)) return false;
   std::string source;
   std::string target;
   if (!resolveMove(from, to, source, target)) return false;
@@ -127,7 +127,7 @@ bool renameFile(std::string_view from, std::string_view to) {
 }
 
 bool replaceFile(std::string_view from, std::string_view to) {
-  if (!beginFileOperation()) return false;
+  if (!beginFileOperation(true)) return false;
   std::string source;
   std::string target;
   if (!resolveMove(from, to, source, target)) return false;
@@ -141,7 +141,7 @@ bool replaceFile(std::string_view from, std::string_view to) {
 }
 
 bool copyFile(std::string_view from, std::string_view to) {
-  if (!beginFileOperation()) return false;
+  if (!beginFileOperation(true)) return false;
   std::string source = nativePath(from);
   std::string target = nativePath(to);
   if (source.empty() || target.empty()) {
@@ -181,6 +181,24 @@ bool copyFile(std::string_view from, std::string_view to) {
     return false;
   }
   return true;
+}
+
+bool flushFolder(std::string_view path) {
+  if (!beginFileOperation(true)) return false;
+  std::string native = nativePath(path);
+  if (native.empty()) native = ".";
+  if (fileTable().faults.skipSync) return true;
+  int fd = ::open(native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    raiseError(openErrorNumber(errno, native));
+    return false;
+  }
+  // Some file systems cannot synchronise a folder; that is not a failure of the names in it.
+  int error = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
+  ::close(fd);
+  if (error == 0) return true;
+  raiseError(ioErrorNumber(error));
+  return false;
 }
 
 std::string currentDirectory() {

@@ -1,6 +1,7 @@
 #include "platform/file_table.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -13,8 +14,9 @@ FileTable& fileTable() {
   return table;
 }
 
-int takeFault(FileFaults& faults) {
+int takeFault(FileFaults& faults, bool changesFiles) {
   ++faults.operationCount;
+  if (changesFiles && ++faults.changeCount == faults.crashAtChange) ::_exit(faults.crashExitCode);
   for (auto it = faults.planned.begin(); it != faults.planned.end(); ++it) {
     if (it->first == faults.operationCount) {
       int errorNumber = it->second;
@@ -25,8 +27,8 @@ int takeFault(FileFaults& faults) {
   return 0;
 }
 
-bool beginFileOperation() {
-  int errorNumber = takeFault(fileTable().faults);
+bool beginFileOperation(bool changesFiles) {
+  int errorNumber = takeFault(fileTable().faults, changesFiles);
   if (errorNumber == 0) return true;
   raiseError(errorNumber);
   return false;

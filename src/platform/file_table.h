@@ -25,6 +25,10 @@ struct OpenFileEntry {
 struct FileFaults {
   int operationCount = 0;
   std::vector<std::pair<int, int>> planned;  // (operation count, error number)
+  int changeCount = 0;  // operations that change files: writes, flushes, renames, removals, ...
+  int crashAtChange = 0;  // the change count that ends the process
+  int crashExitCode = 0;
+  bool skipSync = false;
 };
 
 struct FileTable {
@@ -35,10 +39,10 @@ struct FileTable {
 FileTable& fileTable();
 
 // Counts one operation; returns the error number planned for it, or 0.
-int takeFault(FileFaults& faults);
-// Counts one operation of the process-wide table; when a fault is planned for it, raises the error
-// and returns false.
-bool beginFileOperation();
+int takeFault(FileFaults& faults, bool changesFiles);
+// Counts one operation of the process-wide table (`changesFiles` for one that writes, flushes,
+// renames or removes); when a fault is planned for it, raises the error and returns false.
+bool beginFileOperation(bool changesFiles = false);
 // The open entry for a number, or nullptr after raising error 52.
 OpenFileEntry* openEntryOrRaise(int fileNumber);
 

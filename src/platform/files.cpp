@@ -54,7 +54,7 @@ int freeFileNumber() {
 }
 
 bool openFile(int fileNumber, std::string_view path, FileMode mode) {
-  if (!beginFileOperation()) return false;
+  if (!beginFileOperation(mode != FileMode::Input && mode != FileMode::BinaryRead)) return false;
   if (fileNumber < 1 || fileNumber > kMaxFileNumber) {
     raiseError(kErrBadFileNumber);
     return false;
@@ -91,7 +91,7 @@ bool openFile(int fileNumber, std::string_view path, FileMode mode) {
 void closeFile(int fileNumber) {
   FileTable& table = fileTable();
   bool valid = fileNumber >= 1 && fileNumber <= kMaxFileNumber && table.entries[fileNumber].open;
-  if (!beginFileOperation()) {
+  if (!beginFileOperation(valid && table.entries[fileNumber].mode != FileMode::Input)) {
     if (valid) abandonEntry(table.entries[fileNumber]);
     return;
   }
@@ -100,7 +100,7 @@ void closeFile(int fileNumber) {
 
 void closeAllFiles() {
   FileTable& table = fileTable();
-  bool ok = beginFileOperation();
+  bool ok = beginFileOperation(true);
   for (int number = 1; number <= kMaxFileNumber; ++number) {
     OpenFileEntry& entry = table.entries[number];
     if (!entry.open) continue;
@@ -134,6 +134,19 @@ void clearFileFaults() {
   FileFaults& faults = fileTable().faults;
   faults.operationCount = 0;
   faults.planned.clear();
+  faults.changeCount = 0;
+  faults.crashAtChange = 0;
+}
+
+void skipDiskSync(bool skip) {
+  fileTable().faults.skipSync = skip;
+}
+
+void crashAtFileChange(int n, int exitCode) {
+  FileFaults& faults = fileTable().faults;
+  if (n < 1) return;
+  faults.crashAtChange = faults.changeCount + n;
+  faults.crashExitCode = exitCode;
 }
 
 int fileOperationCount() {

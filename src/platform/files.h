@@ -80,6 +80,9 @@ bool renameFile(std::string_view from, std::string_view to);  // error 53 missin
 // Puts `from` in place of `to` in one step (an existing target is replaced atomically).
 bool replaceFile(std::string_view from, std::string_view to);
 bool copyFile(std::string_view from, std::string_view to);  // replaces the target
+// Makes the names in a folder durable: files created, renamed or removed in it survive a power cut
+// (fsync of the folder itself).
+bool flushFolder(std::string_view path);
 std::string currentDirectory();
 bool changeDirectory(std::string_view path);  // error 76 when missing
 
@@ -90,6 +93,13 @@ bool changeDirectory(std::string_view path);  // error 76 when missing
 // openPath, filePosition and reportPastEndOnce only read the table and do not count.
 void failFileOperation(int n, int errorNumber);
 void clearFileFaults();
+// For tests that repeat a change hundreds of times: flushFile and flushFolder still count as
+// operations (and can fail or end the process) but leave the synchronisation with the disk out.
+void skipDiskSync(bool skip);
+// For tests of crash safety: the n-th operation from now that changes files (an open for writing, a
+// write, flush, close of a written file, rename, copy or removal) ends the process at once, before
+// it is made, with `exitCode`, as if it had been killed (nothing buffered is written).
+void crashAtFileChange(int n, int exitCode);
 // Operations counted since the last clearFileFaults (for tests that fail each step in turn).
 int fileOperationCount();
 

@@ -50,6 +50,17 @@ bool readChunk(int fd, std::vector<unsigned char>& buffer, size_t& got) {
   return true;
 }
 
+std::string hexDigits(const unsigned char* bytes, size_t count) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text;
+  text.reserve(count * 2);
+  for (size_t i = 0; i < count; ++i) {
+    text += kDigits[bytes[i] >> 4];
+    text += kDigits[bytes[i] & 15];
+  }
+  return text;
+}
+
 }  // namespace
 
 bool SecureHash::IsCapable() const {
@@ -85,6 +96,21 @@ std::string SecureHash::HashFile(std::string_view fileName, size_t zeroFrom, siz
   unsigned int length = 0;
   if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1 || length < kResultBytes) return "";
   return std::string(reinterpret_cast<const char*>(digest), kResultBytes);
+}
+
+std::string fileDigest(std::string_view path) {
+  const std::string digest = SecureHash().HashFile(path);
+  return hexDigits(reinterpret_cast<const unsigned char*>(digest.data()), digest.size());
+}
+
+std::string textDigest(std::string_view text) {
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  if (EVP_Digest(text.data(), text.size(), digest, &length, EVP_sha512(), nullptr) != 1 ||
+      length < kResultBytes) {
+    return "";
+  }
+  return hexDigits(digest, kResultBytes);
 }
 
 }  // namespace platform

@@ -19,4 +19,9 @@ class SecureHash {
   std::string HashFile(std::string_view fileName, size_t zeroFrom = 0, size_t zeroCount = 0) const;
 };
 
+// Digests for checking that a file is the one expected: HashFile of the whole file (the text's
+// bytes for textDigest) in hexadecimal; "" when the file cannot be read.
+std::string fileDigest(std::string_view path);
+std::string textDigest(std::string_view text);
+
 }  // namespace platform

@@ -43,6 +43,7 @@ enum ControlId : int32_t {
   kBatchProgress = 240,
   kBatchResultBox = 245,
   kHelpPanel = 250,
+  kUndoButton = 260,  // beside the batch view: undoes the last import
   // Keyboard shortcuts of the wrestler list (Ctrl+Shift+Up .. Ctrl+A).
   kFirstShortcut = 9993,
   kLastShortcut = 9999,

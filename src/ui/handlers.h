@@ -20,6 +20,7 @@ void MAIN_BATCH(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 void MAIN_RETURN(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 void MAIN_ADDFILES(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 void MAIN_IMPORTBATCH(int32_t id, int32_t code, int32_t value, int32_t& cancel);
+void MAIN_UNDO(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 // The keyboard shortcuts of the wrestler list (ids 9993 to 9999).
 void MAIN_SHORTCUTS(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 
@@ -61,5 +62,7 @@ void REMAPITEM(int32_t listView, int32_t row, int32_t combo);
 
 // The batch list imported file by file, with the progress bar and the status box.
 void DOIMPORT();
+// Asks, then puts back the files the last import replaced and reloads the database.
+void UNDOLASTIMPORT();
 
 }  // namespace ui

@@ -143,6 +143,10 @@ void designBatchLayer() {
   EZ_COLOR(0, 31);
   EZ_USEFONT(kListFont);
   EZ_TEXT(kBatchResultBox, 71, 9, 53, 32, "", "MSTV");
+
+  EZ_COLOR(0, 15);
+  useArial(16);
+  EZ_ODBUTTON(kUndoButton, 71, 41.6875, 35, 2, "&Undo Last Import", "T");
 }
 
 void designHelpPanel() {

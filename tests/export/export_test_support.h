@@ -116,6 +116,8 @@ class ExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     memory::HEAPBEGIN();
+    // These tests repeat imports hundreds of times; what they check does not depend on the disk.
+    platform::skipDiskSync(true);
     previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
       errors.push_back(error);
       return platform::ReportAnswer::Continue;
@@ -139,6 +141,7 @@ class ExportTest : public ::testing::Test {
     app::setEventPump(previousPump_);
     platform::setTerminator(previousTerminator_);
     platform::setReportHandler(previousHandler_);
+    platform::skipDiskSync(false);
     memory::HEAPEND();
   }
 

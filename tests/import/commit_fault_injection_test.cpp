@@ -98,7 +98,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
       ASSERT_FALSE(boxes.empty());
       EXPECT_TRUE(boxes.back().text.starts_with("{S}The import was stopped.")) << context;
       EXPECT_NE(boxes.back().text.find("error 57 (Device I/O error)"), std::string::npos) << context;
-      EXPECT_NE(boxes.back().text.find("\\data\\"), std::string::npos) << context;
+      EXPECT_NE(boxes.back().text.find("\\data"), std::string::npos) << context;
       // The backups of the earlier import are untouched.
       EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat.bak")), pristine.at("wrestlrs.dat.bak"))
           << context;

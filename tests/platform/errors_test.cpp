@@ -157,4 +157,65 @@ TEST(ErrorTrap, InnermostTrapRecordsThenTheOuterOneAgain) {
   EXPECT_TRUE(recorder.errors.empty());
 }
 
+// A watch learns of every error without changing what happens to it: reported errors are still
+// reported (and their answers obeyed), trapped ones still trapped.
+TEST(ErrorWatch, SeesReportedAndTrappedErrorsWithoutHandlingThem) {
+  ErrorRecorder recorder;
+  platform::ProcedureScope scope("LOADDBS");
+  platform::ErrorWatch watch;
+  EXPECT_FALSE(watch.sawErrors());
+  platform::raiseError(57);
+  {
+    platform::ErrorTrap trap;
+    platform::raiseError(62);
+    EXPECT_EQ(trap.errors().size(), 1u);
+  }
+  EXPECT_EQ(recorder.numbers(), std::vector<int>{57});
+  ASSERT_TRUE(watch.sawErrors());
+  ASSERT_EQ(watch.errors().size(), 2u);
+  EXPECT_EQ(watch.errors()[0].number, 57);
+  EXPECT_EQ(watch.errors()[0].description, "Device I/O error");
+  EXPECT_EQ(watch.errors()[0].procedure, "LOADDBS");
+  EXPECT_EQ(watch.errors()[1].number, 62);
+}
+
+TEST(ErrorWatch, TerminateIsStillObeyed) {
+  ErrorRecorder recorder(ReportAnswer::Terminate);
+  platform::ErrorWatch watch;
+  platform::raiseError(53);
+  EXPECT_EQ(recorder.exitCodes, std::vector<int>{255});
+  EXPECT_EQ(watch.errors().size(), 1u);
+}
+
+TEST(ErrorWatch, NestedWatchesAllSeeTheErrorsOfTheirLifetimeOnly) {
+  ErrorRecorder recorder;
+  platform::raiseError(5);
+  platform::ErrorWatch outer;
+  {
+    platform::ErrorWatch inner;
+    platform::raiseError(53);
+    EXPECT_EQ(inner.errors().size(), 1u);
+  }
+  platform::raiseError(76);
+  ASSERT_EQ(outer.errors().size(), 2u);
+  EXPECT_EQ(outer.errors()[0].number, 53);
+  EXPECT_EQ(outer.errors()[1].number, 76);
+  EXPECT_EQ(recorder.numbers(), (std::vector<int>{5, 53, 76}));
+  {
+    platform::ErrorWatch later;
+    EXPECT_FALSE(later.sawErrors());
+  }
+}
+
+TEST(ErrorWatch, KeepsTheFirstErrorsAndCountsAll) {
+  ErrorRecorder recorder;
+  platform::ErrorWatch watch;
+  for (int i = 0; i < 1000; ++i) platform::raiseError(i == 0 ? 57 : 62);
+  EXPECT_EQ(watch.count(), 1000u);
+  ASSERT_EQ(watch.errors().size(), platform::ErrorWatch::kKept);
+  EXPECT_EQ(watch.errors().front().number, 57);
+  EXPECT_EQ(watch.errors().back().number, 62);
+  EXPECT_EQ(recorder.errors.size(), 1000u);
+}
+
 }  // namespace

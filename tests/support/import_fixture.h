@@ -31,6 +31,8 @@ class ImportFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     memory::HEAPBEGIN();
+    // These tests repeat imports hundreds of times; what they check does not depend on the disk.
+    platform::skipDiskSync(true);
     previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
       reports.push_back(error);
       return platform::ReportAnswer::Continue;
@@ -58,6 +60,7 @@ class ImportFixture : public ::testing::Test {
     app::setEventPump(previousPump_);
     platform::setTerminator(previousTerminator_);
     platform::setReportHandler(previousHandler_);
+    platform::skipDiskSync(false);
     memory::HEAPEND();
   }
 

@@ -59,6 +59,7 @@ const std::vector<Expected> kControls = {
     {235, ControlKind::Label, 2, 71, 4.375, 53, 1.1875, "exist already will be overwritten."},
     {240, ControlKind::ProgressBar, 2, 71, 6, 53, 2, ""},
     {245, ControlKind::TextBox, 2, 71, 9, 53, 32, ""},
+    {260, ControlKind::Button, 2, 71, 41.6875, 35, 2, "&Undo Last Import"},
     {250, ControlKind::TextBox, 0, 125, 0, 41, 44, ""},
 };
 

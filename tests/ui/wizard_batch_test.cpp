@@ -5,6 +5,7 @@
 #include "app/events.h"
 #include "db/catalogue.h"
 #include "road_fixture.h"
+#include "support/export_writer.h"
 #include "support/game_records.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
@@ -97,6 +98,37 @@ TEST_F(BatchViewTest, AnEmptyListImportsNothingAndLeavesTheBarAlone) {
   const ControlState after = state(ui::kBatchProgress);
   EXPECT_EQ(after.progress, before.progress);
   EXPECT_EQ(after.progressHigh, before.progressHigh);
+}
+
+TEST_F(BatchViewTest, UndoLastImportAsksThenPutsTheDatabaseBack) {
+  const std::string wrestlersBefore = testsupport::readFileBytes(data("wrestlrs.dat"));
+  addFiles({second});
+  click(ui::kImportBatchButton);
+  ASSERT_EQ(db::catalogue().WrestlerCount, 4);
+
+  script.buttons.push_back("No");
+  click(ui::kUndoButton);
+  std::vector<DialogRecord> boxes = shown(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Undo the last import? Every file it changed is put back as it was before it.");
+  EXPECT_EQ(boxes[0].defaultButton, "No");
+  EXPECT_EQ(db::catalogue().WrestlerCount, 4);
+
+  script.buttons.push_back("Yes");
+  click(ui::kUndoButton);
+  boxes = shown(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[2].text, "The last import has been undone: every file it changed is as it was before it.");
+  EXPECT_EQ(boxes[2].icon, QMessageBox::Information);
+  EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat")), wrestlersBefore);
+  EXPECT_EQ(db::catalogue().WrestlerCount, 3);  // reloaded
+
+  script.buttons.push_back("Yes");
+  click(ui::kUndoButton);
+  boxes = shown(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 5u);
+  EXPECT_EQ(boxes[4].text, "The last import has already been undone.");
+  EXPECT_EQ(boxes[4].icon, QMessageBox::Critical);
 }
 
 TEST_F(BatchViewTest, CloseAfterAddingFilesLeadsBackToPhaseZero) {

@@ -65,6 +65,9 @@ void EZ_MAIN_PARSEEVENTS(int32_t id, int32_t code, int32_t value, int32_t& cance
     case kExportFileList:
       MAIN_FILES(id, code, value, cancel);
       break;
+    case kUndoButton:
+      MAIN_UNDO(id, code, value, cancel);
+      break;
     case kBatchResultBox:
       MAIN_RESULTS(id, code, value, cancel);
       break;

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "app/messages.h"
 #include "app/program.h"
 #include "app/wizard/callbacks.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
+#include "import/database_recovery.h"
 #include "memory/heap_blocks.h"
 #include "ui/control_ids.h"
 #include "ui/main_form.h"
@@ -60,6 +62,9 @@ int32_t INITPROG() {
   ProgramInfo& info = program();
   info.title = titleFromVersionMarker(info.versionMarker);
   info.databaseFolder = ".";
+  // An import that was interrupted is finished (or undone) before anything reads the database.
+  const imports::RecoveryReport recovery = imports::recoverDatabase(info.databaseFolder);
+  if (!recovery.Message.empty()) showMessageBox(ui::kMainForm, recovery.Message, info.title, "OK");
   // Whatever the load reports, the window comes up afterwards.
   db::LOADDBS(db::catalogue(), info.databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
   ui::toolkit::EZ_DEFFONT(ui::kButtonFont, "Arial", 16, "BV");

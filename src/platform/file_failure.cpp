@@ -1,6 +1,6 @@
-#include "import/file_steps.h"
+#include "platform/file_failure.h"
 
-namespace imports {
+namespace platform {
 
 std::string describeFailure(const FileFailure& failure) {
   std::string text = "Could not " + failure.Operation + " \"" + failure.Path + "\"";
@@ -8,29 +8,34 @@ std::string describeFailure(const FileFailure& failure) {
   return text + ": error " + std::to_string(failure.ErrorNumber) + " (" + failure.Description + ")";
 }
 
+FileFailure fileFailure(std::string_view operation, std::string_view path, int32_t errorNumber) {
+  return FileFailure{std::string(operation), std::string(path), "", errorNumber,
+                     std::string(errorDescription(errorNumber))};
+}
+
 std::optional<FileFailure> FileErrorTrap::take(std::string_view operation, std::string_view path,
                                                std::string_view target) {
   if (!trap_.failed()) return std::nullopt;
-  const platform::UntrappedError& error = trap_.errors().front();
+  const UntrappedError& error = trap_.errors().front();
   FileFailure failure{std::string(operation), std::string(path), std::string(target), error.number,
                       error.description};
   trap_.clear();
   return failure;
 }
 
-bool OpenedFile::open(std::string_view path, platform::FileMode mode) {
+bool OpenedFile::open(std::string_view path, FileMode mode) {
   close();
-  const int number = platform::freeFileNumber();
+  const int number = freeFileNumber();
   if (number == 0) return false;
-  if (!platform::openFile(number, path, mode)) return false;
+  if (!openFile(number, path, mode)) return false;
   number_ = number;
   return true;
 }
 
 void OpenedFile::close() {
   if (number_ == 0) return;
-  platform::closeFile(number_);
+  closeFile(number_);
   number_ = 0;
 }
 
-}  // namespace imports
+}  // namespace platform

@@ -1,0 +1,45 @@
+// What keeps the game database whole while a program changes it: one writer at a time (the lock in
+// the data folder), every change made as one file transaction (its journal in the data folder), and
+// the record of the last change, which lets it be undone.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_transaction.h"
+#include "platform/folder_lock.h"
+
+namespace db {
+
+inline constexpr std::string_view kJournalFile = "zor.journal";
+inline constexpr std::string_view kLastChangeFile = "zor.undo";
+inline constexpr std::string_view kLockFile = "zor.lock";
+
+// The game folder followed by "\data".
+std::string dataFolder(std::string_view gameFolder);
+// The journal and the record of the last change, in the data folder.
+platform::TransactionFiles databaseTransactionFiles(std::string_view gameFolder);
+
+// `name` with its extension replaced by `extension`, in the letter case of the name's own extension
+// ("WRESTLRS.DAT" gives "WRESTLRS.IDX", "moves.dat" gives "moves.idx").
+std::string withExtension(std::string_view name, std::string_view extension);
+
+// The exclusive lock of a game folder's database, held from the start of a change to its end.
+class DatabaseLock {
+ public:
+  // True when taken. Otherwise refusal() says why, for the user.
+  bool acquire(std::string_view gameFolder);
+  // The lock for a change. An interrupted change found then is repaired first; when that moved files
+  // of the database, the change is refused, since what was loaded may be out of date.
+  bool acquireForChange(std::string_view gameFolder);
+  void release() { lock_.release(); }
+  bool held() const { return lock_.held(); }
+  const std::string& refusal() const { return refusal_; }
+
+ private:
+  platform::FolderLock lock_;
+  std::string refusal_;
+};
+
+}  // namespace db

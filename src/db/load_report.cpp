@@ -1,0 +1,61 @@
+#include "db/load_report.h"
+
+#include "db/catalogue.h"
+
+namespace db {
+namespace {
+
+// The file of each kind, by slot, for a kind the catalogue has no path of.
+constexpr const char* kKindFiles[kMainKindCount] = {
+    "\\data\\wrestlrs.dat", "\\data\\moves.dat",   "\\data\\dives.dat",
+    "\\data\\managers.dat", "\\data\\teams.dat",   "\\data\\stables.dat",
+    "\\data\\referees.def", "\\data\\objects.dat", "\\data\\gimmicks.dat",
+};
+
+std::string pathOf(const Catalogue& catalogue, int slot) {
+  const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
+  return load.Path.empty() ? catalogue.GameFolder + kKindFiles[slot] : load.Path;
+}
+
+}  // namespace
+
+int kindSlot(int32_t kindBit) {
+  for (int slot = 0; slot < kMainKindCount; ++slot) {
+    if (kindBit == (int32_t{1} << slot)) return slot;
+  }
+  return -1;
+}
+
+std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t kindMask) {
+  for (int slot = 0; slot < kMainKindCount; ++slot) {
+    const int32_t bit = int32_t{1} << slot;
+    if ((kindMask & bit) == 0) continue;
+    const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
+    if (load.Loaded && !load.FirstError) continue;
+    LoadProblem problem{bit, pathOf(catalogue, slot), 0, "not loaded"};
+    if (load.Loaded) {
+      problem.ErrorNumber = load.FirstError->number;
+      problem.Description = load.FirstError->description;
+    }
+    return problem;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask) {
+  for (int slot = 0; slot < kMainKindCount; ++slot) {
+    if ((kindMask & (int32_t{1} << slot)) == 0) continue;
+    const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
+    if (!load.Loaded || platform::fileStamp(load.Path) != load.Stamp) return pathOf(catalogue, slot);
+  }
+  return std::nullopt;
+}
+
+std::string describeLoadProblem(const LoadProblem& problem) {
+  const std::string file = "\"" + problem.Path + "\"";
+  if (problem.ErrorNumber == 0) return file + " was not loaded";
+  return file + " was not read completely when the database was loaded (error " +
+         std::to_string(problem.ErrorNumber) + " (" + problem.Description + "))";
+}
+
+}  // namespace db

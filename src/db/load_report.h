@@ -1,0 +1,54 @@
+// What the last load found out about each record file: whether it was read completely, and its
+// fingerprint when it was read. An import rewrites record files from what the catalogue holds, so a
+// file that was not read completely, or that has changed on disk since, must not be rewritten.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/errors.h"
+#include "platform/file_stamp.h"
+
+namespace db {
+
+struct Catalogue;
+
+// The nine main kinds, one per mask bit 1 .. 256 of LOADDBS (load_database.h).
+inline constexpr int kMainKindCount = 9;
+
+// How the last load read the file of one kind.
+struct KindLoad {
+  bool Loaded = false;  // the kind was in the load's mask
+  std::string Path;     // the file as the load named it
+  // The first error raised while the kind was loaded (a failed open or read, a file shorter than its
+  // count): the catalogue may hold less than the file.
+  std::optional<platform::UntrappedError> FirstError;
+  std::optional<platform::FileStamp> Stamp;  // taken before the file was opened; empty when missing
+};
+
+// The slot of a kind's mask bit in the catalogue's KindLoads (1 -> 0, 2 -> 1, ... 256 -> 8); -1 for
+// anything else.
+int kindSlot(int32_t kindBit);
+
+// Why the catalogue cannot stand for one record file.
+struct LoadProblem {
+  int32_t Kind = 0;  // the kind's mask bit
+  std::string Path;
+  int ErrorNumber = 0;  // 0 when the kind was not loaded at all
+  std::string Description;
+};
+
+// The first kind of `kindMask` (in the order of the mask bits) whose file the last load did not read
+// completely; a kind the load left out, or a catalogue never loaded, counts as not read.
+std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t kindMask);
+
+// The path of the first file of `kindMask` that is no longer as the last load found it: removed,
+// created, or of another size or modification time. A kind that was not loaded counts as changed.
+std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask);
+
+// "\"<path>\" was not read completely when the database was loaded (error 57 (Device I/O error))",
+// or "... was not loaded" for a kind the load left out: for the messages that refuse an import.
+std::string describeLoadProblem(const LoadProblem& problem);
+
+}  // namespace db

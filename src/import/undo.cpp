@@ -1,0 +1,183 @@
+#include "import/undo.h"
+
+#include <optional>
+#include <vector>
+
+#include "db/database_guard.h"
+#include "db/gimmick.h"
+#include "db/object.h"
+#include "import/database_recovery.h"
+#include "platform/files.h"
+#include "platform/secure_hash.h"
+
+namespace imports {
+namespace {
+
+using platform::TransactionStep;
+using Action = TransactionStep::Action;
+
+constexpr std::string_view kUndoLabel = "undo";
+constexpr std::string_view kRestoredSuffix = ".undo";
+
+UndoResult refused(std::string message) {
+  UndoResult result;
+  result.Outcome = UndoOutcome::Refused;
+  result.Message = std::move(message);
+  return result;
+}
+
+UndoResult failed(const FileFailure& failure) {
+  UndoResult result;
+  result.Outcome = UndoOutcome::Failed;
+  result.Commit.Status = CommitStatus::RolledBack;
+  result.Commit.Failure = failure;
+  result.Message = "The last import could not be undone: " + describeFailure(failure) +
+                   ". The database has not been changed.";
+  return result;
+}
+
+std::string changedText(const std::string& name) {
+  return "\"" + name +
+         "\" has changed since the last import (another import or the game has written it), so the last "
+         "import can no longer be undone. Nothing has been changed.";
+}
+
+// Lines per record of the files whose index a change removed (objects and gimmick matches).
+std::optional<int32_t> indexedRecordLines(std::string_view label) {
+  if (label == "objects") return db::kObjectLines;
+  if (label == "gimmicks") return db::kGimmickLines;
+  return std::nullopt;
+}
+
+// A copy of a backup beside it, on the disk before the commit may use it.
+std::optional<FileFailure> copyDurably(const std::string& from, const std::string& to) {
+  FileErrorTrap trap;
+  platform::copyFile(from, to);
+  if (auto failure = trap.take("copy", from, to)) return failure;
+  OpenedFile copy;
+  copy.open(to, platform::FileMode::BinaryRead);
+  if (auto failure = trap.take("open", to)) return failure;
+  platform::flushFile(copy.number());
+  if (auto failure = trap.take("flush", to)) return failure;
+  copy.close();
+  return trap.take("close", to);
+}
+
+struct Plan {
+  platform::Transaction Undo;
+  std::vector<std::pair<std::string, std::string>> Copies;  // backup -> restored copy
+  std::vector<TransactionStep> RemovedIndexes;              // indexes the change removed
+};
+
+// Checks that the change can be undone and plans it; the refusal text otherwise.
+std::string planUndo(const platform::Transaction& change, const std::string& folder, Plan& plan) {
+  plan.Undo.Label = std::string(kUndoLabel);
+  for (const TransactionStep& step : change.Steps) {
+    if (step.What == Action::Remove) {
+      if (!step.OldDigest.empty()) plan.RemovedIndexes.push_back(step);
+      continue;
+    }
+    const std::string target = platform::pathIn(folder, step.Target);
+    if (platform::fileDigest(target) != step.NewDigest) return changedText(target);
+    if (step.OldDigest.empty()) {
+      TransactionStep remove;
+      remove.What = Action::Remove;
+      remove.Target = step.Target;
+      plan.Undo.Steps.push_back(remove);
+      continue;
+    }
+    const std::string backup = step.Backup.empty() ? "" : platform::pathIn(folder, step.Backup);
+    if (backup.empty() || platform::fileDigest(backup) != step.OldDigest) {
+      return "The backup of \"" + target +
+             "\" is no longer the file the last import replaced, so the last import cannot be undone. "
+             "Nothing has been changed.";
+    }
+    TransactionStep restore;
+    restore.NewFile = step.Target + std::string(kRestoredSuffix);
+    restore.Target = step.Target;
+    restore.Backup = step.Backup;
+    plan.Copies.emplace_back(backup, platform::pathIn(folder, restore.NewFile));
+    plan.Undo.Steps.push_back(restore);
+  }
+  return "";
+}
+
+// Rebuilds, from the restored record file, an index the change had removed.
+std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t recordLines,
+                                     const std::string& folder, Plan& plan) {
+  for (const TransactionStep& restore : plan.Undo.Steps) {
+    if (restore.What != Action::Replace ||
+        db::withExtension(restore.Target, "idx") != db::withExtension(removed.Target, "idx")) {
+      continue;
+    }
+    TransactionStep index;
+    index.NewFile = removed.Target + ".new";
+    index.Target = removed.Target;
+    if (auto failure = MAKEINDEX(platform::pathIn(folder, restore.NewFile), recordLines,
+                                 platform::pathIn(folder, index.NewFile), 1)) {
+      return failure;
+    }
+    plan.Undo.Steps.push_back(index);
+  }
+  return std::nullopt;
+}
+
+// The copies made for an undo that did not happen; what cannot be removed stays harmlessly.
+void removeCopies(const Plan& plan, const std::string& folder) {
+  FileErrorTrap trap;
+  for (const TransactionStep& step : plan.Undo.Steps) {
+    if (step.NewFile.empty()) continue;
+    const std::string path = platform::pathIn(folder, step.NewFile);
+    if (platform::fileExists(path)) platform::deleteFile(path);
+  }
+}
+
+}  // namespace
+
+UndoResult undoLastImport(std::string_view gameFolder) {
+  platform::ProcedureScope scope("UNDO");
+  db::DatabaseLock lock;
+  if (!lock.acquireForChange(gameFolder)) return refused(lock.refusal());
+
+  const platform::TransactionFiles files = db::databaseTransactionFiles(gameFolder);
+  std::optional<FileFailure> unreadable;
+  const std::optional<platform::Transaction> change = platform::readTransactionRecord(files, unreadable);
+  if (unreadable) return failed(*unreadable);
+  if (!change) return refused("There is no import to undo in this game folder.");
+  if (change->Label == kUndoLabel) return refused("The last import has already been undone.");
+
+  Plan plan;
+  if (std::string refusal = planUndo(*change, files.Folder, plan); !refusal.empty()) {
+    return refused(std::move(refusal));
+  }
+  std::optional<FileFailure> failure;
+  for (const auto& [backup, copy] : plan.Copies) {
+    if (!failure) failure = copyDurably(backup, copy);
+  }
+  if (const std::optional<int32_t> lines = indexedRecordLines(change->Label)) {
+    for (const TransactionStep& removed : plan.RemovedIndexes) {
+      if (!failure) failure = planIndex(removed, *lines, files.Folder, plan);
+    }
+  }
+  if (failure) {
+    removeCopies(plan, files.Folder);
+    return failed(*failure);
+  }
+
+  UndoResult result;
+  result.Commit = commitResultOf(platform::commitTransaction(files, plan.Undo));
+  if (!result.Commit.committed()) {
+    if (result.Commit.Status == CommitStatus::RolledBack) removeCopies(plan, files.Folder);
+    result.Outcome = UndoOutcome::Failed;
+    result.Message = "The last import could not be undone. " + describeCommit(result.Commit);
+    return result;
+  }
+  result.Outcome = UndoOutcome::Undone;
+  result.Message = "The last import has been undone: every file it changed is as it was before it.";
+  if (!result.Commit.complete()) {
+    result.Message += " Some files could not be tidied away; the next start of the wizard does it.";
+  }
+  return result;
+}
+
+}  // namespace imports

@@ -1,0 +1,41 @@
+#include <string>
+
+#include "app/messages.h"
+#include "app/program.h"
+#include "import/undo.h"
+#include "ui/button_style.h"
+#include "ui/control_ids.h"
+#include "ui/handlers.h"
+#include "ui/toolkit/run.h"
+#include "ui/wizard_state.h"
+
+namespace ui {
+
+namespace {
+constexpr std::string_view kUndoQuestion =
+    "{?}{2}Undo the last import? Every file it changed is put back as it was before it.";
+}  // namespace
+
+void UNDOLASTIMPORT() {
+  const app::ProgramInfo& program = app::program();
+  if (app::showMessageBox(kThisForm, kUndoQuestion, program.title, "YN") != 1) return;
+  imports::UndoResult result;
+  {
+    const RunningScope running(wizardState());
+    result = imports::undoLastImport(program.databaseFolder);
+  }
+  const bool undone = result.Outcome == imports::UndoOutcome::Undone;
+  app::showMessageBox(kThisForm, (undone ? "{i}" : "{S}") + result.Message, program.title, "OK");
+  // Whatever was open in the wizard was matched against the database as it was.
+  if (result.Outcome != imports::UndoOutcome::Refused) RESETFORM();
+}
+
+void MAIN_UNDO(int32_t id, int32_t code, int32_t value, int32_t&) {
+  if (code == toolkit::kEventClick) {
+    if (!wizardState().running) UNDOLASTIMPORT();
+  } else if (code == toolkit::kEventOwnerDraw) {
+    drawFixedButton(id, value, kQuietBackground);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,82 @@
+#include "platform/file_stamp.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "platform/files.h"
+#include "platform_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform_test::TempFolder;
+using platform_test::writeBytesTo;
+
+TEST(FileStamp, HoldsTheSizeAndTheModificationTime) {
+  TempFolder folder;
+  const std::string path = folder / "data/teams.dat";
+  writeBytesTo(path, "12345");
+  const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
+  ASSERT_TRUE(stamp.has_value());
+  EXPECT_EQ(stamp->Size, 5);
+  const auto modified = fs::last_write_time(path);
+  EXPECT_EQ(stamp->ModifiedNanoseconds,
+            std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count());
+  EXPECT_EQ(platform::fileStamp(path), stamp);
+}
+
+TEST(FileStamp, ChangesWithTheSizeOrTheTime) {
+  TempFolder folder;
+  const std::string path = folder / "teams.dat";
+  writeBytesTo(path, "12345");
+  const std::optional<platform::FileStamp> before = platform::fileStamp(path);
+  ASSERT_TRUE(before.has_value());
+
+  const auto time = fs::last_write_time(path);
+  writeBytesTo(path, "1234567");
+  fs::last_write_time(path, time);
+  const std::optional<platform::FileStamp> longer = platform::fileStamp(path);
+  ASSERT_TRUE(longer.has_value());
+  EXPECT_EQ(longer->Size, 7);
+  EXPECT_EQ(longer->ModifiedNanoseconds, before->ModifiedNanoseconds);
+  EXPECT_NE(longer, before);
+
+  fs::last_write_time(path, time + std::chrono::milliseconds(1500));
+  const std::optional<platform::FileStamp> touched = platform::fileStamp(path);
+  ASSERT_TRUE(touched.has_value());
+  EXPECT_EQ(touched->Size, 7);
+  EXPECT_EQ(touched->ModifiedNanoseconds - longer->ModifiedNanoseconds, 1500000000);
+}
+
+TEST(FileStamp, NothingForAMissingFileOrAFolder) {
+  TempFolder folder;
+  EXPECT_FALSE(platform::fileStamp(folder / "missing.dat").has_value());
+  EXPECT_FALSE(platform::fileStamp(folder.path().string()).has_value());
+  EXPECT_FALSE(platform::fileStamp("").has_value());
+}
+
+// Game paths: backslashes, and names in another letter case than on disk.
+TEST(FileStamp, ResolvesGamePaths) {
+  TempFolder folder;
+  writeBytesTo(folder / "data/teams.dat", "abc");
+  const std::optional<platform::FileStamp> stamp =
+      platform::fileStamp(folder.path().string() + "\\DATA\\Teams.DAT");
+  ASSERT_TRUE(stamp.has_value());
+  EXPECT_EQ(stamp->Size, 3);
+}
+
+// A query of its own: it neither raises errors nor counts among the file operations that tests fail.
+TEST(FileStamp, IsNotACountedFileOperation) {
+  TempFolder folder;
+  platform_test::ErrorRecorder recorder;
+  platform::clearFileFaults();
+  platform::failFileOperation(1, platform::kErrDeviceIo);
+  EXPECT_FALSE(platform::fileStamp(folder / "missing.dat").has_value());
+  EXPECT_EQ(platform::fileOperationCount(), 0);
+  EXPECT_TRUE(recorder.errors.empty());
+  platform::clearFileFaults();
+}
+
+}  // namespace
