@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "db/database_guard.h"
+#include "export/open_export.h"
 #include "import/batch_import.h"
+#include "import/commit.h"
 #include "import/database_recovery.h"
 #include "import/import_run.h"
 #include "import/undo.h"
@@ -220,6 +222,29 @@ TEST_F(DatabaseGuardTest, OnlyTheLastOfTwoImportsIsUndone) {
   ASSERT_TRUE(importSelection().imported());
   ASSERT_EQ(undoLastImport(folder.path()).Outcome, UndoOutcome::Undone);
   EXPECT_EQ(filesButBackups(), afterFirst);
+}
+
+TEST_F(DatabaseGuardTest, UndoOfAnObjectImportRestoresTheFileAndItsIndex) {
+  folder.writeObjects({testsupport::objectSpec("a Chair")});
+  ASSERT_FALSE(MAKEINDEX(data("objects.dat").string(), 40, data("objects.idx").string(), 1));
+  const std::map<std::string, std::string> before = dataFiles();
+  std::vector<std::string> exportLines{"ZOR Export File", "[Exported Objects]", "1"};
+  for (const std::string& line : testsupport::objectSpec("a Ladder").toLines()) exportLines.push_back(line);
+  const auto path = folder.root() / "objects.zor";
+  testsupport::writeFileBytes(path, testsupport::plainExportBytes(exportLines));
+
+  ASSERT_EQ(load(), 0);
+  const exports::OpenExportResult opened = exports::openExportFile(path.string(), catalogue, incoming, folder.path());
+  ASSERT_EQ(opened.import.outcome, exports::ImportOutcome::Imported) << opened.import.message;
+  EXPECT_FALSE(fs::exists(data("objects.idx")));
+
+  const UndoResult undone = undoLastImport(folder.path());
+  ASSERT_EQ(undone.Outcome, UndoOutcome::Undone) << undone.Message;
+  std::map<std::string, std::string> after = dataFiles();
+  EXPECT_NE(after.at("objects.old"), before.at("objects.dat"));  // the import's version, kept
+  after.erase("objects.old");
+  after.erase(std::string(db::kLastChangeFile));
+  EXPECT_EQ(after, before);
 }
 
 TEST_F(DatabaseGuardTest, EveryFailingOperationOfAnUndoLeavesOneWholeSet) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <filesystem>
 #include <QTimer>
 
 #include "app/program.h"
@@ -48,6 +49,25 @@ TEST_F(WizardTest, AFailingLoadIsReportedBeforeTheWindowAndTheWindowStillComes) 
   EXPECT_TRUE(terminations.empty());
   EXPECT_EQ(liveFormCount(), 1u);
   EXPECT_EQ(db::catalogue().MoveCount, 0);
+}
+
+TEST_F(WizardTest, AnInterruptedImportIsRepairedAndToldBeforeTheLoad) {
+  writeDatabase();
+  // A journal that was being written when the process died: nothing had been changed yet.
+  folder.writeLines("data/zor.journal", {"ZOR file transaction 1", "label import", "replace|teams.new|"});
+  startWizard();
+  ASSERT_FALSE(script.shown.empty());
+  const DialogRecord& told = script.shown.front();
+  EXPECT_EQ(told.kind, DialogKind::MessageBox);
+  EXPECT_EQ(told.formsOpen, 0u);
+  EXPECT_EQ(told.title, kTitle);
+  EXPECT_EQ(told.icon, QMessageBox::Information);
+  EXPECT_EQ(told.text.rfind("A change of the game's database was interrupted before it had changed anything.", 0),
+            0u)
+      << told.text;
+  EXPECT_FALSE(std::filesystem::exists(folder.data("zor.journal")));
+  EXPECT_EQ(db::catalogue().MoveCount, 3);
+  EXPECT_EQ(liveFormCount(), 1u);
 }
 
 TEST_F(WizardTest, TheCaptionBecomesTheProgramTitleWhenTheFormHasLoaded) {
