@@ -42,13 +42,25 @@ std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t ki
   return std::nullopt;
 }
 
-std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask) {
+std::vector<LoadedFile> loadedFiles(const Catalogue& catalogue, int32_t kindMask) {
+  std::vector<LoadedFile> files;
   for (int slot = 0; slot < kMainKindCount; ++slot) {
     if ((kindMask & (int32_t{1} << slot)) == 0) continue;
     const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
-    if (!load.Loaded || platform::fileStamp(load.Path) != load.Stamp) return pathOf(catalogue, slot);
+    files.push_back(LoadedFile{pathOf(catalogue, slot), load.Stamp, load.Loaded});
+  }
+  return files;
+}
+
+std::optional<std::string> firstChanged(const std::vector<LoadedFile>& files) {
+  for (const LoadedFile& file : files) {
+    if (!file.Loaded || platform::fileStamp(file.Path) != file.Stamp) return file.Path;
   }
   return std::nullopt;
+}
+
+std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask) {
+  return firstChanged(loadedFiles(catalogue, kindMask));
 }
 
 std::string describeLoadProblem(const LoadProblem& problem) {

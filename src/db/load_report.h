@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/file_stamp.h"
@@ -46,6 +47,16 @@ std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t ki
 // The path of the first file of `kindMask` that is no longer as the last load found it: removed,
 // created, or of another size or modification time. A kind that was not loaded counts as changed.
 std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask);
+
+// The files of `kindMask` as the last load found them, to be checked later without the catalogue.
+struct LoadedFile {
+  std::string Path;
+  std::optional<platform::FileStamp> Stamp;  // empty for a kind that was not loaded or had no file
+  bool Loaded = false;
+};
+std::vector<LoadedFile> loadedFiles(const Catalogue& catalogue, int32_t kindMask);
+// The path of the first of them that is no longer as loaded.
+std::optional<std::string> firstChanged(const std::vector<LoadedFile>& files);
 
 // "\"<path>\" was not read completely when the database was loaded (error 57 (Device I/O error))",
 // or "... was not loaded" for a kind the load left out: for the messages that refuse an import.

@@ -259,6 +259,15 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
                        "The import was stopped: " + db::describeLoadProblem(*problem) +
                            ". Nothing has been imported. Close and start again once the file can be read.");
   }
+  // Written since the load, the file would lose what it gained (the caller holds the lock).
+  if (const std::optional<std::string> changed = db::changedSinceLoad(catalogue, loadBit)) {
+    closeStream(stream);
+    return withOutcome(result, ImportOutcome::Failed,
+                       "The import was stopped: \"" + *changed +
+                           "\" has changed since the database was loaded (another import or the game has "
+                           "written it). Nothing has been imported. Close and start again, then repeat the "
+                           "import.");
+  }
 
   bool complete = true;
   const int staging = openNumbered(paths.staging, FileMode::Output);

@@ -35,10 +35,15 @@ std::string describeError(const platform::UntrappedError& error) {
 
 constexpr std::string_view kUnchanged = " The database has not been changed.";
 
+std::string changedSinceLoadText(const std::string& path) {
+  return "\"" + path +
+         "\" has changed since the database was loaded (another import or the game has written it). Close "
+         "the wizard and start it again, then repeat the import.";
+}
+
 // The five files the write-out rewrites from what the catalogue holds.
 constexpr int32_t kRewrittenKinds =
     db::kLoadWrestlers | db::kLoadMoves | db::kLoadDives | db::kLoadManagers | db::kLoadTeams;
-
 
 }  // namespace
 
@@ -66,6 +71,7 @@ PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catal
   PreparedImport prepared;
   prepared.Database = existingDatabaseOf(catalogue, databaseFolder);
   prepared.IncompleteLoad = db::incompleteLoad(catalogue, kRewrittenKinds);
+  prepared.LoadedFiles = db::loadedFiles(catalogue, kRewrittenKinds);
 
   std::vector<AppliedMapping> mappings = applyMappings(rows, incoming, catalogue);
   prepared.NewTotals = numberNewRecords(incoming, prepared.Database.Counts, logging.Numbering);
@@ -105,6 +111,11 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   db::DatabaseLock lock;
   if (!lock.acquireForChange(prepared.Database.Folder)) {
     result.Refusal = lock.refusal();
+    return result;
+  }
+  // Written since the load (by another import, or the game), a file would lose what it gained.
+  if (const std::optional<std::string> changed = db::firstChanged(prepared.LoadedFiles)) {
+    result.Refusal = changedSinceLoadText(*changed);
     return result;
   }
 

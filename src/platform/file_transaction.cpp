@@ -113,15 +113,14 @@ std::optional<FileFailure> makeStep(const TransactionFiles& files, const Transac
   if (step.What == Action::Remove) {
     return hadTarget ? renames.move(paths.Target, paths.Aside) : std::nullopt;
   }
-  if (!paths.Backup.empty()) {
+  // A target that does not exist yet has nothing to back up; an earlier backup of it stays.
+  if (hadTarget && !paths.Backup.empty()) {
     bool hasBackup = false;
     if (auto failure = checked.exists(paths.Backup, hasBackup)) return failure;
     if (hasBackup) {
       if (auto failure = renames.move(paths.Backup, paths.Aside)) return failure;
     }
-    if (hadTarget) {
-      if (auto failure = renames.move(paths.Target, paths.Backup)) return failure;
-    }
+    if (auto failure = renames.move(paths.Target, paths.Backup)) return failure;
   } else if (hadTarget) {
     if (auto failure = renames.move(paths.Target, paths.Aside)) return failure;
   }

@@ -288,8 +288,8 @@ TEST_F(ObjectImportTest, MissingDatabaseFileIsReportedAndNothingChanges) {
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(ObjectImportTest, ShortDatabaseFileFailsWithoutChangingIt) {
-  // Cut short after the load (a file short at the load is refused before it is read).
+TEST_F(ObjectImportTest, AFileRewrittenAfterTheLoadIsNotRewrittenAgain) {
+  // Cut short after the load, by another program: what the catalogue holds no longer describes it.
   load();
   folder.writeRecordFile("objects.dat", " 5 ", {exporttest::objectRecord("a Chair")});
   errors.clear();
@@ -298,8 +298,9 @@ TEST_F(ObjectImportTest, ShortDatabaseFileFailsWithoutChangingIt) {
       open(exporttest::recordExport("[Exported Objects]", {exporttest::objectRecord("a Table")}));
   EXPECT_EQ(result.import.outcome, ImportOutcome::Failed);
   EXPECT_EQ(result.import.message,
-            "The import failed (error 62, Input past end) while reading data\\objects.dat. The database file "
-            "data\\objects.dat has not been changed.");
+            "The import was stopped: \"" + folder.path() +
+                "\\data\\objects.dat\" has changed since the database was loaded (another import or the game "
+                "has written it). Nothing has been imported. Close and start again, then repeat the import.");
   EXPECT_EQ(fileBytes("data/objects.dat"), original);
   EXPECT_FALSE(exists("data/objects.new"));
   EXPECT_TRUE(errors.empty()) << "the failure is told once, in the import's own message";

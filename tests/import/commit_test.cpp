@@ -195,6 +195,14 @@ TEST_F(CommitTest, ATargetThatDoesNotExistGetsNoBackup) {
   EXPECT_EQ(reports.reports, 0);
 }
 
+TEST_F(CommitTest, AnEarlierBackupOfAMissingTargetStays) {
+  fs::remove(db.path("zor.inf"));
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  EXPECT_TRUE(result.complete()) << describeCommit(result);
+  EXPECT_EQ(db.read("zor.inf"), kNewCounts);
+  EXPECT_EQ(db.read("zor.inf.bak"), "older counts");
+}
+
 TEST_F(CommitTest, CommittingTwiceKeepsOnlyTheLastPredecessor) {
   ASSERT_TRUE(commitImport(db.folder(), kNewTotals).complete());
   db.write("teams.new", "third\r\n");

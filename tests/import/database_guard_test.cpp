@@ -116,6 +116,26 @@ TEST_F(DatabaseGuardTest, ALockHeldByAnotherProcessRefusesTheImport) {
   EXPECT_TRUE(importSelection().imported());
 }
 
+TEST_F(DatabaseGuardTest, AFileWrittenSinceTheLoadIsNotOverwritten) {
+  ASSERT_EQ(load(), 0);
+  testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star"});
+  // Meanwhile another program adds a team.
+  folder.writeTeams({testsupport::teamSpec("Old Timer", "Third Guy", "Old Boys", "!1-2/OT"),
+                     testsupport::teamSpec("Champion", "Third Guy", "Late Pair", "!1-2/LP")});
+  const std::map<std::string, std::string> before = dataFiles();
+  const ImportRunResult result = PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
+  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_NE(describeRunProblem(result).find("teams.dat\" has changed since the database was loaded"),
+            std::string::npos)
+      << describeRunProblem(result);
+  EXPECT_EQ(dataFiles(), before);
+  // Loaded again, the import goes through and keeps the late team.
+  ASSERT_TRUE(importSelection().imported());
+  EXPECT_EQ(catalogue.TeamCount, 2);
+  ASSERT_EQ(load(), 0);
+  EXPECT_GE(catalogue.TeamCount, 2);
+}
+
 TEST_F(DatabaseGuardTest, ALockFileLeftByADeadProcessDoesNotBlock) {
   folder.writeLines("data/zor.lock", {"process 999999"});
   EXPECT_TRUE(importSelection().imported());
