@@ -17,6 +17,7 @@ FileTable& fileTable() {
 int takeFault(FileFaults& faults, bool changesFiles) {
   ++faults.operationCount;
   if (changesFiles && ++faults.changeCount == faults.crashAtChange) ::_exit(faults.crashExitCode);
+  if (faults.failFrom > 0 && faults.operationCount >= faults.failFrom) return faults.failFromError;
   for (auto it = faults.planned.begin(); it != faults.planned.end(); ++it) {
     if (it->first == faults.operationCount) {
       int errorNumber = it->second;

@@ -28,6 +28,8 @@ struct FileFaults {
   int changeCount = 0;  // operations that change files: writes, flushes, renames, removals, ...
   int crashAtChange = 0;  // the change count that ends the process
   int crashExitCode = 0;
+  int failFrom = 0;  // the operation count from which every operation fails; 0 for none
+  int failFromError = 0;
   bool skipSync = false;
 };
 

@@ -136,6 +136,14 @@ void clearFileFaults() {
   faults.planned.clear();
   faults.changeCount = 0;
   faults.crashAtChange = 0;
+  faults.failFrom = 0;
+}
+
+void failFileOperationsFrom(int n, int errorNumber) {
+  FileFaults& faults = fileTable().faults;
+  if (n < 1) return;
+  faults.failFrom = faults.operationCount + n;
+  faults.failFromError = errorNumber;
 }
 
 void skipDiskSync(bool skip) {

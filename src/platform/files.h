@@ -92,6 +92,8 @@ bool changeDirectory(std::string_view path);  // error 76 when missing
 // Every call above that touches a file or a path counts as one operation; freeFileNumber, isOpen,
 // openPath, filePosition and reportPastEndOnce only read the table and do not count.
 void failFileOperation(int n, int errorNumber);
+// Every file operation from the n-th on fails with `errorNumber`, as a disk that stops working.
+void failFileOperationsFrom(int n, int errorNumber);
 void clearFileFaults();
 // For tests that repeat a change hundreds of times: flushFile and flushFolder still count as
 // operations (and can fail or end the process) but leave the synchronisation with the disk out.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "import/database_recovery.h"
 #include "import/import_run.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -114,6 +115,38 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
   }
   EXPECT_GT(failedRuns, 10);
   EXPECT_GT(committedRuns, 1);  // failures of the index rebuild and of removing old backups come after
+}
+
+// The disk stops working at some operation of the commit and stays so: the run says so, and the next
+// start (with the disk back) leaves one whole set.
+TEST_F(CommitFaultInjectionTest, ADiskThatStopsWorkingAtAnyOperationLeavesOneWholeSetAfterTheNextStart) {
+  int stopped = 0;
+  for (int n = 1;; n += 3) {
+    ASSERT_LT(n, 3000) << "the commit does not end";
+    const ImportRunResult result = run([n] {
+      platform::clearFileFaults();
+      platform::failFileOperationsFrom(n, platform::kErrDeviceIo);
+    });
+    const bool faultHappened = platform::fileOperationCount() >= n;
+    platform::clearFileFaults();
+    const std::string context = "from operation " + std::to_string(n) + ": " + describeRunProblem(result);
+    if (result.Outcome == RunOutcome::Failed) {
+      ++stopped;
+      ASSERT_FALSE(boxes.empty()) << context;
+      EXPECT_TRUE(boxes.back().text.starts_with("{S}")) << context;
+    }
+    EXPECT_TRUE(reports.empty()) << context;
+    const RecoveryReport repair = recoverDatabase(folder.path());
+    EXPECT_FALSE(repair.failed()) << context;
+    const std::string state = stateOfDatabase();
+    ASSERT_TRUE(state == "old" || state == "new") << state << " after " << context;
+    if (result.Outcome == RunOutcome::Failed && result.Commit &&
+        result.Commit->Status == CommitStatus::RolledBack) {
+      EXPECT_EQ(state, "old") << context;
+    }
+    if (!faultHappened) break;
+  }
+  EXPECT_GT(stopped, 10);
 }
 
 TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheWriteOutLeavesTheDatabaseAsItWas) {
