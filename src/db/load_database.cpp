@@ -1,6 +1,7 @@
 #include "db/load_database.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,19 +51,31 @@ void applyMediaPathRule(memory::HeapString& mediaPath, std::string_view gameFold
 // A count is believed only as far as the file can hold it: every line takes at least one byte, so a
 // count beyond what is left of the file is damaged. Then only the records that begin before the end
 // of the file are loaded, and the file's one "Input past end" report says that it was short.
+//
+// A count line that is not a number, or a negative count, in front of what could be records, loads
+// no record; that is returned as a problem of the file (it is not reported: the game reads it alike),
+// so that nothing rewrites the file from the empty catalogue.
 template <class Record, class LoadOne>
-void loadKind(int fileNumber, const std::string& path, std::vector<Record>& records, int32_t& count,
-              size_t spare, int32_t linesPerRecord, LoadOne loadOne) {
+std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::string& path,
+                                                 std::vector<Record>& records, int32_t& count, size_t spare,
+                                                 int32_t linesPerRecord, LoadOne loadOne) {
   records.clear();
   bool opened = platform::openFile(fileNumber, path, platform::FileMode::Input);
   if (opened) platform::reportPastEndOnce(fileNumber);
   // A file that did not open reports the read of its count too, which then counts as 0.
-  int32_t promised = std::max(readWhole(fileNumber), 0);
+  std::string_view countToken;
+  const std::string countLine = platform::readLine(fileNumber);
+  const int32_t stated = platform::numberOnLine(countLine, &countToken);
+  int32_t promised = std::max(stated, 0);
   int64_t remaining =
       opened ? std::max<int64_t>(platform::fileLength(fileNumber) - platform::filePosition(fileNumber) + 1, 0)
              : 0;
   int64_t capacity = remaining / linesPerRecord;
   bool believable = promised <= capacity;
+  std::optional<platform::UntrappedError> problem;
+  if (opened && capacity > 0 && (stated < 0 || !platform::startsAsNumber(countToken))) {
+    problem = platform::UntrappedError{platform::kErrBadRecordNumber, "its first line holds no record count", ""};
+  }
 
   records.reserve(static_cast<size_t>(std::min<int64_t>(promised, capacity + 1)) + 1 + spare);
   records.emplace_back();
@@ -80,6 +93,7 @@ void loadKind(int fileNumber, const std::string& path, std::vector<Record>& reco
   }
   records.resize(records.size() + spare);
   platform::closeFile(fileNumber);
+  return problem;
 }
 
 // Runs the load of one kind and records in the catalogue how its file was read: its stamp, taken
@@ -93,8 +107,12 @@ void watchKind(Catalogue& catalogue, int32_t kindBit, const std::string& path, L
   record.Path = path;
   record.Stamp = platform::fileStamp(path);
   platform::ErrorWatch watch;
-  load();
-  if (watch.sawErrors()) record.FirstError = watch.errors().front();
+  const std::optional<platform::UntrappedError> problem = load();
+  if (watch.sawErrors()) {
+    record.FirstError = watch.errors().front();
+  } else {
+    record.FirstError = problem;
+  }
 }
 
 // A kind left out of the mask holds nothing after the load.
@@ -168,7 +186,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadManagers)) {
     const std::string path = gamePath(folder, "\\data\\managers.dat");
     watchKind(catalogue, kLoadManagers, path, [&] {
-      loadKind(fileNumber, path, catalogue.Managers, catalogue.ManagerCount, 1, kManagerLines,
+      return loadKind(fileNumber, path, catalogue.Managers, catalogue.ManagerCount, 1, kManagerLines,
                [&](Manager& manager) {
                  LOADMANAGERS(fileNumber, manager);
                  if (manager.RecordNumber != 1) return;
@@ -183,7 +201,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadMoves)) {
     const std::string path = gamePath(folder, "\\data\\moves.dat");
     watchKind(catalogue, kLoadMoves, path, [&] {
-      loadKind(fileNumber, path, catalogue.Moves, catalogue.MoveCount, 0, kMoveLines,
+      return loadKind(fileNumber, path, catalogue.Moves, catalogue.MoveCount, 0, kMoveLines,
                [&](Move& move) { LOADMOVES(fileNumber, move); });
     });
     catalogue.Moves[0].ListName = memory::NEWSTRING(kNoneEntry);
@@ -196,7 +214,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadDives)) {
     const std::string path = gamePath(folder, "\\data\\dives.dat");
     watchKind(catalogue, kLoadDives, path, [&] {
-      loadKind(fileNumber, path, catalogue.Dives, catalogue.DiveCount, 1, kDiveLines,
+      return loadKind(fileNumber, path, catalogue.Dives, catalogue.DiveCount, 1, kDiveLines,
                [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
     });
   } else {
@@ -206,7 +224,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadWrestlers)) {
     const std::string path = gamePath(folder, "\\data\\wrestlrs.dat");
     watchKind(catalogue, kLoadWrestlers, path, [&] {
-      loadKind(fileNumber, path, catalogue.Wrestlers, catalogue.WrestlerCount, 1, kWrestlerLines,
+      return loadKind(fileNumber, path, catalogue.Wrestlers, catalogue.WrestlerCount, 1, kWrestlerLines,
                [&](Wrestler& wrestler) {
                  wrestler.FilePosition = platform::low32(platform::filePosition(fileNumber));
                  LOADWRESTLERS(fileNumber, wrestler, folder);
@@ -224,7 +242,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadObjects)) {
     const std::string path = gamePath(folder, "\\data\\objects.dat");
     watchKind(catalogue, kLoadObjects, path, [&] {
-      loadKind(fileNumber, path, catalogue.Objects, catalogue.ObjectCount, 1, kObjectLines,
+      return loadKind(fileNumber, path, catalogue.Objects, catalogue.ObjectCount, 1, kObjectLines,
                [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
     });
   } else {
@@ -236,12 +254,12 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     // The existence test is watched too: a failing one would pass an existing file over.
     watchKind(catalogue, kLoadReferees, path, [&] {
       if (platform::fileExists(path)) {
-        loadKind(fileNumber, path, catalogue.Referees, catalogue.RefereeCount, 1, kRefereeLines,
-                 [&](Referee& referee) { LOADREFEREES(fileNumber, referee); });
-      } else {
-        catalogue.Referees.assign(2, Referee{});
-        catalogue.RefereeCount = 0;
+        return loadKind(fileNumber, path, catalogue.Referees, catalogue.RefereeCount, 1, kRefereeLines,
+                        [&](Referee& referee) { LOADREFEREES(fileNumber, referee); });
       }
+      catalogue.Referees.assign(2, Referee{});
+      catalogue.RefereeCount = 0;
+      return std::optional<platform::UntrappedError>();
     });
   } else {
     leaveEmpty(catalogue, kLoadReferees, catalogue.Referees, catalogue.RefereeCount);
@@ -250,7 +268,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadGimmicks)) {
     const std::string path = gamePath(folder, "\\data\\gimmicks.dat");
     watchKind(catalogue, kLoadGimmicks, path, [&] {
-      loadKind(fileNumber, path, catalogue.Gimmicks, catalogue.GimmickCount, 1, kGimmickLines,
+      return loadKind(fileNumber, path, catalogue.Gimmicks, catalogue.GimmickCount, 1, kGimmickLines,
                [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
     });
   } else {
@@ -260,7 +278,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadStables)) {
     const std::string path = gamePath(folder, "\\data\\stables.dat");
     watchKind(catalogue, kLoadStables, path, [&] {
-      loadKind(fileNumber, path, catalogue.Stables, catalogue.StableCount, 1, kStableFixedLines,
+      return loadKind(fileNumber, path, catalogue.Stables, catalogue.StableCount, 1, kStableFixedLines,
                [&](Stable& stable) {
                  LOADSTABLES(fileNumber, stable);
                  applyMediaPathRule(stable.MediaPath, folder);
@@ -274,7 +292,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (selected(mask, kLoadTeams)) {
     const std::string path = gamePath(folder, "\\data\\teams.dat");
     watchKind(catalogue, kLoadTeams, path, [&] {
-      loadKind(fileNumber, path, catalogue.Teams, catalogue.TeamCount, 1, kTeamLines, [&](Team& team) {
+      return loadKind(fileNumber, path, catalogue.Teams, catalogue.TeamCount, 1, kTeamLines, [&](Team& team) {
         LOADTEAMS(fileNumber, team, wrestlers);
         applyMediaPathRule(team.MediaPath, folder);
       });

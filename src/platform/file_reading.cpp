@@ -80,10 +80,6 @@ bool nextLine(int fileNumber, std::string& line) {
   return false;
 }
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 }  // namespace
 
 std::string readLine(int fileNumber) {
@@ -95,11 +91,7 @@ std::string readLine(int fileNumber) {
 int32_t readNumber(int fileNumber) {
   std::string line;
   if (!nextLine(fileNumber, line)) return 0;
-  size_t start = 0;
-  while (start < line.size() && isBlank(line[start])) ++start;
-  size_t end = start;
-  while (end < line.size() && line[end] != ',' && !isBlank(line[end])) ++end;
-  return low32(numberValue(std::string_view(line).substr(start, end - start)));
+  return numberOnLine(line);
 }
 
 bool endOfFile(int fileNumber) {

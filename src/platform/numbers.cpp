@@ -120,4 +120,21 @@ int64_t hexValue(std::string_view digits) {
   return static_cast<int64_t>(value);
 }
 
+int32_t numberOnLine(std::string_view line, std::string_view* token) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  size_t start = 0;
+  while (start < line.size() && blank(line[start])) ++start;
+  size_t end = start;
+  while (end < line.size() && line[end] != ',' && !blank(line[end])) ++end;
+  const std::string_view number = line.substr(start, end - start);
+  if (token != nullptr) *token = number;
+  return low32(numberValue(number));
+}
+
+bool startsAsNumber(std::string_view text) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (!text.empty() && text.front() == '.') text.remove_prefix(1);
+  return !text.empty() && isDigit(text.front());
+}
+
 }  // namespace platform

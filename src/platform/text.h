@@ -22,6 +22,12 @@ std::string cp1252FromUtf8(std::string_view text);
 // continue the number. The value is rounded to the nearest integer (halves to even) and clamped to
 // the 64-bit range. "" and non-numeric text give 0.
 int64_t numberValue(std::string_view text);
+// The number a line holds as readNumber (files.h) takes it: leading blanks skipped, the number ends
+// at a comma, a blank or the end of the line; the low 32 bits. The text before it when `token` is
+// given: "" or a non-number for a line that holds no number.
+int32_t numberOnLine(std::string_view line, std::string_view* token = nullptr);
+// True when the text begins as a number does (an optional sign, then a digit or a point and a digit).
+bool startsAsNumber(std::string_view text);
 // The value of leading hexadecimal digits (no prefix); stops at the first other character; the
 // low 64 bits. "" gives 0.
 int64_t hexValue(std::string_view digits);

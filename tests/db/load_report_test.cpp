@@ -121,6 +121,31 @@ TEST_F(LoadReportTest, AMissingFileIsIncompleteAndReportedAsBefore) {
   EXPECT_EQ(catalogue.WrestlerCount, 2);
 }
 
+// A count line that is no number (or a negative count) in front of records loads nothing, silently as
+// before, but the file is marked incomplete, so that an import does not rewrite it without them.
+TEST_F(LoadReportTest, ACountLineThatIsNoNumberInFrontOfRecordsIsIncomplete) {
+  writeSmallDatabase();
+  const std::vector<std::vector<std::string>> teams = {
+      testsupport::teamSpec("Hawk", "Blaze", "Fire Birds").toLines()};
+  for (const std::string countLine : {"abc", "-3", "", " , 2"}) {
+    folder.writeRecordFile("teams.dat", countLine, teams);
+    errors.clear();
+    load();
+    EXPECT_TRUE(errors.empty()) << countLine;
+    EXPECT_EQ(catalogue.TeamCount, 0) << countLine;
+    const std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, kMainKinds);
+    ASSERT_TRUE(problem.has_value()) << countLine;
+    EXPECT_EQ(problem->Kind, db::kLoadTeams);
+    EXPECT_EQ(problem->Description, "its first line holds no record count");
+  }
+  // A count of 0, however written, with only a blank line after it, is complete.
+  for (const std::string countLine : {" 0 ", "0", "+0", "0.2"}) {
+    folder.writeBytes("data/teams.dat", countLine + "\r\n\r\n");
+    load();
+    EXPECT_FALSE(db::incompleteLoad(catalogue, kMainKinds).has_value()) << countLine;
+  }
+}
+
 // A short file loads what it can, as before, with its one report; it is only marked incomplete.
 TEST_F(LoadReportTest, AFileShorterThanItsCountIsIncompleteButStillLoadsWhatItHolds) {
   writeSmallDatabase();

@@ -197,6 +197,24 @@ TEST_F(IncompleteLoadTest, AShortOrMissingFileStopsTheImport) {
   EXPECT_EQ(dataFiles(), pristine);
 }
 
+// A damaged count line loads no team; rewriting the file from that would drop the teams it holds.
+TEST_F(IncompleteLoadTest, ACountLineThatIsNoNumberStopsTheImport) {
+  testsupport::writeScenarioDatabase(folder);
+  folder.writeRecordFile("teams.dat", "twelve",
+                         {testsupport::teamSpec("Old Timer", "Third Guy", "Old Boys", "!1-2/OT").toLines()});
+  remember();
+  const std::string exportPath = writeExport(testsupport::scenarioExport().lines());
+  load();
+  const ImportRunResult result = interactiveRun(exportPath, {"New Star"});
+  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(describeRunProblem(result),
+            "The import was stopped: \"" + dataPath("teams.dat") +
+                "\" was not read completely when the database was loaded (error 63 (its first line holds no "
+                "record count)). The database has not been changed. Close and start again once the file can "
+                "be read.");
+  EXPECT_EQ(dataFiles(), pristine);
+}
+
 // A catalogue that was never loaded stands for no file at all.
 TEST_F(IncompleteLoadTest, ACatalogueNeverLoadedIsNeverWritten) {
   testsupport::writeScenarioDatabase(folder);

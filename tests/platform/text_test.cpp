@@ -140,6 +140,28 @@ TEST(HexValue, LeadingHexDigits) {
   EXPECT_EQ(platform::hexValue("1FFFFFFFFFFFFFFFF"), -1);  // the low 64 bits
 }
 
+TEST(NumberOnLine, TakesTheFirstFieldAsReadNumberDoes) {
+  std::string_view token;
+  EXPECT_EQ(platform::numberOnLine(" 12 ", &token), 12);
+  EXPECT_EQ(token, "12");
+  EXPECT_EQ(platform::numberOnLine("\t-3,4", &token), -3);
+  EXPECT_EQ(token, "-3");
+  EXPECT_EQ(platform::numberOnLine("abc", &token), 0);
+  EXPECT_EQ(token, "abc");
+  EXPECT_EQ(platform::numberOnLine("", &token), 0);
+  EXPECT_EQ(token, "");
+  EXPECT_EQ(platform::numberOnLine("4294967297"), 1);  // the low 32 bits
+}
+
+TEST(StartsAsNumber, SignThenADigitOrAPointAndADigit) {
+  for (const char* text : {"0", "12", "-3", "+7", ".5", "-.5", "7abc"}) {
+    EXPECT_TRUE(platform::startsAsNumber(text)) << text;
+  }
+  for (const char* text : {"", "-", "+", ".", "abc", "twelve", "-x", " 1"}) {
+    EXPECT_FALSE(platform::startsAsNumber(text)) << text;
+  }
+}
+
 TEST(Low32, KeepsTheLow32BitsAsSigned) {
   EXPECT_EQ(platform::low32(4294967295LL), -1);
   EXPECT_EQ(platform::low32(4294967296LL), 0);
