@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "export/open_export.h"
 #include "import/commit.h"
 #include "import/database_recovery.h"
 #include "import/import_run.h"
+#include "import/undo.h"
 #include "platform/files.h"
 #include "support/import_fixture.h"
 #include "support/import_road.h"
@@ -163,6 +165,76 @@ TEST_F(CrashRecoveryTest, ANewFileDamagedBeforeTheRepairPutsEveryFileBack) {
     EXPECT_FALSE(fs::exists(data("zor.journal"))) << context;
   }
   EXPECT_GT(tried, 5);
+}
+
+// The same for an object import and for the undo of the last import.
+TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet) {
+  folder.writeObjects({testsupport::objectSpec("a Chair")});
+  ASSERT_FALSE(MAKEINDEX(data("objects.dat").string(), 40, data("objects.idx").string(), 1));
+  ASSERT_TRUE(importInThisProcess().imported());  // something to undo
+  std::vector<std::string> objectExport{"ZOR Export File", "[Exported Objects]", "1"};
+  for (const std::string& line : testsupport::objectSpec("a Ladder").toLines()) objectExport.push_back(line);
+  const auto objectsPath = folder.root() / "objects.zor";
+  testsupport::writeFileBytes(objectsPath, testsupport::plainExportBytes(objectExport));
+  const std::map<std::string, std::string> before = dataFiles();
+
+  // A change made in a child that ends at its n-th file change; the exit code, as importKilledAt.
+  auto killedAt = [&](int n, const std::function<bool()>& change) {
+    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
+    for (const auto& [name, bytes] : before) testsupport::writeFileBytes(data(name), bytes);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      platform::clearFileFaults();
+      platform::crashAtFileChange(n, kKilled);
+      ::_exit(change() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  const std::vector<std::string> objectFiles = {"objects.dat", "objects.idx"};
+  const std::vector<std::string> undoFiles = {"wrestlrs.dat", "moves.dat", "zor.inf", "teams.idx"};
+  struct Road {
+    std::string name;
+    std::function<bool()> change;
+    std::vector<std::string> files;
+  };
+  const std::vector<Road> roads = {
+      {"object import",
+       [&] {
+         EXPECT_EQ(load(), 0);
+         return exports::openExportFile(objectsPath.string(), catalogue, incoming, folder.path()).import.outcome ==
+                exports::ImportOutcome::Imported;
+       },
+       objectFiles},
+      {"undo", [&] { return undoLastImport(folder.path()).Outcome == UndoOutcome::Undone; }, undoFiles},
+  };
+  for (const Road& road : roads) {
+    std::map<std::string, std::string> changed;
+    ASSERT_EQ(killedAt(100000, road.change), 0) << road.name;
+    for (const std::string& name : road.files) {
+      changed[name] = fs::exists(data(name)) ? testsupport::readFileBytes(data(name)) : "<missing>";
+    }
+    int killed = 0;
+    for (int n = 1;; ++n) {
+      ASSERT_LT(n, 1000) << road.name;
+      const int exitCode = killedAt(n, road.change);
+      const RecoveryReport report = recoverDatabase(folder.path());
+      EXPECT_FALSE(report.failed()) << road.name << " killed at " << n;
+      int old = 0;
+      int fresh = 0;
+      for (const std::string& name : road.files) {
+        const std::string bytes = fs::exists(data(name)) ? testsupport::readFileBytes(data(name)) : "<missing>";
+        old += bytes == (before.count(name) ? before.at(name) : "<missing>");
+        fresh += bytes == changed.at(name);
+      }
+      const int all = static_cast<int>(road.files.size());
+      EXPECT_TRUE(old == all || fresh == all) << road.name << " killed at " << n << ": " << report.Message;
+      if (exitCode == 0) break;
+      ++killed;
+    }
+    EXPECT_GT(killed, 5) << road.name;
+  }
 }
 
 TEST_F(CrashRecoveryTest, AnImportLoadedBeforeTheRepairOfAnInterruptionIsRefused) {
