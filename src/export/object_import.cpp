@@ -104,6 +104,8 @@ class Steps {
     unrestored_ = true;
   }
 
+  bool unrestored() const { return unrestored_; }
+
   // Marks a failure that is not a file operation (a damaged count).
   void fail(std::string_view step) {
     if (failedStep_.empty()) failedStep_ = std::string(step);
@@ -282,7 +284,8 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   if (!steps.failed()) replaceDatabaseFile(kind, k, gameFolder, steps);
   if (steps.failed()) {
     std::string text = steps.failureText(k.databaseFile);
-    if (platform::fileExists(paths.newFile)) platform::deleteFile(paths.newFile);
+    // A change left for the next start to repair may still need its new file.
+    if (!steps.unrestored() && platform::fileExists(paths.newFile)) platform::deleteFile(paths.newFile);
     return withOutcome(result, ImportOutcome::Failed, std::move(text));
   }
 
