@@ -16,6 +16,12 @@ inline constexpr std::string_view kJournalFile = "zor.journal";
 inline constexpr std::string_view kLastChangeFile = "zor.undo";
 inline constexpr std::string_view kLockFile = "zor.lock";
 
+// What a change was, as its journal and the record of the last change name it.
+inline constexpr std::string_view kWrestlerImportChange = "import";
+inline constexpr std::string_view kObjectImportChange = "objects";
+inline constexpr std::string_view kGimmickImportChange = "gimmicks";
+inline constexpr std::string_view kUndoChange = "undo";
+
 // The game folder followed by "\data".
 std::string dataFolder(std::string_view gameFolder);
 // The journal and the record of the last change, in the data folder.

@@ -198,7 +198,7 @@ void replaceDatabaseFile(RecordKind kind, const KindConstants& k, std::string_vi
                          Steps& steps) {
   const std::string folder = db::dataFolder(gameFolder);
   platform::Transaction transaction;
-  transaction.Label = kind == RecordKind::Objects ? "objects" : "gimmicks";
+  transaction.Label = kind == RecordKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
   platform::TransactionStep replace;
   replace.NewFile = platform::nameOnDisk(folder, fileNameOf(k.newFile));
   replace.Target = platform::nameOnDisk(folder, fileNameOf(k.databaseFile));

@@ -6,8 +6,6 @@
 namespace imports {
 namespace {
 
-constexpr std::string_view kImportLabel = "import";
-
 std::string failureList(const std::vector<FileFailure>& failures) {
   std::string text;
   for (const FileFailure& failure : failures) text += " " + describeFailure(failure) + ".";
@@ -166,7 +164,7 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
 
   const std::string folder = db::dataFolder(databaseFolder);
   platform::Transaction transaction;
-  transaction.Label = std::string(kImportLabel);
+  transaction.Label = std::string(db::kWrestlerImportChange);
   for (RecordKind kind : kRecordOrder) {
     transaction.Steps.push_back(replacement(folder, fileNameOf(newFile(databaseFolder, kind)),
                                             fileNameOf(databaseFile(databaseFolder, kind))));

@@ -6,10 +6,10 @@
 namespace imports {
 
 std::string changeName(std::string_view label) {
-  if (label == "import") return "An import of wrestlers";
-  if (label == "objects") return "An import of foreign objects";
-  if (label == "gimmicks") return "An import of gimmick matches";
-  if (label == "undo") return "An undo of the last import";
+  if (label == db::kWrestlerImportChange) return "An import of wrestlers";
+  if (label == db::kObjectImportChange) return "An import of foreign objects";
+  if (label == db::kGimmickImportChange) return "An import of gimmick matches";
+  if (label == db::kUndoChange) return "An undo of the last import";
   return "A change of the database";
 }
 

@@ -6,7 +6,6 @@
 #include "db/database_guard.h"
 #include "db/gimmick.h"
 #include "db/object.h"
-#include "import/database_recovery.h"
 #include "platform/files.h"
 #include "platform/secure_hash.h"
 
@@ -16,7 +15,6 @@ namespace {
 using platform::TransactionStep;
 using Action = TransactionStep::Action;
 
-constexpr std::string_view kUndoLabel = "undo";
 constexpr std::string_view kRestoredSuffix = ".undo";
 
 UndoResult refused(std::string message) {
@@ -44,8 +42,8 @@ std::string changedText(const std::string& name) {
 
 // Lines per record of the files whose index a change removed (objects and gimmick matches).
 std::optional<int32_t> indexedRecordLines(std::string_view label) {
-  if (label == "objects") return db::kObjectLines;
-  if (label == "gimmicks") return db::kGimmickLines;
+  if (label == db::kObjectImportChange) return db::kObjectLines;
+  if (label == db::kGimmickImportChange) return db::kGimmickLines;
   return std::nullopt;
 }
 
@@ -71,7 +69,7 @@ struct Plan {
 
 // Checks that the change can be undone and plans it; the refusal text otherwise.
 std::string planUndo(const platform::Transaction& change, const std::string& folder, Plan& plan) {
-  plan.Undo.Label = std::string(kUndoLabel);
+  plan.Undo.Label = std::string(db::kUndoChange);
   for (const TransactionStep& step : change.Steps) {
     if (step.What == Action::Remove) {
       if (!step.OldDigest.empty()) plan.RemovedIndexes.push_back(step);
@@ -144,7 +142,7 @@ UndoResult undoLastImport(std::string_view gameFolder) {
   const std::optional<platform::Transaction> change = platform::readTransactionRecord(files, unreadable);
   if (unreadable) return failed(*unreadable);
   if (!change) return refused("There is no import to undo in this game folder.");
-  if (change->Label == kUndoLabel) return refused("The last import has already been undone.");
+  if (change->Label == db::kUndoChange) return refused("The last import has already been undone.");
 
   Plan plan;
   if (std::string refusal = planUndo(*change, files.Folder, plan); !refusal.empty()) {

@@ -159,7 +159,9 @@ TEST_F(DatabaseGuardTest, AnUpperCaseGameFolderKeepsItsNames) {
   for (const auto& [from, to] : renames) {
     EXPECT_TRUE(names.count(to)) << to;
     EXPECT_TRUE(names.count(to + ".bak")) << to;
-    if (from != to) EXPECT_FALSE(names.count(from)) << from;
+    if (from != to) {
+      EXPECT_FALSE(names.count(from)) << from;
+    }
   }
   // Indexes keep the name they have, or take the letter case of their record file.
   for (const char* index : {"WRESTLRS.IDX", "MOVES.IDX", "dives.idx", "MANAGERS.IDX", "TEAMS.IDX"}) {
