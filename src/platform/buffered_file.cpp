@@ -48,6 +48,7 @@ int flushPending(BufferedFile& file) {
   if (file.pending.empty()) return 0;
   int error = writeAll(file.fd, file.pending.data(), file.pending.size(), file.pendingStart);
   file.pending.clear();
+  if (error != 0) file.knownSize = -1;  // what reached the disk is unknown now
   return error;
 }
 
@@ -111,16 +112,24 @@ int writeData(BufferedFile& file, const char* data, size_t count) {
     file.pendingStart = file.position;
   }
   if (count >= BufferedFile::kBufferSize) {
-    if (int error = writeAll(file.fd, data, count, file.position)) return error;
+    if (int error = writeAll(file.fd, data, count, file.position)) {
+      file.knownSize = -1;
+      return error;
+    }
   } else {
     file.pending.insert(file.pending.end(), data, data + count);
   }
   file.position += static_cast<int64_t>(count);
+  if (file.knownSize >= 0) file.knownSize = std::max(file.knownSize, file.position);
   return 0;
 }
 
 int fileSize(const BufferedFile& file, int64_t& size) {
   size = 0;
+  if (file.knownSize >= 0) {
+    size = file.knownSize;
+    return 0;
+  }
   struct stat info;
   if (::fstat(file.fd, &info) != 0) return errno;
   size = info.st_size;

@@ -19,6 +19,9 @@ struct BufferedFile {
   size_t cacheSize = 0;
   std::vector<char> pending;
   int64_t pendingStart = 0;
+  // The length of a regular file, known from its opening on and kept up to date by our own writes,
+  // so that the many end-of-file checks of a long read ask nothing of the system; -1 when unknown.
+  int64_t knownSize = -1;
 };
 
 // Bytes of the cache from the position on (0 when the position lies outside it).

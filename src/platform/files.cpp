@@ -85,6 +85,7 @@ bool openFile(int fileNumber, std::string_view path, FileMode mode) {
   entry.path = std::string(path);
   entry.file.fd = fd;
   entry.file.position = mode == FileMode::Append ? info.st_size : 0;
+  if (S_ISREG(info.st_mode)) entry.file.knownSize = info.st_size;
   return true;
 }
 

@@ -86,6 +86,31 @@ TEST_F(FileWriteTest, BinaryWritesLinesAndTextAtThePosition) {
   EXPECT_EQ(contents("data.bin"), "...ab\r\n...");
 }
 
+// The length is known from the opening on and follows every write, without asking the system again;
+// it must still be what the disk will hold.
+TEST_F(FileWriteTest, TheLengthFollowsEveryWriteOfAnOpenFile) {
+  create("data.bin", "0123456789");
+  ASSERT_TRUE(platform::openFile(1, path("data.bin"), FileMode::Binary));
+  EXPECT_EQ(platform::fileLength(1), 10);
+  EXPECT_TRUE(platform::writeBytes(1, 4, "AB", 2));  // inside: no change
+  EXPECT_EQ(platform::fileLength(1), 10);
+  EXPECT_TRUE(platform::writeBytes(1, 21, "Z", 1));  // beyond the end: a gap, then the byte
+  EXPECT_EQ(platform::fileLength(1), 21);
+  const std::string large(200000, 'x');  // written through at once, not buffered
+  EXPECT_TRUE(platform::writeBytes(1, 22, large.data(), large.size()));
+  EXPECT_EQ(platform::fileLength(1), 21 + 200000);
+  platform::closeFile(1);
+  EXPECT_EQ(std::filesystem::file_size(path("data.bin")), 21u + 200000u);
+
+  ASSERT_TRUE(platform::openFile(2, path("data.bin"), FileMode::Append));
+  EXPECT_EQ(platform::fileLength(2), 21 + 200000);
+  platform::writeLine(2, "end");
+  EXPECT_EQ(platform::fileLength(2), 21 + 200000 + 5);
+  platform::closeFile(2);
+  EXPECT_EQ(std::filesystem::file_size(path("data.bin")), 21u + 200000u + 5u);
+  EXPECT_TRUE(recorder.errors.empty());
+}
+
 TEST_F(FileWriteTest, BinaryCreatesAMissingFile) {
   ASSERT_TRUE(platform::openFile(1, path("new.bin"), FileMode::Binary));
   EXPECT_EQ(platform::fileLength(1), 0);
