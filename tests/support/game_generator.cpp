@@ -1,6 +1,7 @@
 #include "support/game_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -24,6 +25,115 @@ void append(std::string& text, const std::vector<std::string>& lines) {
     text += line;
     text += "\r\n";
   }
+}
+
+// A well-mixed value from a record number and a salt, so that every line of a record can pick its own
+// words while the same record always gets the same ones.
+uint32_t mixed(int32_t i, int32_t salt) {
+  uint64_t x = (static_cast<uint64_t>(static_cast<uint32_t>(i)) << 32) | static_cast<uint32_t>(salt);
+  x += 0x9E3779B97F4A7C15ULL;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+  return static_cast<uint32_t>(x ^ (x >> 31));
+}
+
+template <size_t N>
+const char* pick(const std::array<const char*, N>& words, int32_t i, int32_t salt) {
+  return words[mixed(i, salt) % N];
+}
+
+constexpr std::array<const char*, 24> kAdjectives = {
+    "Iron",   "Crimson", "Savage",  "Golden",   "Silent", "Mad",      "Flying",    "Masked",
+    "Raging", "Wild",    "Mighty",  "Dark",     "Cosmic", "Electric", "Notorious", "Brutal",
+    "Rebel",  "Lone",    "Natural", "Immortal", "Frozen", "Blazing",  "Mexican",   "Nordic"};
+constexpr std::array<const char*, 24> kNouns = {
+    "Viper",    "Giant",    "Phenom", "Outlaw", "Samurai", "Dragon",  "Hurricane", "Titan",
+    "Cobra",    "Warrior",  "Bull",   "Legend", "Hitman",  "Phantom", "Gladiator", "Wolf",
+    "Scorpion", "Assassin", "Cowboy", "Sheik",  "Rocket",  "Bulldog", "Monster",   "Prodigy"};
+// Code page 1252; the text lines written in code page 437 are converted with cp437().
+constexpr std::array<const char*, 24> kHometowns = {
+    "Duluth, Minnesota",         "Parts Unknown",       "Death Valley",        "Calgary, Alberta",
+    "M\xFCnchen, Germany",       "Tokyo, Japan",        "Mexico City, Mexico", "San Antonio, Texas",
+    "Trois-Rivi\xE8res, Canada", "Manchester, England", "Brooklyn, New York",  "Charlotte, North Carolina",
+    "Z\xFCrich, Switzerland",    "Osaka, Japan",        "Tijuana, Mexico",     "The Isle of Samoa",
+    "Boston, Massachusetts",     "Detroit, Michigan",   "Sydney, Australia",   "Glasgow, Scotland",
+    "Memphis, Tennessee",        "Bogot\xE1, Colombia", "Winnipeg, Manitoba",  "Stamford, Connecticut"};
+constexpr std::array<const char*, 16> kStyles = {
+    "Brawler",       "High-flyer",  "Technician", "Powerhouse",        "Submission specialist",
+    "Striker",       "Luchador",    "Showman",    "Hardcore brawler",  "Strong style",
+    "Cruiserweight", "All-rounder", "Giant",      "Technical brawler", "Martial artist",
+    "Daredevil"};
+constexpr std::array<const char*, 20> kFinishers = {"a spinning heel kick",
+                                                    "a top-rope elbow drop",
+                                                    "a sitout powerbomb",
+                                                    "a shooting star press",
+                                                    "a sharpshooter",
+                                                    "a piledriver",
+                                                    "a running knee strike",
+                                                    "a corkscrew moonsault",
+                                                    "a double underhook suplex",
+                                                    "a superkick",
+                                                    "a cobra clutch",
+                                                    "a frog splash",
+                                                    "a lariat",
+                                                    "a brainbuster",
+                                                    "a diving headbutt",
+                                                    "a German suplex",
+                                                    "an ankle lock",
+                                                    "a last ride",
+                                                    "a tiger driver",
+                                                    "a sleeper hold"};
+constexpr std::array<const char*, 16> kEntrances = {"Walks out to pyro and a guitar riff",
+                                                    "Rides a motorcycle down the ramp",
+                                                    "Slowly marches to the ring in the dark",
+                                                    "Sprints to the ring and slides in",
+                                                    "Poses on every turnbuckle",
+                                                    "Comes out through the crowd",
+                                                    "Enters draped in the national flag",
+                                                    "Bows to the four corners of the ring",
+                                                    "Arrives in a stretch limousine",
+                                                    "Throws a cowboy hat into the crowd",
+                                                    "Stops halfway down the aisle to taunt",
+                                                    "Appears in a cloud of smoke",
+                                                    "Dances down the ramp with the fans",
+                                                    "Stares down the front row",
+                                                    "Climbs the ropes and raises the belt",
+                                                    "Walks out flanked by an entourage"};
+// "#" stands for the wrestler's nickname noun.
+constexpr std::array<const char*, 16> kCatchphrases = {"Nobody walks away from the #!",
+                                                       "Rest in peace!",
+                                                       "Feel the power of the #!",
+                                                       "You can't see me!",
+                                                       "Believe in the #!",
+                                                       "It's my time now!",
+                                                       "Oh yeah, dig it!",
+                                                       "Bow to the #!",
+                                                       "That's the bottom line!",
+                                                       "Ring the bell!",
+                                                       "The # never sleeps!",
+                                                       "Just bring it!",
+                                                       "Whatcha gonna do?",
+                                                       "Fear the #!",
+                                                       "Respect the #!",
+                                                       "One more match!"};
+constexpr std::array<const char*, 8> kDivisions = {
+    "Heavyweight", "Light Heavyweight",  "Cruiserweight",     "Tag Team",
+    "Women",       "Junior Heavyweight", "Super Heavyweight", "Hardcore"};
+constexpr std::array<const char*, 4> kAlignments = {"Face", "Heel", "Tweener", "Face"};
+constexpr std::array<const char*, 12> kNotes = {
+    "Former world champion",      "Trained at the Hart dungeon", "Debuted in 1995",
+    "Rookie of the year",         "Holds the longest reign",     "Signed from the independents",
+    "Part-time competitor",       "Returned from injury",        "Veteran of the Japan tours",
+    "Undefeated in cage matches", "Second-generation wrestler",  "Trained in Mexico"};
+
+std::string flagsLine68(int32_t i) {
+  return numberLine(packBits({{5, i % 8}, {9, 1}}));
+}
+std::string colourLine93(int32_t i) {
+  return "FF00" + numbered("%02X", i % 256);
+}
+std::string colourLine94(int32_t i) {
+  return numbered("00FF00|%d", i);
 }
 
 template <class Make>
@@ -56,6 +166,70 @@ int32_t generatedWrestlerManager(int32_t i, const GeneratedSizes& sizes) {
 }
 int32_t generatedWrestlerDive(int32_t i, const GeneratedSizes& sizes) {
   return i % sizes.dives + 1;
+}
+
+WrestlerExtraMoves generatedWrestlerExtraMoves(int32_t i, const GeneratedSizes& sizes) {
+  WrestlerExtraMoves moves{};
+  for (size_t k = 0; k < moves.size(); ++k) {
+    const uint32_t value = mixed(i, 100 + static_cast<int32_t>(k));
+    // About a quarter of the slots stay empty; an empty line 72 is mostly written as -1.
+    if (value % 4 == 0) {
+      moves[k] = k == 8 && value % 3 != 0 ? -1 : 0;
+    } else {
+      moves[k] = static_cast<int32_t>(value / 4 % static_cast<uint32_t>(sizes.moves)) + 1;
+    }
+  }
+  return moves;
+}
+
+void fillGeneratedWrestlerLines(WrestlerSpec& record, int32_t i, const WrestlerExtraMoves& moves) {
+  auto number = [&](int32_t salt, int32_t range) {
+    return static_cast<int64_t>(mixed(i, salt) % static_cast<uint32_t>(range));
+  };
+  const std::string nickname = std::string(pick(kAdjectives, i, 1)) + " " + pick(kNouns, i, 2);
+  std::string catchphrase = pick(kCatchphrases, i, 3);
+  if (const size_t at = catchphrase.find('#'); at != std::string::npos) {
+    catchphrase.replace(at, 1, pick(kNouns, i, 2));
+  }
+  LineOverrides& lines = record.lines;
+
+  lines[53] = cp437("The " + nickname);
+  lines[54] = numberLine(packBits({{0, moves[0]}, {16, number(4, 2)}}));
+  lines[55] = numberLine(packBits({{0, moves[1]}, {16, moves[2]}}));
+  lines[56] = numberLine(moves[3]);
+  lines[57] = numberLine(165 + number(5, 50));  // height in cm
+  lines[58] = numberLine(70 + number(6, 110));  // weight in kg
+  lines[59] = numberLine(number(7, 100));
+  lines[60] = cp437((number(8, 20) == 0 ? "[" : "") + std::string(pick(kHometowns, i, 9)));
+  lines[65] = numberLine(number(10, 100));
+  lines[66] = numberLine(moves[4]);
+  lines[67] = numberLine(number(11, 10));
+  lines[68] = flagsLine68(i);
+  lines[69] = numberLine(moves[5]);
+  lines[70] = numberLine(number(12, 1 << 28));
+  lines[71] = numberLine(packBits({{0, moves[6]}, {16, moves[7]}}));
+  lines[72] = numberLine(moves[8]);
+  lines[73] = cp437("Finishes with " + std::string(pick(kFinishers, i, 13)));
+  lines[74] = cp437(pick(kEntrances, i, 14));
+  lines[75] = numberLine(moves[9]);
+  lines[76] = numberLine(moves[10]);
+  lines[77] = numberLine(moves[11]);
+  lines[78] = cp437(catchphrase);
+  lines[80] = cp437(std::string(pick(kStyles, i, 15)) + " from " + pick(kHometowns, i, 9));
+  lines[81] = pick(kDivisions, i, 16);
+  lines[82] = pick(kAlignments, i, 17);
+  record.mediaPath = numbered("pics\\w%05d.jpg", i);
+  lines[89] = numberLine(number(18, 3));
+  lines[90] = numberLine(number(19, 1 << 10));
+  lines[91] = numbered("graphics\\w%05d.bmp", i);
+  lines[92] = numbered("sounds\\theme%05d.wav", i);
+  lines[93] = colourLine93(i);
+  lines[94] = colourLine94(i);
+  lines[96] = numberLine(number(20, 1000));
+  lines[97] = numberLine(number(21, 50));
+  lines[98] = pick(kNotes, i, 22);
+  // Read and ignored by the program, carried over on import.
+  for (int32_t line = 99; line <= 120; ++line) lines[line] = numberLine(number(1000 + line, 200));
 }
 
 std::string generatedMoveLine(int32_t i) {
@@ -102,9 +276,10 @@ void writeGeneratedDatabase(GameFolder& folder, const GeneratedSizes& sizes) {
     spec.dives[0] = generatedWrestlerDive(i, sizes);
     spec.number79 = i % 2;
     spec.deleted = generatedWrestlerDeleted(i);
-    spec.lines[68] = numberLine(packBits({{5, i % 8}, {9, 1}}));
-    spec.lines[93] = "FF00" + numbered("%02X", i % 256);
-    spec.lines[94] = numbered("00FF00|%d", i);
+    spec.lines[68] = flagsLine68(i);
+    spec.lines[93] = colourLine93(i);
+    spec.lines[94] = colourLine94(i);
+    if (sizes.fullWrestlerLines) fillGeneratedWrestlerLines(spec, i, generatedWrestlerExtraMoves(i, sizes));
     return spec.toLines();
   });
   writeKind(folder, "moves.dat", sizes.moves, [&](int32_t i) {
