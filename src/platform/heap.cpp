@@ -3,14 +3,15 @@
 #include <cstdint>
 #include <cstdlib>
 #include <unordered_map>
-#include <unordered_set>
+
+#include "platform/pointer_set.h"
 
 namespace platform {
 namespace {
 
 struct HeapRegistry {
   HeapHandle lastHandle = 0;
-  std::unordered_map<HeapHandle, std::unordered_set<void*>> heaps;
+  std::unordered_map<HeapHandle, PointerSet> heaps;
   int failuresPlanned = 0;
 };
 
@@ -26,7 +27,7 @@ HeapHandle heapCreate() {
   // Handles are not reused, so a block header that names a destroyed heap never reaches a new one.
   if (registry.lastHandle == UINT32_MAX) return 0;
   HeapHandle handle = ++registry.lastHandle;
-  registry.heaps.emplace(handle, std::unordered_set<void*>{});
+  registry.heaps.emplace(handle, PointerSet{});
   return handle;
 }
 
@@ -47,7 +48,7 @@ void* heapAlloc(HeapHandle heap, size_t bytes) {
 bool heapFree(HeapHandle heap, void* block) {
   HeapRegistry& registry = heapRegistry();
   auto it = registry.heaps.find(heap);
-  if (it == registry.heaps.end() || it->second.erase(block) == 0) return false;
+  if (it == registry.heaps.end() || !it->second.erase(block)) return false;
   std::free(block);
   return true;
 }
@@ -56,7 +57,7 @@ bool heapDestroy(HeapHandle heap) {
   HeapRegistry& registry = heapRegistry();
   auto it = registry.heaps.find(heap);
   if (it == registry.heaps.end()) return false;
-  for (void* block : it->second) std::free(block);
+  it->second.forEach([](void* block) { std::free(block); });
   registry.heaps.erase(it);
   return true;
 }
