@@ -15,6 +15,7 @@
 #include "platform/errors.h"
 #include "platform/file_stamp.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/game_options.h"
 #include "settings/path_translation.h"
@@ -177,6 +178,8 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   if (catalogue.CatalogueLoaded == 1) releaseKinds(catalogue, mask, pumpBetweenKinds);
 
   settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"));
+  // From here the load only reads: the folders it looks in stay as they are.
+  const platform::FolderListingCache listings;
   catalogue.CatalogueLoaded = 1;
   if (progress) progress("Loading Main Databases");
 

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -36,20 +37,47 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+struct ListingCache {
+  int depth = 0;
+  std::unordered_map<std::string, std::vector<std::string>> listings;
+};
+
+ListingCache& listingCache() {
+  static ListingCache cache;
+  return cache;
+}
+
+std::vector<std::string> readListing(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    std::string_view name(entry->d_name);
+    if (name != "." && name != "..") names.emplace_back(name);
+  }
+  ::closedir(dir);
+  return names;
+}
+
+const std::vector<std::string>& listingOf(const std::string& folder, std::vector<std::string>& uncached) {
+  ListingCache& cache = listingCache();
+  if (cache.depth == 0) {
+    uncached = readListing(folder);
+    return uncached;
+  }
+  auto found = cache.listings.find(folder);
+  if (found == cache.listings.end()) found = cache.listings.emplace(folder, readListing(folder)).first;
+  return found->second;
+}
+
 // The entry of `folder` whose name matches `name` without regard to ASCII case; the smallest such
 // name when the folder holds several. Empty when there is none.
 std::string findIgnoringCase(const std::string& folder, std::string_view name) {
   std::string best;
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return best;
-  while (const dirent* entry = ::readdir(dir)) {
-    std::string_view candidate(entry->d_name);
-    if (candidate == "." || candidate == "..") continue;
-    if (equalIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best)) {
-      best = std::string(candidate);
-    }
+  std::vector<std::string> uncached;
+  for (const std::string& candidate : listingOf(folder, uncached)) {
+    if (equalIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
   }
-  ::closedir(dir);
   return best;
 }
 
@@ -88,6 +116,15 @@ std::string nativePath(std::string_view gamePath) {
   // Keep the trailing separator only when the caller wrote one.
   if (result.size() > 1 && !isSeparator(gamePath.back())) result.pop_back();
   return result;
+}
+
+FolderListingCache::FolderListingCache() {
+  ++listingCache().depth;
+}
+
+FolderListingCache::~FolderListingCache() {
+  ListingCache& cache = listingCache();
+  if (--cache.depth == 0) cache.listings.clear();
 }
 
 std::optional<std::string> shortPathName(std::string_view path) {

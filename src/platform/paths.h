@@ -13,6 +13,17 @@ namespace platform {
 // as written (so a new file is created with the name the caller gave).
 std::string nativePath(std::string_view gamePath);
 
+// While one lives, the listing of a folder that a lookup without regard to letter case reads is
+// kept and used again, for a run of lookups in folders that do not change meanwhile (a load reads
+// the same folders once per record). Nests; the listings are dropped with the outermost one.
+class FolderListingCache {
+ public:
+  FolderListingCache();
+  ~FolderListingCache();
+  FolderListingCache(const FolderListingCache&) = delete;
+  FolderListingCache& operator=(const FolderListingCache&) = delete;
+};
+
 // The short form of an existing path: this platform has no 8.3 names, so it is the path as it is on
 // disk (resolved as nativePath does). Empty when the path does not exist.
 std::optional<std::string> shortPathName(std::string_view path);

@@ -27,6 +27,24 @@ TEST_F(PathsTest, ComponentsResolveWithoutRegardToCase) {
   EXPECT_EQ(platform::nativePath(base + "\\Data\\Wrestlrs.Dat"), base + "/data/wrestlrs.dat");
 }
 
+// Within a cache's lifetime a folder is listed once: a name that appears later is not seen by lookups
+// without regard to case (an exact name still is); after it, lookups see the folder as it is.
+TEST_F(PathsTest, AListingCacheListsEachFolderOnceWhileItLives) {
+  {
+    const platform::FolderListingCache outer;
+    EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/MOVES.DAT");  // none yet
+    platform_test::writeBytesTo(folder / "data/moves.dat", "0\r\n");
+    {
+      const platform::FolderListingCache inner;
+      EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/MOVES.DAT");
+    }
+    EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/MOVES.DAT");  // still cached
+    EXPECT_EQ(platform::nativePath(base + "/data/moves.dat"), base + "/data/moves.dat");  // exact
+    EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+  }
+  EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/moves.dat");
+}
+
 TEST_F(PathsTest, ExactMatchComesFirst) {
   fs::create_directories(folder.path() / "Data");
   EXPECT_EQ(platform::nativePath(base + "/data"), base + "/data");

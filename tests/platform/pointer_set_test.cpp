@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <set>
 #include <vector>
@@ -23,10 +24,17 @@ TEST(PointerSet, HoldsEachPointerOnce) {
   EXPECT_FALSE(set.erase(at(0x1000)));
   EXPECT_FALSE(set.contains(at(0x1000)));
   EXPECT_EQ(set.size(), 0u);
-  // Addresses no block can have are neither held nor mistaken for the table's marks.
+  // Addresses no block can start at are never held.
   EXPECT_FALSE(set.insert(nullptr));
-  EXPECT_FALSE(set.insert(at(1)));
-  EXPECT_FALSE(set.erase(at(1)));
+  EXPECT_FALSE(set.insert(at(0x1001)));
+  EXPECT_FALSE(set.erase(at(0x1001)));
+  EXPECT_FALSE(set.contains(at(0x1001)));
+  // Neighbours and far addresses are told apart.
+  EXPECT_TRUE(set.insert(at(0x1000)));
+  EXPECT_FALSE(set.contains(at(0x1000 + alignof(std::max_align_t))));
+  EXPECT_TRUE(set.insert(at(0x7f0000001000)));
+  EXPECT_TRUE(set.contains(at(0x7f0000001000)));
+  EXPECT_EQ(set.size(), 2u);
 }
 
 // Many blocks added and removed in turns, as a load and its release do: the set always holds exactly
@@ -40,7 +48,9 @@ TEST(PointerSet, AgreesWithAReferenceSetThroughGrowthAndRemovals) {
     return state >> 33;
   };
   for (int round = 0; round < 200000; ++round) {
-    const uintptr_t address = 0x10000 + (next() % 50000) * 16;
+    // Spread over a few hundred pages, with an occasional far one.
+    const uintptr_t base = next() % 20 == 0 ? 0x7f0000000000 : 0x10000;
+    const uintptr_t address = base + (next() % 500000) * alignof(std::max_align_t);
     if (next() % 3 == 0) {
       EXPECT_EQ(set.erase(at(address)), reference.erase(address) == 1);
     } else {
