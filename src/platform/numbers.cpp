@@ -75,11 +75,30 @@ bool parseDecimal(std::string_view text, bool& negative, Decimal& number) {
   return true;
 }
 
+// A plain whole number (an optional sign and at most 18 digits, then nothing that could continue it),
+// as most numeric lines of the game's files are; false leaves the text to the full parse.
+bool plainWholeNumber(std::string_view text, int64_t& value) {
+  size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const size_t first = i;
+  int64_t magnitude = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    if (i - first == 18) return false;
+    magnitude = magnitude * 10 + (text[i] - '0');
+  }
+  if (i == first) return false;
+  if (i < text.size() && (text[i] == '.' || text[i] == 'e' || text[i] == 'E')) return false;
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 int64_t numberValue(std::string_view text) {
   size_t start = 0;
   while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+  if (int64_t plain = 0; plainWholeNumber(text.substr(start), plain)) return plain;
   bool negative = false;
   Decimal number;
   if (!parseDecimal(text.substr(start), negative, number) || number.digits.empty()) return 0;

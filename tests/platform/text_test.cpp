@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -138,6 +139,25 @@ TEST(HexValue, LeadingHexDigits) {
   EXPECT_EQ(platform::hexValue(" 1"), 0);
   EXPECT_EQ(platform::hexValue("FFFFFFFFFFFFFFFF"), -1);
   EXPECT_EQ(platform::hexValue("1FFFFFFFFFFFFFFFF"), -1);  // the low 64 bits
+}
+
+// Whole numbers of every length, with signs, leading zeros and what may follow them, read as their
+// exact value; from 19 digits on they go through the full reading, which clamps.
+TEST(NumberValue, WholeNumbersOfEveryLength) {
+  std::string digits;
+  for (int length = 1; length <= 18; ++length) {
+    digits += static_cast<char>('0' + (length * 7) % 10);
+    const int64_t value = std::stoll(digits);
+    for (const char* tail : {"", " ", ",5", "x", "\t1"}) {
+      EXPECT_EQ(platform::numberValue(digits + tail), value) << digits << tail;
+      EXPECT_EQ(platform::numberValue("-" + digits + tail), -value) << digits << tail;
+      EXPECT_EQ(platform::numberValue("+00" + digits + tail), value) << digits << tail;
+    }
+  }
+  EXPECT_EQ(platform::numberValue("9223372036854775807"), std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(platform::numberValue("99999999999999999999"), std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(platform::numberValue("-99999999999999999999"), std::numeric_limits<int64_t>::min());
+  EXPECT_EQ(platform::numberValue("-0"), 0);
 }
 
 TEST(NumberOnLine, TakesTheFirstFieldAsReadNumberDoes) {
