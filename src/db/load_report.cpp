@@ -63,6 +63,10 @@ std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t 
   return firstChanged(loadedFiles(catalogue, kindMask));
 }
 
+std::string describeChangedFile(const std::string& path) {
+  return "\"" + path + "\" has changed since the database was loaded (another import or the game has written it)";
+}
+
 std::string describeLoadProblem(const LoadProblem& problem) {
   const std::string file = "\"" + problem.Path + "\"";
   if (problem.ErrorNumber == 0) return file + " was not loaded";

@@ -58,6 +58,9 @@ std::vector<LoadedFile> loadedFiles(const Catalogue& catalogue, int32_t kindMask
 // The path of the first of them that is no longer as loaded.
 std::optional<std::string> firstChanged(const std::vector<LoadedFile>& files);
 
+// "\"<path>\" has changed since the database was loaded (...)": for the messages that refuse an import.
+std::string describeChangedFile(const std::string& path);
+
 // "\"<path>\" was not read completely when the database was loaded (error 57 (Device I/O error))",
 // or "... was not loaded" for a kind the load left out: for the messages that refuse an import.
 std::string describeLoadProblem(const LoadProblem& problem);

@@ -17,6 +17,7 @@
 #include "platform/errors.h"
 #include "platform/file_transaction.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace exports {
 
@@ -52,10 +53,6 @@ constexpr KindConstants kGimmicks{
 
 const KindConstants& constantsOf(RecordKind kind) {
   return kind == RecordKind::Objects ? kObjects : kGimmicks;
-}
-
-std::string fileNameOf(std::string_view relative) {
-  return std::string(relative.substr(relative.find_last_of('\\') + 1));
 }
 
 std::string inFolder(std::string_view folder, std::string_view relative) {
@@ -200,8 +197,8 @@ void replaceDatabaseFile(RecordKind kind, const KindConstants& k, std::string_vi
   platform::Transaction transaction;
   transaction.Label = kind == RecordKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
   platform::TransactionStep replace;
-  replace.NewFile = platform::nameOnDisk(folder, fileNameOf(k.newFile));
-  replace.Target = platform::nameOnDisk(folder, fileNameOf(k.databaseFile));
+  replace.NewFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.newFile)));
+  replace.Target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.databaseFile)));
   replace.Backup = platform::nameOnDisk(folder, db::withExtension(replace.Target, "old"));
   transaction.Steps.push_back(replace);
   platform::TransactionStep removeIndex;
@@ -214,7 +211,7 @@ void replaceDatabaseFile(RecordKind kind, const KindConstants& k, std::string_vi
   if (result.committed()) return;
   const std::string step =
       std::string("replacing ") + k.databaseFile + " (" + platform::describeFailure(*result.Failure) + ")";
-  if (result.Status == platform::TransactionStatus::Pending) {
+  if (result.Status == platform::TransactionStatus::RollbackIncomplete) {
     steps.failUnrestored(step);
   } else {
     steps.fail(step);
@@ -265,10 +262,8 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   if (const std::optional<std::string> changed = db::changedSinceLoad(catalogue, loadBit)) {
     closeStream(stream);
     return withOutcome(result, ImportOutcome::Failed,
-                       "The import was stopped: \"" + *changed +
-                           "\" has changed since the database was loaded (another import or the game has "
-                           "written it). Nothing has been imported. Close and start again, then repeat the "
-                           "import.");
+                       "The import was stopped: " + db::describeChangedFile(*changed) +
+                           ". Nothing has been imported. Close and start again, then repeat the import.");
   }
 
   bool complete = true;

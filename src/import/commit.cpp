@@ -2,6 +2,7 @@
 
 #include "db/database_guard.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace imports {
 namespace {
@@ -12,16 +13,6 @@ std::string failureList(const std::vector<FileFailure>& failures) {
   return text;
 }
 
-std::string fileNameOf(std::string_view path) {
-  const size_t separator = path.find_last_of("\\/");
-  return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
-}
-
-std::string folderOf(std::string_view path) {
-  const size_t separator = path.find_last_of("\\/");
-  return separator == std::string_view::npos ? std::string(".") : std::string(path.substr(0, separator));
-}
-
 CommitResult rolledBack(FileFailure failure) {
   CommitResult result;
   result.Status = CommitStatus::RolledBack;
@@ -30,12 +21,12 @@ CommitResult rolledBack(FileFailure failure) {
 }
 
 // A step replacing a file of the data folder: the target by its name on disk, the backup that name
-// and ".bak".
-platform::TransactionStep replacement(const std::string& folder, const std::string& newName,
-                                      const std::string& targetName) {
+// and ".bak". The paths may be given whole; only their names count.
+platform::TransactionStep replacement(const std::string& folder, std::string_view newPath,
+                                      std::string_view target) {
   platform::TransactionStep step;
-  step.NewFile = platform::nameOnDisk(folder, newName);
-  step.Target = platform::nameOnDisk(folder, targetName);
+  step.NewFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(newPath)));
+  step.Target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(target)));
   step.Backup = platform::nameOnDisk(folder, step.Target + ".bak");
   return step;
 }
@@ -43,7 +34,8 @@ platform::TransactionStep replacement(const std::string& folder, const std::stri
 // The index of a kind as it is named on disk; a kind without one yet gets the name of its record
 // file in the same letter case.
 std::string indexNameOnDisk(const std::string& folder, RecordKind kind, std::string_view databaseFolder) {
-  const std::string records = platform::nameOnDisk(folder, fileNameOf(databaseFile(databaseFolder, kind)));
+  const std::string records =
+      platform::nameOnDisk(folder, std::string(platform::fileNameOf(databaseFile(databaseFolder, kind))));
   return platform::nameOnDisk(folder, db::withExtension(records, "idx"));
 }
 
@@ -53,25 +45,6 @@ constexpr RecordKind kIndexOrder[] = {RecordKind::Move, RecordKind::Wrestler, Re
                                       RecordKind::Team, RecordKind::Dive};
 
 }  // namespace
-
-CommitResult commitResultOf(const platform::TransactionResult& transaction) {
-  CommitResult result;
-  switch (transaction.Status) {
-    case platform::TransactionStatus::Committed:
-      result.Status = CommitStatus::Committed;
-      break;
-    case platform::TransactionStatus::RolledBack:
-      result.Status = CommitStatus::RolledBack;
-      break;
-    case platform::TransactionStatus::Pending:
-      result.Status = CommitStatus::RollbackIncomplete;
-      break;
-  }
-  result.Failure = transaction.Failure;
-  result.RollbackFailures = transaction.RollbackFailures;
-  result.CleanupFailures = transaction.CleanupFailures;
-  return result;
-}
 
 std::string describeCommit(const CommitResult& result) {
   switch (result.Status) {
@@ -112,12 +85,12 @@ std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const
 
 CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target) {
   platform::ProcedureScope scope("BACKUPANDWRITE");
-  const std::string folder = folderOf(target);
+  const std::string folder(platform::folderOf(target));
   platform::Transaction transaction;
   transaction.Label = "replace";
-  transaction.Steps.push_back(replacement(folder, fileNameOf(newPath), fileNameOf(target)));
-  return commitResultOf(platform::commitTransaction(
-      platform::TransactionFiles{folder, std::string(db::kJournalFile), ""}, std::move(transaction)));
+  transaction.Steps.push_back(replacement(folder, newPath, target));
+  return platform::commitTransaction(platform::TransactionFiles{folder, std::string(db::kJournalFile), ""},
+                                     std::move(transaction));
 }
 
 std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesPerRecord,
@@ -166,11 +139,9 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
   platform::Transaction transaction;
   transaction.Label = std::string(db::kWrestlerImportChange);
   for (RecordKind kind : kRecordOrder) {
-    transaction.Steps.push_back(replacement(folder, fileNameOf(newFile(databaseFolder, kind)),
-                                            fileNameOf(databaseFile(databaseFolder, kind))));
+    transaction.Steps.push_back(replacement(folder, newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)));
   }
-  transaction.Steps.push_back(
-      replacement(folder, fileNameOf(newCountFile(databaseFolder)), fileNameOf(countFile(databaseFolder))));
+  transaction.Steps.push_back(replacement(folder, newCountFile(databaseFolder), countFile(databaseFolder)));
 
   // The indexes are made from the new record files, which keep their byte positions when renamed.
   for (RecordKind kind : kIndexOrder) {
@@ -182,8 +153,7 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
     }
     transaction.Steps.push_back(replacement(folder, newIndex, index));
   }
-  return commitResultOf(
-      platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction)));
+  return platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction));
 }
 
 }  // namespace imports

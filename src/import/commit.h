@@ -20,26 +20,9 @@ namespace imports {
 
 using platform::kAsideSuffix;
 
-enum class CommitStatus {
-  Committed,           // every new file is in place (see CleanupFailures)
-  RolledBack,          // a step failed; everything is as it was before the commit
-  RollbackIncomplete,  // a step failed and undoing failed too: the next start finishes the repair
-};
-
-struct CommitResult {
-  CommitStatus Status = CommitStatus::Committed;
-  std::optional<FileFailure> Failure;  // the step that stopped the commit
-  std::vector<FileFailure> RollbackFailures;
-  // After a commit: set-aside backups or the journal that could not be tidied away (the next start
-  // does it).
-  std::vector<FileFailure> CleanupFailures;
-
-  bool committed() const { return Status == CommitStatus::Committed; }
-  // Committed, with nothing left behind.
-  bool complete() const { return committed() && CleanupFailures.empty(); }
-};
-
-CommitResult commitResultOf(const platform::TransactionResult& transaction);
+// The outcome of a commit is the outcome of its file transaction.
+using CommitStatus = platform::TransactionStatus;
+using CommitResult = platform::TransactionResult;
 
 // One line for the user saying how the commit ended and which file failed why.
 std::string describeCommit(const CommitResult& result);

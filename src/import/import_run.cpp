@@ -35,12 +35,6 @@ std::string describeError(const platform::UntrappedError& error) {
 
 constexpr std::string_view kUnchanged = " The database has not been changed.";
 
-std::string changedSinceLoadText(const std::string& path) {
-  return "\"" + path +
-         "\" has changed since the database was loaded (another import or the game has written it). Close "
-         "the wizard and start it again, then repeat the import.";
-}
-
 // The five files the write-out rewrites from what the catalogue holds.
 constexpr int32_t kRewrittenKinds =
     db::kLoadWrestlers | db::kLoadMoves | db::kLoadDives | db::kLoadManagers | db::kLoadTeams;
@@ -115,7 +109,8 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   }
   // Written since the load (by another import, or the game), a file would lose what it gained.
   if (const std::optional<std::string> changed = db::firstChanged(prepared.LoadedFiles)) {
-    result.Refusal = changedSinceLoadText(*changed);
+    result.Refusal =
+        db::describeChangedFile(*changed) + ". Close the wizard and start it again, then repeat the import.";
     return result;
   }
 

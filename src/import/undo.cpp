@@ -62,9 +62,8 @@ std::optional<FileFailure> copyDurably(const std::string& from, const std::strin
 }
 
 struct Plan {
-  platform::Transaction Undo;
-  std::vector<std::pair<std::string, std::string>> Copies;  // backup -> restored copy
-  std::vector<TransactionStep> RemovedIndexes;              // indexes the change removed
+  platform::Transaction Undo;  // its Replace steps put a copy of each backup in place
+  std::vector<TransactionStep> RemovedIndexes;  // indexes the change removed
 };
 
 // Checks that the change can be undone and plans it; the refusal text otherwise.
@@ -94,7 +93,6 @@ std::string planUndo(const platform::Transaction& change, const std::string& fol
     restore.NewFile = step.Target + std::string(kRestoredSuffix);
     restore.Target = step.Target;
     restore.Backup = step.Backup;
-    plan.Copies.emplace_back(backup, platform::pathIn(folder, restore.NewFile));
     plan.Undo.Steps.push_back(restore);
   }
   return "";
@@ -149,8 +147,11 @@ UndoResult undoLastImport(std::string_view gameFolder) {
     return refused(std::move(refusal));
   }
   std::optional<FileFailure> failure;
-  for (const auto& [backup, copy] : plan.Copies) {
-    if (!failure) failure = copyDurably(backup, copy);
+  for (const TransactionStep& restore : plan.Undo.Steps) {
+    if (restore.What == Action::Replace && !failure) {
+      failure = copyDurably(platform::pathIn(files.Folder, restore.Backup),
+                            platform::pathIn(files.Folder, restore.NewFile));
+    }
   }
   if (const std::optional<int32_t> lines = indexedRecordLines(change->Label)) {
     for (const TransactionStep& removed : plan.RemovedIndexes) {
@@ -163,7 +164,7 @@ UndoResult undoLastImport(std::string_view gameFolder) {
   }
 
   UndoResult result;
-  result.Commit = commitResultOf(platform::commitTransaction(files, plan.Undo));
+  result.Commit = platform::commitTransaction(files, plan.Undo);
   if (!result.Commit.committed()) {
     if (result.Commit.Status == CommitStatus::RolledBack) removeCopies(plan, files.Folder);
     result.Outcome = UndoOutcome::Failed;

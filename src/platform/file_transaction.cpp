@@ -9,33 +9,6 @@ namespace {
 
 using Action = TransactionStep::Action;
 
-// The renames of one change, remembered so that they can be undone, the last first.
-class Renames {
- public:
-  explicit Renames(FileErrorTrap& trap) : trap_(trap) {}
-
-  std::optional<FileFailure> move(const std::string& from, const std::string& to) {
-    renameFile(from, to);
-    if (auto failure = trap_.take("rename", from, to)) return failure;
-    done_.push_back({from, to});
-    return std::nullopt;
-  }
-
-  std::vector<FileFailure> undo() {
-    std::vector<FileFailure> failures;
-    for (auto step = done_.rbegin(); step != done_.rend(); ++step) {
-      renameFile(step->second, step->first);
-      if (auto failure = trap_.take("rename", step->second, step->first)) failures.push_back(*failure);
-    }
-    done_.clear();
-    return failures;
-  }
-
- private:
-  FileErrorTrap& trap_;
-  std::vector<std::pair<std::string, std::string>> done_;
-};
-
 // Checked whole-file services: each returns its failure, if any.
 class CheckedFiles {
  public:
@@ -104,29 +77,6 @@ std::optional<FileFailure> prepare(const TransactionFiles& files, Transaction& t
   return std::nullopt;
 }
 
-// One step as the running change makes it: the earlier backup steps aside, the target becomes the
-// backup (or steps aside itself), the new file becomes the target.
-std::optional<FileFailure> makeStep(const TransactionFiles& files, const TransactionStep& step,
-                                    Renames& renames, CheckedFiles& checked) {
-  const StepPaths paths = pathsOf(files, step);
-  const bool hadTarget = !step.OldDigest.empty();
-  if (step.What == Action::Remove) {
-    return hadTarget ? renames.move(paths.Target, paths.Aside) : std::nullopt;
-  }
-  // A target that does not exist yet has nothing to back up; an earlier backup of it stays.
-  if (hadTarget && !paths.Backup.empty()) {
-    bool hasBackup = false;
-    if (auto failure = checked.exists(paths.Backup, hasBackup)) return failure;
-    if (hasBackup) {
-      if (auto failure = renames.move(paths.Backup, paths.Aside)) return failure;
-    }
-    if (auto failure = renames.move(paths.Target, paths.Backup)) return failure;
-  } else if (hadTarget) {
-    if (auto failure = renames.move(paths.Target, paths.Aside)) return failure;
-  }
-  return renames.move(paths.New, paths.Target);
-}
-
 std::vector<FileFailure> removeAsides(const TransactionFiles& files, const Transaction& transaction,
                                       CheckedFiles& checked) {
   std::vector<FileFailure> failures;
@@ -171,7 +121,10 @@ StepState stateOf(const TransactionFiles& files, const TransactionStep& step, Ch
   return StepState::Broken;
 }
 
-// Finishes a step from whatever point the change had reached; every move may replace what is there.
+// Makes a step, or finishes it from whatever point an earlier attempt had reached: the earlier
+// backup steps aside, the target becomes the backup (or steps aside itself), the new file becomes the
+// target. A target that does not exist has nothing to back up, and an earlier backup of it stays.
+// `changed` is set when a file of the set moves.
 std::optional<FileFailure> finishStep(const TransactionFiles& files, const TransactionStep& step,
                                       CheckedFiles& checked, bool& changed) {
   const StepPaths paths = pathsOf(files, step);
@@ -200,7 +153,7 @@ std::optional<FileFailure> finishStep(const TransactionFiles& files, const Trans
   return checked.replace(paths.New, paths.Target);
 }
 
-// Undoes a step from whatever point the change had reached.
+// Undoes a step from whatever point the change had reached (it may not have begun).
 std::optional<FileFailure> undoStep(const TransactionFiles& files, const TransactionStep& step,
                                     CheckedFiles& checked) {
   const StepPaths paths = pathsOf(files, step);
@@ -237,6 +190,16 @@ std::optional<FileFailure> undoStep(const TransactionFiles& files, const Transac
   return std::nullopt;
 }
 
+// Undoes the steps, the last first; every step is tried. Returns what could not be undone.
+std::vector<FileFailure> undoSteps(const TransactionFiles& files, const std::vector<TransactionStep>& steps,
+                                   size_t count, CheckedFiles& checked) {
+  std::vector<FileFailure> failures;
+  for (size_t i = count; i-- > 0;) {
+    if (auto failure = undoStep(files, steps[i], checked)) failures.push_back(*failure);
+  }
+  return failures;
+}
+
 RecoveryResult failedRecovery(RecoveryResult result, FileFailure failure) {
   result.Action = RecoveryAction::Failed;
   result.Failure = std::move(failure);
@@ -252,9 +215,7 @@ std::string pathIn(const std::string& folder, const std::string& name) {
 }
 
 std::string nameOnDisk(const std::string& folder, const std::string& name) {
-  const std::string native = nativePath(pathIn(folder, name));
-  const size_t separator = native.find_last_of('/');
-  return separator == std::string::npos ? native : native.substr(separator + 1);
+  return std::string(fileNameOf(nativePath(pathIn(folder, name))));
 }
 
 std::string asideName(const TransactionStep& step) {
@@ -282,18 +243,18 @@ TransactionResult commitTransaction(const TransactionFiles& files, Transaction t
     return result;
   }
 
-  Renames renames(trap);
-  for (const TransactionStep& step : transaction.Steps) {
-    result.Failure = makeStep(files, step, renames, checked);
+  bool moved = false;
+  for (size_t i = 0; i < transaction.Steps.size(); ++i) {
+    result.Failure = finishStep(files, transaction.Steps[i], checked, moved);
     if (!result.Failure) continue;
-    result.RollbackFailures = renames.undo();
+    result.RollbackFailures = undoSteps(files, transaction.Steps, i + 1, checked);
     // A journal that stays would have the next start finish the change that was just undone.
     if (result.RollbackFailures.empty()) {
       if (auto failure = checked.remove(journal)) result.RollbackFailures.push_back(*failure);
     }
     if (result.RollbackFailures.empty()) checked.flush(files.Folder);  // for durability only
     result.Status =
-        result.RollbackFailures.empty() ? TransactionStatus::RolledBack : TransactionStatus::Pending;
+        result.RollbackFailures.empty() ? TransactionStatus::RolledBack : TransactionStatus::RollbackIncomplete;
     return result;
   }
 
@@ -355,9 +316,9 @@ RecoveryResult recoverTransaction(const TransactionFiles& files) {
   }
 
   result.ChangedFiles = true;
-  for (auto step = transaction.Steps.rbegin(); step != transaction.Steps.rend(); ++step) {
-    if (auto failure = undoStep(files, *step, checked)) return failedRecovery(result, *failure);
-  }
+  const std::vector<FileFailure> failures =
+      undoSteps(files, transaction.Steps, transaction.Steps.size(), checked);
+  if (!failures.empty()) return failedRecovery(result, failures.front());
   if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);
   if (auto failure = checked.remove(journal)) return failedRecovery(result, *failure);
   if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);

@@ -50,18 +50,22 @@ inline constexpr std::string_view kAsideSuffix = ".bak.aside";
 std::string asideName(const TransactionStep& step);
 
 enum class TransactionStatus {
-  Committed,   // every step is made (CleanupFailures: set-aside files that could not be removed)
-  RolledBack,  // a step failed; every file is as it was before
-  Pending,     // a step failed and so did putting things back: the journal stays for the next recovery
+  Committed,           // every step is made (see CleanupFailures)
+  RolledBack,          // a step failed; every file is as it was before
+  RollbackIncomplete,  // a step failed and so did putting things back: the next recovery repairs it
 };
 
 struct TransactionResult {
   TransactionStatus Status = TransactionStatus::Committed;
   std::optional<FileFailure> Failure;  // the step that stopped the change
   std::vector<FileFailure> RollbackFailures;
+  // After a change: set-aside files or the journal that could not be tidied away (the next recovery
+  // does it).
   std::vector<FileFailure> CleanupFailures;
 
   bool committed() const { return Status == TransactionStatus::Committed; }
+  // Committed, with nothing left behind.
+  bool complete() const { return committed() && CleanupFailures.empty(); }
 };
 
 // Makes the change. The new files must be complete and flushed; the digests are filled in here.

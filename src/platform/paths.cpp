@@ -118,6 +118,16 @@ std::string nativePath(std::string_view gamePath) {
   return result;
 }
 
+std::string_view fileNameOf(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+std::string_view folderOf(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? std::string_view(".") : path.substr(0, separator);
+}
+
 FolderListingCache::FolderListingCache() {
   ++listingCache().depth;
 }

@@ -13,6 +13,11 @@ namespace platform {
 // as written (so a new file is created with the name the caller gave).
 std::string nativePath(std::string_view gamePath);
 
+// The last component of a game or local path (after its last "\" or "/"), and what comes before it
+// ("." for a bare name).
+std::string_view fileNameOf(std::string_view path);
+std::string_view folderOf(std::string_view path);
+
 // While one lives, the listing of a folder that a lookup without regard to letter case reads is
 // kept and used again, for a run of lookups in folders that do not change meanwhile (a load reads
 // the same folders once per record). Nests; the listings are dropped with the outermost one.

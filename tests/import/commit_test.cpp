@@ -263,7 +263,8 @@ TEST_F(CommitTest, TheIndexesDescribeTheNewFilesBeforeTheyAreInPlace) {
   build(3, 4);
   ASSERT_TRUE(commitImport(db.folder(), kNewTotals).complete());
   for (const KindFiles& kind : kKinds) {
-    EXPECT_EQ(db.read(kind.base + ".idx"), expectedIndex(*db.read(kind.base + ".dat"), linesPerRecord(kind.kind)))
+    EXPECT_EQ(db.read(kind.base + ".idx"),
+              expectedIndex(*db.read(kind.base + ".dat"), linesPerRecord(kind.kind)))
         << kind.base;
   }
 }
@@ -314,27 +315,31 @@ TEST_F(CommitTest, EveryFailingStepLeavesTheDatabaseAllOldOrAllNew) {
 TEST_F(CommitTest, AFailedRollbackIsReportedAndRepairedByTheNextStart) {
   int incomplete = 0;
   bool renameFailed = false;
-  for (int n = 1; n < 1000; ++n) {
-    const std::string context = "n=" + std::to_string(n);
-    build(1);
-    platform::clearFileFaults();
-    platform::failFileOperation(n, platform::kErrDeviceIo);
-    platform::failFileOperation(n + 1, platform::kErrPermissionDenied);
-    CommitResult result = commitImport(db.folder(), kNewTotals);
-    platform::clearFileFaults();
-    if (result.complete()) break;
-    if (result.Status != CommitStatus::RollbackIncomplete) continue;
-    ++incomplete;
-    ASSERT_FALSE(result.RollbackFailures.empty()) << context;
-    EXPECT_EQ(result.RollbackFailures[0].ErrorNumber, platform::kErrPermissionDenied) << context;
-    renameFailed |= result.RollbackFailures[0].Operation == "rename";
-    EXPECT_NE(describeCommit(result).find("could not be restored"), std::string::npos) << context;
-    ASSERT_TRUE(db.read("zor.journal")) << context;
+  bool committed = false;
+  // A step fails at operation n, and one of the first operations of putting things back fails too.
+  for (int n = 1; n < 1000 && !committed; ++n) {
+    for (int later = 1; later <= 8; ++later) {
+      const std::string context = "n=" + std::to_string(n) + "+" + std::to_string(later);
+      build(1);
+      platform::clearFileFaults();
+      platform::failFileOperation(n, platform::kErrDeviceIo);
+      platform::failFileOperation(n + later, platform::kErrPermissionDenied);
+      CommitResult result = commitImport(db.folder(), kNewTotals);
+      platform::clearFileFaults();
+      if (result.complete() && later == 1) committed = true;
+      if (result.Status != CommitStatus::RollbackIncomplete) continue;
+      ++incomplete;
+      ASSERT_FALSE(result.RollbackFailures.empty()) << context;
+      EXPECT_EQ(result.RollbackFailures[0].ErrorNumber, platform::kErrPermissionDenied) << context;
+      renameFailed |= result.RollbackFailures[0].Operation == "rename";
+      EXPECT_NE(describeCommit(result).find("could not be restored"), std::string::npos) << context;
+      ASSERT_TRUE(db.read("zor.journal")) << context;
 
-    const platform::RecoveryResult recovery = platform::recoverTransaction(
-        platform::TransactionFiles{db.folder() + "\\data", "zor.journal", "zor.undo"});
-    EXPECT_EQ(recovery.Action, platform::RecoveryAction::RolledForward) << context;
-    expectCommitted(CommitResult{}, context);
+      const platform::RecoveryResult recovery = platform::recoverTransaction(
+          platform::TransactionFiles{db.folder() + "\\data", "zor.journal", "zor.undo"});
+      EXPECT_EQ(recovery.Action, platform::RecoveryAction::RolledForward) << context;
+      expectCommitted(CommitResult{}, context);
+    }
   }
   EXPECT_GT(incomplete, 5);
   EXPECT_TRUE(renameFailed);
