@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/entry.h"
+#include "cli_test_support.h"
 #include "platform/files.h"
 #include "support/export_writer.h"
 #include "support/game_folder.h"
@@ -19,11 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::ExportLines;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using clitest::Outcome;
 
 std::vector<std::string> outputLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -40,19 +37,8 @@ class CommandsTest : public ::testing::Test {
     exportPath = writeExport(testsupport::scenarioExport().lines(), "scenario.zor");
   }
 
-  Outcome run(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"-C", folder.path()});
-    return runBare(arguments);
-  }
-  Outcome runBare(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.code = runCommandLine(arguments, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-  }
+  Outcome run(std::vector<std::string> arguments) { return clitest::runZorImportIn(folder.path(), arguments); }
+  Outcome runBare(const std::vector<std::string>& arguments) { return clitest::runZorImport(arguments); }
 
   std::string writeExport(const ExportLines& lines, const std::string& name, bool enciphered = true) {
     const fs::path path = folder.root() / name;

@@ -4,17 +4,17 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/entry.h"
+#include "cli_test_support.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "support/export_writer.h"
+#include "support/fault_points.h"
 #include "support/game_folder.h"
 #include "support/import_scenario.h"
 
@@ -23,11 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using clitest::Outcome;
 
 class IncompleteLoadCommandTest : public ::testing::Test {
  protected:
@@ -50,45 +46,27 @@ class IncompleteLoadCommandTest : public ::testing::Test {
     return testsupport::folderFiles(folder.root() / "data");
   }
   void restore() {
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : pristine) testsupport::writeFileBytes(folder.data(name), bytes);
+    testsupport::restoreFolderFiles(folder.root() / "data", pristine);
   }
 
   // zor-import with file operation n from now failing once with a device error.
-  Outcome runFailing(int n, std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"-C", folder.path()});
-    std::ostringstream out;
-    std::ostringstream err;
+  Outcome runFailing(int n, const std::vector<std::string>& arguments) {
     platform::clearFileFaults();
     platform::failFileOperation(n, platform::kErrDeviceIo);
-    Outcome outcome;
-    outcome.code = runCommandLine(arguments, out, err);
+    const Outcome outcome = clitest::runZorImportIn(folder.path(), arguments);
     platform::clearFileFaults();
-    outcome.out = out.str();
-    outcome.err = err.str();
     return outcome;
   }
 
-  // The operation of a bare load that opens teams.dat: the one that fails when the file is missing.
+  // The operation of a bare load that opens teams.dat.
   int teamsOpenInALoad() {
-    const std::string bytes = testsupport::readFileBytes(folder.data("teams.dat"));
-    fs::remove(folder.data("teams.dat"));
-    int found = 0;
-    const platform::ReportHandler previous =
-        platform::setReportHandler([&found](const platform::UntrappedError& error) {
-          if (found == 0 && error.number == platform::kErrFileNotFound)
-            found = platform::fileOperationCount();
-          return platform::ReportAnswer::Continue;
-        });
-    memory::HEAPBEGIN();
-    db::Catalogue catalogue;
-    platform::clearFileFaults();
-    db::LOADDBS(catalogue, folder.path(), 1, 0, {});
-    db::releaseCatalogue(catalogue);
-    memory::HEAPEND();
-    platform::setReportHandler(previous);
-    testsupport::writeFileBytes(folder.data("teams.dat"), bytes);
-    return found;
+    return testsupport::operationOpening(folder.data("teams.dat"), [this] {
+      memory::HEAPBEGIN();
+      db::Catalogue catalogue;
+      db::LOADDBS(catalogue, folder.path(), 1, 0, {});
+      db::releaseCatalogue(catalogue);
+      memory::HEAPEND();
+    });
   }
 
   // Runs the command with each operation from the load's opening of teams.dat on failing, until the

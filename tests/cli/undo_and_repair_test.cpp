@@ -3,11 +3,10 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/entry.h"
+#include "cli_test_support.h"
 #include "db/database_guard.h"
 #include "platform/file_transaction.h"
 #include "support/export_writer.h"
@@ -19,11 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using clitest::Outcome;
 
 class UndoAndRepairTest : public ::testing::Test {
  protected:
@@ -33,16 +28,7 @@ class UndoAndRepairTest : public ::testing::Test {
     testsupport::writeFileBytes(exportPath, testsupport::plainExportBytes(testsupport::scenarioExport().lines()));
   }
 
-  Outcome run(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"-C", folder.path()});
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.code = runCommandLine(arguments, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-  }
+  Outcome run(std::vector<std::string> arguments) { return clitest::runZorImportIn(folder.path(), arguments); }
 
   std::map<std::string, std::string> databaseFiles() const {
     std::map<std::string, std::string> files = testsupport::folderFiles(folder.root() / "data");

@@ -38,8 +38,7 @@ class CommitFaultInjectionTest : public testsupport::ImportFixture {
   }
 
   void restore() {
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : pristine) testsupport::writeFileBytes(data(name), bytes);
+    restoreDataFiles(pristine);
   }
 
   // A whole run from a fresh load; `beforeCommit` runs where the user confirms.
@@ -56,18 +55,7 @@ class CommitFaultInjectionTest : public testsupport::ImportFixture {
 
   // "old", "new", or "mixed" with the files that differ from both.
   std::string stateOfDatabase() const {
-    int old = 0;
-    int fresh = 0;
-    std::string odd;
-    for (const std::string& name : kDatabaseFiles) {
-      const std::string bytes = testsupport::readFileBytes(data(name));
-      if (bytes == pristine.at(name)) ++old;
-      if (bytes == imported.at(name)) ++fresh;
-      if (bytes != pristine.at(name) && bytes != imported.at(name)) odd += " " + name;
-    }
-    if (old == static_cast<int>(kDatabaseFiles.size())) return "old";
-    if (fresh == static_cast<int>(kDatabaseFiles.size())) return "new";
-    return "mixed:" + odd;
+    return testsupport::stateOfFiles(folder.root() / "data", kDatabaseFiles, pristine, imported);
   }
 
   std::map<std::string, std::string> pristine;

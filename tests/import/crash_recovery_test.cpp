@@ -49,8 +49,7 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
   }
 
   void restore() {
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : pristine) testsupport::writeFileBytes(data(name), bytes);
+    restoreDataFiles(pristine);
   }
 
   // The import as the wizard makes it; `beforeCommit` runs where the user confirms.
@@ -81,19 +80,7 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
 
   // "old", "new", or the files that are neither.
   std::string stateOfDatabase() const {
-    int old = 0;
-    int fresh = 0;
-    std::string odd;
-    for (const std::string& name : kChangedFiles) {
-      const std::string bytes = fs::exists(data(name)) ? testsupport::readFileBytes(data(name)) : "<missing>";
-      const std::string before = pristine.count(name) ? pristine.at(name) : "<missing>";
-      if (bytes == before) ++old;
-      if (bytes == imported.at(name)) ++fresh;
-      if (bytes != before && bytes != imported.at(name)) odd += " " + name;
-    }
-    if (old == static_cast<int>(kChangedFiles.size())) return "old";
-    if (fresh == static_cast<int>(kChangedFiles.size())) return "new";
-    return "mixed:" + odd;
+    return testsupport::stateOfFiles(folder.root() / "data", kChangedFiles, pristine, imported);
   }
 
   std::map<std::string, std::string> pristine;
@@ -180,8 +167,7 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
 
   // A change made in a child that ends at its n-th file change; the exit code, as importKilledAt.
   auto killedAt = [&](int n, const std::function<bool()>& change) {
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : before) testsupport::writeFileBytes(data(name), bytes);
+    restoreDataFiles(before);
     const pid_t child = ::fork();
     if (child == 0) {
       platform::clearFileFaults();
@@ -210,26 +196,17 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
       {"undo", [&] { return undoLastImport(folder.path()).Outcome == UndoOutcome::Undone; }, undoFiles},
   };
   for (const Road& road : roads) {
-    std::map<std::string, std::string> changed;
     ASSERT_EQ(killedAt(100000, road.change), 0) << road.name;
-    for (const std::string& name : road.files) {
-      changed[name] = fs::exists(data(name)) ? testsupport::readFileBytes(data(name)) : "<missing>";
-    }
+    const std::map<std::string, std::string> changed = dataFiles();
     int killed = 0;
     for (int n = 1;; ++n) {
       ASSERT_LT(n, 1000) << road.name;
       const int exitCode = killedAt(n, road.change);
       const RecoveryReport report = recoverDatabase(folder.path());
       EXPECT_FALSE(report.failed()) << road.name << " killed at " << n;
-      int old = 0;
-      int fresh = 0;
-      for (const std::string& name : road.files) {
-        const std::string bytes = fs::exists(data(name)) ? testsupport::readFileBytes(data(name)) : "<missing>";
-        old += bytes == (before.count(name) ? before.at(name) : "<missing>");
-        fresh += bytes == changed.at(name);
-      }
-      const int all = static_cast<int>(road.files.size());
-      EXPECT_TRUE(old == all || fresh == all) << road.name << " killed at " << n << ": " << report.Message;
+      const std::string state = testsupport::stateOfFiles(folder.root() / "data", road.files, before, changed);
+      EXPECT_TRUE(state == "old" || state == "new")
+          << state << ", " << road.name << " killed at " << n << ": " << report.Message;
       if (exitCode == 0) break;
       ++killed;
     }

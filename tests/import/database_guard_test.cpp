@@ -279,8 +279,7 @@ TEST_F(DatabaseGuardTest, EveryFailingOperationOfAnUndoLeavesOneWholeSet) {
   int failed = 0;
   for (int n = 1;; ++n) {
     ASSERT_LT(n, 2000);
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : pristineFolder) testsupport::writeFileBytes(data(name), bytes);
+    restoreDataFiles(pristineFolder);
     platform::clearFileFaults();
     platform::failFileOperation(n, platform::kErrDeviceIo);
     const UndoResult result = undoLastImport(folder.path());

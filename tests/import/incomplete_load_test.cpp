@@ -13,6 +13,7 @@
 #include "import/import_run.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "support/fault_points.h"
 #include "support/import_fixture.h"
 #include "support/import_road.h"
 
@@ -33,27 +34,12 @@ class IncompleteLoadTest : public testsupport::ImportFixture {
   void remember() { pristine = dataFiles(); }
 
   void restore() {
-    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : pristine) testsupport::writeFileBytes(data(name), bytes);
+    restoreDataFiles(pristine);
   }
 
-  // The number of the file operation, counted from the start of a load, that opens the file `name`:
-  // the one that fails when the file is missing.
+  // The number of the file operation, counted from the start of a load, that opens the file `name`.
   int openingOperation(const std::string& name) {
-    const std::string bytes = testsupport::readFileBytes(data(name));
-    fs::remove(data(name));
-    int found = 0;
-    const platform::ReportHandler previous =
-        platform::setReportHandler([&found](const platform::UntrappedError& error) {
-          if (found == 0 && error.number == platform::kErrFileNotFound)
-            found = platform::fileOperationCount();
-          return platform::ReportAnswer::Continue;
-        });
-    platform::clearFileFaults();
-    load();
-    platform::setReportHandler(previous);
-    testsupport::writeFileBytes(data(name), bytes);
-    return found;
+    return testsupport::operationOpening(data(name), [this] { load(); });
   }
 
   // Loads with file operation n of the load failing once; false when the load has fewer operations.

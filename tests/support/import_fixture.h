@@ -77,6 +77,9 @@ class ImportFixture : public ::testing::Test {
   std::filesystem::path data(const std::string& name) const { return folder.data(name); }
   std::vector<std::string> lines(const std::string& name) const { return fileLines(data(name)); }
   std::map<std::string, std::string> dataFiles() const { return folderFiles(folder.root() / "data"); }
+  void restoreDataFiles(const std::map<std::string, std::string>& files) const {
+    restoreFolderFiles(folder.root() / "data", files);
+  }
 
   std::vector<std::string> boxTexts() const {
     std::vector<std::string> texts;

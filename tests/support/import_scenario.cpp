@@ -126,4 +126,31 @@ std::map<std::string, std::string> folderFiles(const std::filesystem::path& fold
   return files;
 }
 
+std::string stateOfFiles(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                         const std::map<std::string, std::string>& before,
+                         const std::map<std::string, std::string>& after) {
+  auto bytesIn = [](const std::map<std::string, std::string>& files, const std::string& name) {
+    const auto found = files.find(name);
+    return found == files.end() ? std::string("<missing>") : found->second;
+  };
+  size_t old = 0;
+  size_t fresh = 0;
+  std::string odd;
+  for (const std::string& name : names) {
+    const std::string bytes =
+        std::filesystem::exists(folder / name) ? readFileBytes(folder / name) : std::string("<missing>");
+    old += bytes == bytesIn(before, name);
+    fresh += bytes == bytesIn(after, name);
+    if (bytes != bytesIn(before, name) && bytes != bytesIn(after, name)) odd += " " + name;
+  }
+  if (old == names.size()) return "old";
+  if (fresh == names.size()) return "new";
+  return "mixed:" + odd;
+}
+
+void restoreFolderFiles(const std::filesystem::path& folder, const std::map<std::string, std::string>& files) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove_all(entry.path());
+  for (const auto& [name, bytes] : files) writeFileBytes(folder / name, bytes);
+}
+
 }  // namespace testsupport

@@ -56,5 +56,13 @@ std::vector<std::string> fileLines(const std::filesystem::path& path);
 std::vector<std::string> recordOf(const std::filesystem::path& path, int32_t linesPerRecord, int32_t k);
 // Every file of a folder (not its subfolders) by name, with its bytes.
 std::map<std::string, std::string> folderFiles(const std::filesystem::path& folder);
+// Whether the named files of a folder are all as in `before` ("old"), all as in `after` ("new"), or
+// a mix ("mixed:" and the files that are neither). A file that is missing, from the folder or from a
+// map, counts as "<missing>".
+std::string stateOfFiles(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                         const std::map<std::string, std::string>& before,
+                         const std::map<std::string, std::string>& after);
+// Empties the folder and writes exactly these files into it.
+void restoreFolderFiles(const std::filesystem::path& folder, const std::map<std::string, std::string>& files);
 
 }  // namespace testsupport
