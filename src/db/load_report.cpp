@@ -42,18 +42,18 @@ std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t ki
   return std::nullopt;
 }
 
-std::vector<LoadedFile> loadedFiles(const Catalogue& catalogue, int32_t kindMask) {
-  std::vector<LoadedFile> files;
+std::vector<KindLoad> loadedFiles(const Catalogue& catalogue, int32_t kindMask) {
+  std::vector<KindLoad> files;
   for (int slot = 0; slot < kMainKindCount; ++slot) {
     if ((kindMask & (int32_t{1} << slot)) == 0) continue;
-    const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
-    files.push_back(LoadedFile{pathOf(catalogue, slot), load.Stamp, load.Loaded});
+    KindLoad& file = files.emplace_back(catalogue.KindLoads[static_cast<size_t>(slot)]);
+    file.Path = pathOf(catalogue, slot);
   }
   return files;
 }
 
-std::optional<std::string> firstChanged(const std::vector<LoadedFile>& files) {
-  for (const LoadedFile& file : files) {
+std::optional<std::string> firstChanged(const std::vector<KindLoad>& files) {
+  for (const KindLoad& file : files) {
     if (!file.Loaded || platform::fileStamp(file.Path) != file.Stamp) return file.Path;
   }
   return std::nullopt;

@@ -48,15 +48,11 @@ std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t ki
 // created, or of another size or modification time. A kind that was not loaded counts as changed.
 std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t kindMask);
 
-// The files of `kindMask` as the last load found them, to be checked later without the catalogue.
-struct LoadedFile {
-  std::string Path;
-  std::optional<platform::FileStamp> Stamp;  // empty for a kind that was not loaded or had no file
-  bool Loaded = false;
-};
-std::vector<LoadedFile> loadedFiles(const Catalogue& catalogue, int32_t kindMask);
+// The kinds of `kindMask` as the last load found them (each with its path), to be checked later
+// without the catalogue.
+std::vector<KindLoad> loadedFiles(const Catalogue& catalogue, int32_t kindMask);
 // The path of the first of them that is no longer as loaded.
-std::optional<std::string> firstChanged(const std::vector<LoadedFile>& files);
+std::optional<std::string> firstChanged(const std::vector<KindLoad>& files);
 
 // "\"<path>\" has changed since the database was loaded (...)": for the messages that refuse an import.
 std::string describeChangedFile(const std::string& path);

@@ -47,7 +47,7 @@ struct PreparedImport {
   std::vector<platform::UntrappedError> Errors;  // raised while preparing: the run cannot go on
   // A file the run rewrites that the catalogue does not hold completely: the run must not write.
   std::optional<db::LoadProblem> IncompleteLoad;
-  std::vector<db::LoadedFile> LoadedFiles;  // the rewritten files as the load found them
+  std::vector<db::KindLoad> LoadedFiles;  // the rewritten files as the load found them
 };
 
 PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
