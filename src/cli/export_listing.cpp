@@ -49,17 +49,33 @@ int32_t existingRecord(ExportKind kind, const db::Catalogue& catalogue, std::str
 
 }  // namespace
 
+// An export of objects holds the objects marker with lines after it; failing that, one of gimmick
+// matches the gimmicks marker. Only the first of each marker counts, as a seek to it would find it.
+// One pass over the file answers both.
 ExportKind exportKindOf(std::string_view path) {
   if (!platform::fileExists(path)) return ExportKind::Wrestlers;
-  for (ExportKind kind : {ExportKind::Objects, ExportKind::Gimmicks}) {
-    const int32_t stream =
-        openAtMarker(path, kind == ExportKind::Objects ? exports::kObjectsMarker : exports::kGimmicksMarker);
-    if (stream > 0) {
-      exports::CLOSECRYPT(stream);
-      return kind;
+  const int32_t stream = exports::OPENCRYPT(path);
+  if (stream <= 0) return ExportKind::Wrestlers;
+  bool objectsSeen = false;
+  bool gimmicksSeen = false;
+  bool gimmicks = false;
+  ExportKind kind = ExportKind::Wrestlers;
+  while (!exports::CRYPTEOF(stream)) {
+    const std::string line = exports::INPUTCRYPT(stream);
+    if (!objectsSeen && exports::isMarkerLine(line, exports::kObjectsMarker)) {
+      objectsSeen = true;
+      if (!exports::CRYPTEOF(stream)) {
+        kind = ExportKind::Objects;
+        break;
+      }
+    } else if (!gimmicksSeen && exports::isMarkerLine(line, exports::kGimmicksMarker)) {
+      gimmicksSeen = true;
+      gimmicks = !exports::CRYPTEOF(stream);
     }
   }
-  return ExportKind::Wrestlers;
+  exports::CLOSECRYPT(stream);
+  if (kind == ExportKind::Wrestlers && gimmicks) kind = ExportKind::Gimmicks;
+  return kind;
 }
 
 std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& incoming) {

@@ -1,5 +1,6 @@
 #include "db/codecs.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/files.h"
@@ -105,11 +106,17 @@ int32_t testBit(int32_t value, int32_t n) {
 }
 
 memory::HeapString MAKEASCII(int fileNumber) {
-  return memory::NEWSTRING(platform::readLine(fileNumber));
+  return memory::NEWSTRING(platform::readLineView(fileNumber));
 }
 
 memory::HeapString MAKEDIACRITICS(int fileNumber) {
-  return memory::NEWSTRING(REMAPDIACRITICS(platform::readLine(fileNumber), 0));
+  const std::string_view line = platform::readLineView(fileNumber);
+  // Most texts are plain ASCII, which converts to itself (the mangled quote is not ASCII either).
+  const bool plain = std::all_of(line.begin(), line.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
+  if (plain) return memory::NEWSTRING(line);
+  return memory::NEWSTRING(REMAPDIACRITICS(line, 0));
 }
 
 std::string REMAPDIACRITICS(std::string_view text, int32_t direction) {

@@ -9,7 +9,7 @@ int32_t readWhole(int fileNumber) {
 }
 
 void skipLines(int fileNumber, int count) {
-  for (int i = 0; i < count; ++i) platform::readLine(fileNumber);
+  for (int i = 0; i < count; ++i) platform::readLineView(fileNumber);
 }
 
 std::string_view delimitedPart(std::string_view text, char delimiter, int index) {

@@ -47,15 +47,25 @@ void ZORCRYPTUSER(std::string_view userName) {
   ZORCRYPTUSER(cipherState(), userName);
 }
 
+void encipherInPlace(const CipherState& cipher, char* bytes, size_t count, const StreamKey& streamKey,
+                     int32_t positionByte) {
+  const uint8_t position = static_cast<uint8_t>(positionByte & 0xFF);
+  // Byte j takes key bytes j mod 16, j mod 73 and j mod 173; counting them up is cheaper than dividing.
+  size_t in73 = 0;
+  size_t in173 = 0;
+  for (size_t j = 0; j < count; ++j) {
+    const uint8_t mask =
+        streamKey[j % kStreamKeySize] ^ cipher.KeyTable73[in73] ^ cipher.KeyTable173[in173] ^ position;
+    bytes[j] = static_cast<char>(static_cast<uint8_t>(bytes[j]) ^ mask);
+    if (++in73 == kKeyTable73Size) in73 = 0;
+    if (++in173 == kKeyTable173Size) in173 = 0;
+  }
+}
+
 std::string ENCRYPT(const CipherState& cipher, std::string_view text, const StreamKey& streamKey,
                     int32_t positionByte) {
-  const uint8_t position = static_cast<uint8_t>(positionByte & 0xFF);
-  std::string out(text.size(), '\0');
-  for (size_t j = 0; j < text.size(); ++j) {
-    const uint8_t mask = streamKey[j % kStreamKeySize] ^ cipher.KeyTable73[j % kKeyTable73Size] ^
-                         cipher.KeyTable173[j % kKeyTable173Size] ^ position;
-    out[j] = static_cast<char>(static_cast<uint8_t>(text[j]) ^ mask);
-  }
+  std::string out(text);
+  encipherInPlace(cipher, out.data(), out.size(), streamKey, positionByte);
   return out;
 }
 

@@ -43,7 +43,9 @@ void ZORCRYPTUSER(std::string_view userName);
 
 // The stream cipher, its own inverse: byte j becomes
 //   in[j] ^ key[j % 16] ^ KeyTable73[j % 73] ^ KeyTable173[j % 173] ^ (positionByte & 0xFF),
-// the cycles starting again at every call.
+// the cycles starting again at every call. encipherInPlace applies it to bytes where they lie.
+void encipherInPlace(const CipherState& cipher, char* bytes, size_t count, const StreamKey& streamKey,
+                     int32_t positionByte);
 std::string ENCRYPT(const CipherState& cipher, std::string_view text, const StreamKey& streamKey,
                     int32_t positionByte);
 std::string ENCRYPT(std::string_view text, const StreamKey& streamKey, int32_t positionByte);

@@ -25,6 +25,8 @@ struct StreamEntry {
   uint16_t headerWord = 0;
   int64_t timestamp = 0;
   int32_t isPlainText = 0;
+  // The file's length in bytes, taken when it was opened: an export is only ever read.
+  int64_t length = 0;
 };
 
 // Entries 1..streamCount are in use; entry 0 is never filled and stands for "no such stream".

@@ -43,6 +43,7 @@ int32_t openPlainText(StreamTable& table, int fileNumber, std::string_view fileN
     platform::closeFile(fileNumber);
     return 0;
   }
+  table.entries[table.streamCount].length = platform::fileLength(fileNumber);
   return fileNumber;
 }
 
@@ -75,12 +76,13 @@ int32_t openEnciphered(CipherState& cipher, StreamTable& table, int fileNumber, 
     platform::closeFile(fileNumber);
     return 0;
   }
+  table.entries[table.streamCount].length = platform::fileLength(fileNumber);
   return fileNumber;
 }
 
 std::string readRecord(const CipherState& cipher, const StreamEntry& entry, int32_t fileNumber) {
   const int64_t position = platform::filePosition(fileNumber);
-  const int64_t remaining = platform::fileLength(fileNumber) - position + 1;
+  const int64_t remaining = entry.length - position + 1;
   const auto positionWord = static_cast<int32_t>(position & 0xFFFF);
   std::array<uint8_t, 2> word{};
   if (remaining < 2) {
@@ -96,7 +98,8 @@ std::string readRecord(const CipherState& cipher, const StreamEntry& entry, int3
   const auto count = static_cast<size_t>(std::min(length, remaining - 2));
   std::string data(count, '\0');
   if (count > 0) data.resize(platform::readBytes(fileNumber, 0, data.data(), count));
-  return DECRYPT(cipher, data, entry.streamKey, positionWord);
+  encipherInPlace(cipher, data.data(), data.size(), entry.streamKey, positionWord);
+  return data;
 }
 
 }  // namespace
@@ -132,7 +135,7 @@ bool CRYPTEOF(const StreamTable& table, int32_t fileNumber) {
   if (fileNumber < 1) return true;
   const int32_t index = FINDFILE(table, fileNumber);
   if (index == 0) return true;
-  if (platform::filePosition(fileNumber) > platform::fileLength(fileNumber)) return true;
+  if (platform::filePosition(fileNumber) > table.entries[index].length) return true;
   // A text file also ends at a byte 26 before its last byte.
   return table.entries[index].isPlainText != 0 && platform::endOfFile(fileNumber);
 }
@@ -142,8 +145,10 @@ bool CRYPTEOF(int32_t fileNumber) {
 }
 
 int64_t streamBytesLeft(int32_t fileNumber) {
-  if (fileNumber < 1 || FINDFILE(streamTable(), fileNumber) == 0) return 0;
-  return std::max<int64_t>(platform::fileLength(fileNumber) - platform::filePosition(fileNumber) + 1, 0);
+  const int32_t index = fileNumber < 1 ? 0 : FINDFILE(streamTable(), fileNumber);
+  if (index == 0) return 0;
+  const int64_t length = streamTable().entries[index].length;
+  return std::max<int64_t>(length - platform::filePosition(fileNumber) + 1, 0);
 }
 
 std::string INPUTCRYPT(const CipherState& cipher, const StreamTable& table, int32_t fileNumber) {
@@ -158,13 +163,15 @@ std::string INPUTCRYPT(int32_t fileNumber) {
   return INPUTCRYPT(cipherState(), streamTable(), fileNumber);
 }
 
+bool isMarkerLine(std::string_view line, std::string_view marker) {
+  const size_t end = line.find_last_not_of(' ');
+  return line.substr(0, end == std::string_view::npos ? 0 : end + 1) == marker;
+}
+
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber,
             std::string_view marker) {
   while (!CRYPTEOF(table, fileNumber)) {
-    std::string line = INPUTCRYPT(cipher, table, fileNumber);
-    const size_t end = line.find_last_not_of(' ');
-    line.resize(end == std::string::npos ? 0 : end + 1);
-    if (line == marker) return;
+    if (isMarkerLine(INPUTCRYPT(cipher, table, fileNumber), marker)) return;
   }
 }
 

@@ -59,6 +59,8 @@ bool CRYPTEOF(int32_t fileNumber);
 // at least one of them. 0 for a number that is not an open stream.
 int64_t streamBytesLeft(int32_t fileNumber);
 
+// Whether a line is `marker` once its trailing spaces are removed (exact case).
+bool isMarkerLine(std::string_view line, std::string_view marker);
 // Reads lines until one equals `marker` once its trailing spaces are removed (exact case), or until
 // the end. Afterwards the next INPUTCRYPT gives the line after the marker; not found, CRYPTEOF is true.
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber, std::string_view marker);

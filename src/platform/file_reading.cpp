@@ -55,9 +55,35 @@ void reportPastEnd(OpenFileEntry& entry) {
   raiseError(kErrInputPastEnd);
 }
 
+// The line at the position when all of it, its line end included, lies in the cache: the common
+// case, served without copying. False when the line needs the slow road (it runs past the cache, or
+// the cache is empty).
+bool cachedLine(BufferedFile& file, std::string_view& line) {
+  const size_t ahead = cachedBytesAhead(file);
+  if (ahead == 0) return false;
+  const char* begin = cachedData(file);
+  const char* end = begin + ahead;
+  const char* p = begin;
+  while (p < end && *p != kCarriageReturn && *p != kEndOfText) ++p;
+  if (p == end) return false;
+  if (p == begin && *p == kEndOfText) return false;  // the end of the file: the slow road reports it
+  const size_t length = static_cast<size_t>(p - begin);
+  if (*p == kEndOfText) {
+    line = std::string_view(begin, length);
+    file.position += static_cast<int64_t>(length);
+    return true;
+  }
+  // Whether a line feed follows is only known when the byte after the carriage return is cached.
+  if (p + 1 == end) return false;
+  line = std::string_view(begin, length);
+  file.position += static_cast<int64_t>(length) + (p[1] == kLineFeed ? 2 : 1);
+  return true;
+}
+
 // Reads the next line of an Input file; false (and `line` empty) once the error has been raised.
-bool nextLine(int fileNumber, std::string& line) {
-  line.clear();
+// The view lies in the file's cache or in `scratch` and holds until the next operation on the file.
+bool nextLine(int fileNumber, std::string_view& line, std::string& scratch) {
+  line = {};
   if (!beginFileOperation()) return false;
   OpenFileEntry* entry = openEntryOrRaise(fileNumber);
   if (entry == nullptr) return false;
@@ -65,32 +91,44 @@ bool nextLine(int fileNumber, std::string& line) {
     raiseError(kErrBadFileMode);
     return false;
   }
+  if (cachedLine(entry->file, line)) return true;
   int error = 0;
-  switch (readTextLine(entry->file, line, error)) {
+  switch (readTextLine(entry->file, scratch, error)) {
     case LineResult::Line:
+      line = scratch;
       return true;
     case LineResult::End:
       reportPastEnd(*entry);
       return false;
     case LineResult::Failed:
-      line.clear();
       raiseError(ioErrorNumber(error));
       return false;
   }
   return false;
 }
 
+// Lines that run past the cache are put together here; one per process is enough, as a view is
+// used before the next read.
+std::string& lineScratch() {
+  static std::string scratch;
+  return scratch;
+}
+
 }  // namespace
 
 std::string readLine(int fileNumber) {
-  std::string line;
-  nextLine(fileNumber, line);
+  return std::string(readLineView(fileNumber));
+}
+
+std::string_view readLineView(int fileNumber) {
+  std::string_view line;
+  nextLine(fileNumber, line, lineScratch());
   return line;
 }
 
 int32_t readNumber(int fileNumber) {
-  std::string line;
-  if (!nextLine(fileNumber, line)) return 0;
+  std::string_view line;
+  if (!nextLine(fileNumber, line, lineScratch())) return 0;
   return numberOnLine(line);
 }
 

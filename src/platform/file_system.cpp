@@ -20,7 +20,9 @@ constexpr size_t kCopyChunk = 262144;
 
 bool statPath(std::string_view path, struct stat& info) {
   if (path.empty()) return false;
-  return ::stat(nativePath(path).c_str(), &info) == 0;
+  bool complete = false;
+  const std::string native = resolvedPath(path, complete);
+  return complete && ::stat(native.c_str(), &info) == 0;
 }
 
 int renameNoReplace(const std::string& from, const std::string& to) {
@@ -203,6 +205,13 @@ bool flushFolder(std::string_view path) {
 
 std::string currentDirectory() {
   if (!beginFileOperation()) return "";
+  std::optional<std::string>* remembered = rememberedWorkingFolder();
+  if (remembered != nullptr && remembered->has_value()) return **remembered;
+  char local[PATH_MAX];
+  if (::getcwd(local, sizeof local) != nullptr) {
+    if (remembered != nullptr) *remembered = std::string(local);
+    return std::string(local);
+  }
   std::vector<char> buffer(PATH_MAX);
   for (;;) {
     if (::getcwd(buffer.data(), buffer.size()) != nullptr) return std::string(buffer.data());
@@ -216,7 +225,10 @@ std::string currentDirectory() {
 bool changeDirectory(std::string_view path) {
   if (!beginFileOperation()) return false;
   std::string native = nativePath(path);
-  if (::chdir(native.c_str()) == 0) return true;
+  if (::chdir(native.c_str()) == 0) {
+    forgetRememberedPaths();  // relative paths now name other files
+    return true;
+  }
   int error = errno;
   raiseError(error == ENOENT || error == ENOTDIR ? kErrPathNotFound : openErrorNumber(error, native));
   return false;

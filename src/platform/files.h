@@ -41,6 +41,9 @@ std::string openPath(int fileNumber);
 // the carriage return belongs to the line end; byte 26 ends the file. Error 62 at the end of the
 // file (returns ""), 52 when not open, 54 when not opened for Input.
 std::string readLine(int fileNumber);
+// The same line as a view that holds until the next file operation, for readers that look at a
+// line once and keep at most a copy of it.
+std::string_view readLineView(int fileNumber);
 // Reads the next line and takes one number from it: leading blanks skipped, the number ends at a
 // comma, a blank or the end of the line (the rest of the line is dropped). Returns the low 32 bits
 // of the value (a non-numeric line gives 0). Errors as readLine.

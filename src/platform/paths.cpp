@@ -40,6 +40,9 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 struct ListingCache {
   int depth = 0;
   std::unordered_map<std::string, std::vector<std::string>> listings;
+  // Whether a path exists, as asked of the system once per path while the cache lives.
+  std::unordered_map<std::string, bool> present;
+  std::optional<std::string> workingFolder;
 };
 
 ListingCache& listingCache() {
@@ -81,22 +84,37 @@ std::string findIgnoringCase(const std::string& folder, std::string_view name) {
   return best;
 }
 
-bool exists(const std::string& path) {
+bool existsOnDisk(const std::string& path) {
   struct stat info;
   return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool exists(const std::string& path) {
+  ListingCache& cache = listingCache();
+  if (cache.depth == 0) return existsOnDisk(path);
+  auto found = cache.present.find(path);
+  if (found == cache.present.end()) found = cache.present.emplace(path, existsOnDisk(path)).first;
+  return found->second;
+}
+
 std::optional<std::string> existingPath(std::string_view path) {
   if (path.empty()) return std::nullopt;
-  std::string native = nativePath(path);
+  bool complete = false;
+  std::string native = resolvedPath(path, complete);
   struct stat info;
-  if (::stat(native.c_str(), &info) != 0) return std::nullopt;
+  if (!complete || ::stat(native.c_str(), &info) != 0) return std::nullopt;
   return native;
 }
 
 }  // namespace
 
 std::string nativePath(std::string_view gamePath) {
+  bool complete = false;
+  return resolvedPath(gamePath, complete);
+}
+
+std::string resolvedPath(std::string_view gamePath, bool& complete) {
+  complete = false;
   if (gamePath.empty()) return "";
   std::string result = isSeparator(gamePath.front()) ? "/" : "";
   bool resolving = true;
@@ -105,7 +123,7 @@ std::string nativePath(std::string_view gamePath) {
     if (resolving && component != "." && component != ".." && !exists(result + name)) {
       std::string found = findIgnoringCase(result.empty() ? "." : result, component);
       if (found.empty()) {
-        resolving = false;
+        resolving = false;  // nothing below a missing folder exists
       } else {
         name = std::move(found);
       }
@@ -115,6 +133,7 @@ std::string nativePath(std::string_view gamePath) {
   }
   // Keep the trailing separator only when the caller wrote one.
   if (result.size() > 1 && !isSeparator(gamePath.back())) result.pop_back();
+  complete = resolving;
   return result;
 }
 
@@ -134,7 +153,19 @@ FolderListingCache::FolderListingCache() {
 
 FolderListingCache::~FolderListingCache() {
   ListingCache& cache = listingCache();
-  if (--cache.depth == 0) cache.listings.clear();
+  if (--cache.depth == 0) forgetRememberedPaths();
+}
+
+void forgetRememberedPaths() {
+  ListingCache& cache = listingCache();
+  cache.listings.clear();
+  cache.present.clear();
+  cache.workingFolder.reset();
+}
+
+std::optional<std::string>* rememberedWorkingFolder() {
+  ListingCache& cache = listingCache();
+  return cache.depth == 0 ? nullptr : &cache.workingFolder;
 }
 
 std::optional<std::string> shortPathName(std::string_view path) {

@@ -12,14 +12,17 @@ namespace platform {
 // disk exactly first, then without regard to letter case; a component that does not exist is kept
 // as written (so a new file is created with the name the caller gave).
 std::string nativePath(std::string_view gamePath);
+// The same; `complete` tells whether every component was found, so that a false one means the path
+// does not exist and needs no further question to the system.
+std::string resolvedPath(std::string_view gamePath, bool& complete);
 
 // The last component of a game or local path (after its last "\" or "/"), and what comes before it
 // ("." for a bare name).
 std::string_view fileNameOf(std::string_view path);
 std::string_view folderOf(std::string_view path);
 
-// While one lives, the listing of a folder that a lookup without regard to letter case reads is
-// kept and used again, for a run of lookups in folders that do not change meanwhile (a load reads
+// While one lives, the listing of a folder that a lookup without regard to letter case reads, whether
+// a path exists, and the current directory are kept and used again, for a run of lookups in folders that do not change meanwhile (a load reads
 // the same folders once per record). Nests; the listings are dropped with the outermost one.
 class FolderListingCache {
  public:
@@ -28,6 +31,11 @@ class FolderListingCache {
   FolderListingCache(const FolderListingCache&) = delete;
   FolderListingCache& operator=(const FolderListingCache&) = delete;
 };
+// The current directory as remembered while a FolderListingCache lives (empty until someone asks
+// for it); nullptr when none lives.
+std::optional<std::string>* rememberedWorkingFolder();
+// Drops what the cache holds (the current directory changed, say); it stays active.
+void forgetRememberedPaths();
 
 // The short form of an existing path: this platform has no 8.3 names, so it is the path as it is on
 // disk (resolved as nativePath does). Empty when the path does not exist.
