@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -58,6 +59,36 @@ TEST_F(HeapTest, DestroyReleasesEveryBlock) {
   EXPECT_EQ(platform::heapBlockCount(nested), 0u);
   EXPECT_FALSE(platform::heapDestroy(nested));
   EXPECT_EQ(platform::heapAlloc(nested, 4), nullptr);
+}
+
+// Many small blocks of mixed sizes, several heaps' worth of memory: no two overlap, each keeps what
+// was written to it while others come and go, and blocks handed out after a release are zero-filled.
+TEST_F(HeapTest, BlocksKeepTheirBytesWhileOthersComeAndGo) {
+  struct Block {
+    unsigned char* bytes;
+    size_t size;
+  };
+  std::vector<Block> blocks;
+  for (size_t i = 0; i < 60000; ++i) {
+    const size_t size = 1 + (i * 37) % 300 + (i % 1000 == 0 ? 5000 : 0);
+    auto* bytes = static_cast<unsigned char*>(platform::heapAlloc(heap, size));
+    ASSERT_NE(bytes, nullptr);
+    std::memset(bytes, static_cast<int>(i & 0xFF), size);
+    blocks.push_back({bytes, size});
+  }
+  for (size_t i = 0; i < blocks.size(); i += 2) ASSERT_TRUE(platform::heapFree(heap, blocks[i].bytes)) << i;
+  EXPECT_EQ(platform::heapBlockCount(heap), blocks.size() / 2);
+  for (size_t i = 1; i < blocks.size(); i += 2) {
+    for (size_t k = 0; k < blocks[i].size; ++k) ASSERT_EQ(blocks[i].bytes[k], i & 0xFF) << i << " " << k;
+  }
+  for (size_t i = 0; i < 20000; ++i) {
+    auto* bytes = static_cast<unsigned char*>(platform::heapAlloc(heap, 200));
+    ASSERT_NE(bytes, nullptr);
+    for (size_t k = 0; k < 200; ++k) ASSERT_EQ(bytes[k], 0) << i;
+  }
+  for (size_t i = 1; i < blocks.size(); i += 2) ASSERT_TRUE(platform::heapFree(heap, blocks[i].bytes)) << i;
+  for (size_t i = 1; i < blocks.size(); i += 2) EXPECT_FALSE(platform::heapFree(heap, blocks[i].bytes)) << i;
+  EXPECT_EQ(platform::heapBlockCount(heap), 20000u);
 }
 
 TEST_F(HeapTest, UnknownHeapGivesNoBlock) {
