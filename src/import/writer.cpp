@@ -124,12 +124,9 @@ class NewFileWriter {
 
   // Copies the next `lines` lines unchanged.
   std::optional<FileFailure> copyLines(int32_t lines) {
-    for (int32_t n = 1; n <= lines; ++n) {
-      std::optional<std::string> line = readLine();
-      if (!line) return readFailure();
-      if (auto failure = write(*line)) return failure;
-    }
-    return std::nullopt;
+    const platform::LineCopy copy = platform::copyLines(source_.number(), target_.number(), lines);
+    if (!trap_.failed()) return std::nullopt;
+    return copy.writeFailed ? trap_.take("write", targetPath_) : readFailure();
   }
 
   std::optional<FileFailure> writeRecord(const RecordLines& lines, int32_t count) {

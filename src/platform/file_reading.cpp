@@ -116,6 +116,69 @@ std::string& lineScratch() {
 
 }  // namespace
 
+LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
+  LineCopy copy;
+  if (count <= 0) return copy;
+  if (!beginFileOperation()) return copy;
+  OpenFileEntry* source = openEntryOrRaise(sourceNumber);
+  if (source == nullptr) return copy;
+  if (source->mode != FileMode::Input) {
+    raiseError(kErrBadFileMode);
+    return copy;
+  }
+  OpenFileEntry* target = writableEntryOrRaise(targetNumber);
+  if (target == nullptr) {
+    copy.writeFailed = true;
+    return copy;
+  }
+  BufferedFile& in = source->file;
+  auto written = [&](const char* data, size_t size) {
+    if (int error = writeData(target->file, data, size)) {
+      raiseError(ioErrorNumber(error));
+      copy.writeFailed = true;
+      return false;
+    }
+    return true;
+  };
+  while (copy.lines < count) {
+    // The cached lines that already end in CR LF go out as one block, as they are.
+    const size_t ahead = cachedBytesAhead(in);
+    const char* begin = ahead > 0 ? cachedData(in) : nullptr;
+    const char* end = begin + ahead;
+    const char* next = begin;
+    while (copy.lines < count) {
+      const char* p = next;
+      while (p < end && *p != kCarriageReturn && *p != kEndOfText) ++p;
+      if (end - p < 2 || p[0] != kCarriageReturn || p[1] != kLineFeed) break;
+      next = p + 2;
+      ++copy.lines;
+    }
+    if (next != begin) {
+      const size_t size = static_cast<size_t>(next - begin);
+      in.position += static_cast<int64_t>(size);
+      if (!written(begin, size)) return copy;
+      continue;
+    }
+    // Any other line is read and written as a line of its own: its end becomes CR LF.
+    std::string& line = lineScratch();
+    int error = 0;
+    switch (readTextLine(in, line, error)) {
+      case LineResult::Line:
+        line += "\r\n";
+        if (!written(line.data(), line.size())) return copy;
+        ++copy.lines;
+        break;
+      case LineResult::End:
+        reportPastEnd(*source);
+        return copy;
+      case LineResult::Failed:
+        raiseError(ioErrorNumber(error));
+        return copy;
+    }
+  }
+  return copy;
+}
+
 std::string readLine(int fileNumber) {
   return std::string(readLineView(fileNumber));
 }

@@ -9,11 +9,6 @@
 
 namespace platform {
 
-FileTable& fileTable() {
-  static FileTable table;
-  return table;
-}
-
 int takeFault(FileFaults& faults, bool changesFiles) {
   ++faults.operationCount;
   if (changesFiles && ++faults.changeCount == faults.crashAtChange) ::_exit(faults.crashExitCode);
@@ -28,18 +23,14 @@ int takeFault(FileFaults& faults, bool changesFiles) {
   return 0;
 }
 
-bool beginFileOperation(bool changesFiles) {
+bool beginFaultedOperation(bool changesFiles) {
   int errorNumber = takeFault(fileTable().faults, changesFiles);
   if (errorNumber == 0) return true;
   raiseError(errorNumber);
   return false;
 }
 
-OpenFileEntry* openEntryOrRaise(int fileNumber) {
-  if (fileNumber >= 1 && fileNumber <= kMaxFileNumber) {
-    OpenFileEntry& entry = fileTable().entries[fileNumber];
-    if (entry.open) return &entry;
-  }
+OpenFileEntry* raiseBadFileNumber() {
   raiseError(kErrBadFileNumber);
   return nullptr;
 }

@@ -38,15 +38,38 @@ struct FileTable {
   FileFaults faults;
 };
 
-FileTable& fileTable();
+// Inline, like the two below: a load asks for them once per line.
+inline FileTable& fileTable() {
+  static FileTable table;
+  return table;
+}
 
 // Counts one operation; returns the error number planned for it, or 0.
 int takeFault(FileFaults& faults, bool changesFiles);
+bool beginFaultedOperation(bool changesFiles);
 // Counts one operation of the process-wide table (`changesFiles` for one that writes, flushes,
 // renames or removes); when a fault is planned for it, raises the error and returns false.
-bool beginFileOperation(bool changesFiles = false);
+inline bool beginFileOperation(bool changesFiles = false) {
+  FileFaults& faults = fileTable().faults;
+  if (!changesFiles && faults.failFrom == 0 && faults.planned.empty()) {
+    ++faults.operationCount;  // nothing planned that could hit this one
+    return true;
+  }
+  return beginFaultedOperation(changesFiles);
+}
+OpenFileEntry* raiseBadFileNumber();
 // The open entry for a number, or nullptr after raising error 52.
-OpenFileEntry* openEntryOrRaise(int fileNumber);
+inline OpenFileEntry* openEntryOrRaise(int fileNumber) {
+  if (fileNumber >= 1 && fileNumber <= kMaxFileNumber) {
+    OpenFileEntry& entry = fileTable().entries[static_cast<size_t>(fileNumber)];
+    if (entry.open) return &entry;
+  }
+  return raiseBadFileNumber();
+}
+
+// Counts one operation that changes files; the entry of a number open for writing, or nullptr after
+// raising the error (52 not open, 54 opened for reading).
+OpenFileEntry* writableEntryOrRaise(int fileNumber);
 
 // Error numbers for errno values: opening (or otherwise naming) `nativePath`, and reading or
 // writing an open file.

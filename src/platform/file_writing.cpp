@@ -10,7 +10,9 @@
 namespace platform {
 namespace {
 
-OpenFileEntry* writableEntry(int fileNumber) {
+}  // namespace
+
+OpenFileEntry* writableEntryOrRaise(int fileNumber) {
   if (!beginFileOperation(true)) return nullptr;
   OpenFileEntry* entry = openEntryOrRaise(fileNumber);
   if (entry == nullptr) return nullptr;
@@ -20,6 +22,8 @@ OpenFileEntry* writableEntry(int fileNumber) {
   }
   return entry;
 }
+
+namespace {
 
 bool write(OpenFileEntry& entry, std::string_view first, std::string_view second = {}) {
   int error = writeData(entry.file, first.data(), first.size());
@@ -32,17 +36,17 @@ bool write(OpenFileEntry& entry, std::string_view first, std::string_view second
 }  // namespace
 
 bool writeLine(int fileNumber, std::string_view text) {
-  OpenFileEntry* entry = writableEntry(fileNumber);
+  OpenFileEntry* entry = writableEntryOrRaise(fileNumber);
   return entry != nullptr && write(*entry, text, "\r\n");
 }
 
 bool writeText(int fileNumber, std::string_view text) {
-  OpenFileEntry* entry = writableEntry(fileNumber);
+  OpenFileEntry* entry = writableEntryOrRaise(fileNumber);
   return entry != nullptr && write(*entry, text);
 }
 
 bool writeBytes(int fileNumber, int64_t position, const void* data, size_t count) {
-  OpenFileEntry* entry = writableEntry(fileNumber);
+  OpenFileEntry* entry = writableEntryOrRaise(fileNumber);
   if (entry == nullptr) return false;
   if (position < 0) {
     raiseError(kErrBadRecordNumber);

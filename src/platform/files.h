@@ -56,6 +56,15 @@ int64_t filePosition(int fileNumber);
 // Length in bytes, including bytes written but not yet on disk; 0 (after error 52) when not open.
 int64_t fileLength(int fileNumber);
 
+// Copies the next `count` lines of an Input file to a file open for writing, as readLine and
+// writeLine line by line would (every line end becomes CR LF), in one operation on each file.
+// Stops at the first error, which is raised; `writeFailed` tells which side it came from.
+struct LineCopy {
+  int lines = 0;
+  bool writeFailed = false;
+};
+LineCopy copyLines(int sourceNumber, int targetNumber, int count);
+
 // After the first "Input past end" (62) on this open file, later reads past its end fail silently
 // (still "" or 0): a short database file is reported once per load, not once per missing line.
 void reportPastEndOnce(int fileNumber);

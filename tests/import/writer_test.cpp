@@ -332,7 +332,7 @@ TEST_F(WriterTest, EveryFailingFileOperationStopsTheWriteOutWithoutTouchingTheDa
       ASSERT_LT(n, 10000);
     }
   }
-  EXPECT_GT(failures, 400);
+  EXPECT_GT(failures, 300);  // the existing records are copied in one operation each
   EXPECT_EQ(reports.reports, 0);
   EXPECT_EQ(db.read("moves.new"), databaseFile(" 2 ", {"M1-", "A-"}, 27));
 }
