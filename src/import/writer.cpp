@@ -7,6 +7,7 @@
 #include "import/record_lines.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "settings/path_translation.h"
 
 namespace imports {
@@ -110,8 +111,9 @@ class NewFileWriter {
     return write(numberLine(newTotal));
   }
 
-  std::optional<std::string> readLine() {
-    std::string line = platform::readLine(source_.number());
+  // The next line of the old file; the view holds until the next file operation.
+  std::optional<std::string_view> readLine() {
+    std::string_view line = platform::readLineView(source_.number());
     if (trap_.failed()) return std::nullopt;
     return line;
   }
@@ -165,26 +167,29 @@ class NewFileWriter {
   OpenedFile target_;
 };
 
-// The first selected incoming wrestler that replaces existing wrestler k, or 0.
-int32_t replacementFor(const KindArrays& wrestlers, int32_t k) {
-  const int32_t last = lastIndex(wrestlers);
-  for (int32_t j = 1; j <= last; ++j) {
+// For each existing wrestler 1..existing, the first selected incoming wrestler that replaces it, or 0.
+std::vector<int32_t> replacementsOf(const KindArrays& wrestlers, int32_t existing) {
+  std::vector<int32_t> replacements(static_cast<size_t>(std::max(existing, 0)) + 1, 0);
+  for (int32_t j = lastIndex(wrestlers); j >= 1; --j) {
     const IncomingRecord& record = recordAt(wrestlers, j);
-    if (record.ExistingNumber == k && record.ImportNumber != 0) return j;
+    if (record.ImportNumber != 0 && record.ExistingNumber >= 1 && record.ExistingNumber <= existing) {
+      replacements[static_cast<size_t>(record.ExistingNumber)] = j;
+    }
   }
-  return 0;
+  return replacements;
 }
 
 std::optional<FileFailure> writeReplacement(NewFileWriter& writer, const ExistingDatabase& database,
                                             const RecordLines& replacement, const WriteOptions& options) {
   for (int32_t n = 1; n <= linesPerRecord(RecordKind::Wrestler); ++n) {
-    std::optional<std::string> existing = writer.readLine();
-    if (!existing) return writer.readFailure();
+    std::optional<std::string_view> existingLine = writer.readLine();
+    if (!existingLine) return writer.readFailure();
     if (n == kPictureLine) {
+      const std::string existing(*existingLine);  // the picture test below reads files
       const std::string picture(lineText(replacement, n));
       bool exists = false;
       if (auto failure = writer.pictureExists(picture, database.Folder, exists)) return failure;
-      if (auto failure = writer.write(exists ? picture : *existing)) return failure;
+      if (auto failure = writer.write(exists ? picture : existing)) return failure;
       continue;
     }
     std::string_view line = lineText(replacement, n);
@@ -265,9 +270,12 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
   if (auto failure = writer.begin(existing, newTotal, storedCount)) return failure;
 
   const int32_t lines = linesPerRecord(RecordKind::Wrestler);
+  const std::vector<int32_t> replacements = replacementsOf(wrestlers, existing);
+  // Only picture folders are looked at from here on, and the write-out does not change them.
+  const platform::FolderListingCache listings;
   for (int32_t k = 1; k <= existing; ++k) {
     app::pumpEvents(kPumpCount);
-    const int32_t j = replacementFor(wrestlers, k);
+    const int32_t j = replacements[static_cast<size_t>(k)];
     if (j == 0) {
       if (auto failure = writer.copyLines(lines)) return failure;
       continue;
