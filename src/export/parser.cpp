@@ -58,10 +58,6 @@ bool readRecordLines(int32_t stream, RecordLines& lines, int first, int last) {
   return true;
 }
 
-void skipLines(int32_t stream, int count) {
-  for (int n = 0; n < count && !CRYPTEOF(stream); ++n) INPUTCRYPT(stream);
-}
-
 // The lowest record number 1..count of each name (upper-cased for the kinds matched without regard
 // to case); deleted records take part like any other.
 class NameIndex {
@@ -162,7 +158,7 @@ SectionStatus readTeams(StreamHandle& stream, std::string_view fileName, const d
   int64_t count = 0;
   while (!INPUTCRYPT(stream.number()).empty()) {
     if (++count > kMaxRecordCount) return SectionStatus::Corrupt;
-    skipLines(stream.number(), kTeamLines - 1);
+    skipStreamLines(stream.number(), kTeamLines - 1);
   }
   stream.reopen(fileName);
   FISEEK(stream.number(), kTeamsMarker);

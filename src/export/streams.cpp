@@ -80,26 +80,61 @@ int32_t openEnciphered(CipherState& cipher, StreamTable& table, int fileNumber, 
   return fileNumber;
 }
 
-std::string readRecord(const CipherState& cipher, const StreamEntry& entry, int32_t fileNumber) {
+// Reads the length word of the record at the position, leaving the position on the record's text;
+// returns the text's length and the position word that deciphers it. A lone last byte cannot hold a
+// length word: it is stepped over, so that the stream ends, and gives an empty text.
+size_t nextRecordLength(const StreamEntry& entry, int32_t fileNumber, int32_t& positionWord) {
   const int64_t position = platform::filePosition(fileNumber);
   const int64_t remaining = entry.length - position + 1;
-  const auto positionWord = static_cast<int32_t>(position & 0xFFFF);
+  positionWord = static_cast<int32_t>(position & 0xFFFF);
   std::array<uint8_t, 2> word{};
   if (remaining < 2) {
-    // A lone last byte cannot hold a length word; step over it so the stream ends.
     platform::readBytes(fileNumber, 0, word.data(), 1);
-    return {};
+    return 0;
   }
   platform::readBytes(fileNumber, 0, word.data(), word.size());
   const auto length =
       static_cast<int64_t>(littleEndian(word.data(), 2) ^ static_cast<uint64_t>(positionWord));
   // A length word that promises more bytes than the file still holds (a damaged record) yields the
   // bytes that are there: nothing is read beyond the file, and the stream is then at its end.
-  const auto count = static_cast<size_t>(std::min(length, remaining - 2));
+  return static_cast<size_t>(std::min(length, remaining - 2));
+}
+
+std::string readRecord(const CipherState& cipher, const StreamEntry& entry, int32_t fileNumber) {
+  int32_t positionWord = 0;
+  const size_t count = nextRecordLength(entry, fileNumber, positionWord);
   std::string data(count, '\0');
   if (count > 0) data.resize(platform::readBytes(fileNumber, 0, data.data(), count));
   encipherInPlace(cipher, data.data(), data.size(), entry.streamKey, positionWord);
   return data;
+}
+
+// Steps over the next record of an enciphered stream without deciphering it when its text is
+// shorter than `shortest` bytes; otherwise reads it into `line`. True when it was read.
+bool readRecordOfAtLeast(const CipherState& cipher, const StreamEntry& entry, int32_t fileNumber,
+                         size_t shortest, std::string& line) {
+  int32_t positionWord = 0;
+  const size_t count = nextRecordLength(entry, fileNumber, positionWord);
+  if (count < shortest) {
+    if (count > 0)
+      platform::seekFile(fileNumber, platform::filePosition(fileNumber) + static_cast<int64_t>(count));
+    return false;
+  }
+  line.assign(count, '\0');
+  line.resize(platform::readBytes(fileNumber, 0, line.data(), count));
+  encipherInPlace(cipher, line.data(), line.size(), entry.streamKey, positionWord);
+  return true;
+}
+
+const StreamEntry* openStream(const StreamTable& table, int32_t fileNumber) {
+  const int32_t index = fileNumber < 1 ? 0 : FINDFILE(table, fileNumber);
+  return index == 0 ? nullptr : &table.entries[index];
+}
+
+bool atStreamEnd(const StreamEntry& entry, int32_t fileNumber) {
+  if (platform::filePosition(fileNumber) > entry.length) return true;
+  // A text file also ends at a byte 26 before its last byte.
+  return entry.isPlainText != 0 && platform::endOfFile(fileNumber);
 }
 
 }  // namespace
@@ -132,12 +167,8 @@ int32_t OPENCRYPT(std::string_view fileName) {
 }
 
 bool CRYPTEOF(const StreamTable& table, int32_t fileNumber) {
-  if (fileNumber < 1) return true;
-  const int32_t index = FINDFILE(table, fileNumber);
-  if (index == 0) return true;
-  if (platform::filePosition(fileNumber) > table.entries[index].length) return true;
-  // A text file also ends at a byte 26 before its last byte.
-  return table.entries[index].isPlainText != 0 && platform::endOfFile(fileNumber);
+  const StreamEntry* entry = openStream(table, fileNumber);
+  return entry == nullptr || atStreamEnd(*entry, fileNumber);
 }
 
 bool CRYPTEOF(int32_t fileNumber) {
@@ -153,10 +184,10 @@ int64_t streamBytesLeft(int32_t fileNumber) {
 
 std::string INPUTCRYPT(const CipherState& cipher, const StreamTable& table, int32_t fileNumber) {
   platform::ProcedureScope scope("INPUTCRYPT");
-  if (CRYPTEOF(table, fileNumber)) return {};
-  const StreamEntry& entry = table.entries[FINDFILE(table, fileNumber)];
-  if (entry.isPlainText != 0) return platform::readLine(fileNumber);
-  return readRecord(cipher, entry, fileNumber);
+  const StreamEntry* entry = openStream(table, fileNumber);
+  if (entry == nullptr || atStreamEnd(*entry, fileNumber)) return {};
+  if (entry->isPlainText != 0) return platform::readLine(fileNumber);
+  return readRecord(cipher, *entry, fileNumber);
 }
 
 std::string INPUTCRYPT(int32_t fileNumber) {
@@ -170,13 +201,45 @@ bool isMarkerLine(std::string_view line, std::string_view marker) {
 
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber,
             std::string_view marker) {
-  while (!CRYPTEOF(table, fileNumber)) {
-    if (isMarkerLine(INPUTCRYPT(cipher, table, fileNumber), marker)) return;
+  const StreamEntry* entry = openStream(table, fileNumber);
+  if (entry == nullptr) return;
+  if (entry->isPlainText != 0) {
+    while (!atStreamEnd(*entry, fileNumber)) {
+      platform::ProcedureScope scope("INPUTCRYPT");  // a failed read is reported as one of its lines
+      if (isMarkerLine(platform::readLineView(fileNumber), marker)) return;
+    }
+    return;
+  }
+  // A record shorter than the marker cannot be it: it is stepped over without deciphering.
+  std::string line;
+  while (!atStreamEnd(*entry, fileNumber)) {
+    platform::ProcedureScope scope("INPUTCRYPT");
+    if (readRecordOfAtLeast(cipher, *entry, fileNumber, marker.size(), line) && isMarkerLine(line, marker)) {
+      return;
+    }
   }
 }
 
 void FISEEK(int32_t fileNumber, std::string_view marker) {
   FISEEK(cipherState(), streamTable(), fileNumber, marker);
+}
+
+void skipStreamLines(const CipherState& cipher, const StreamTable& table, int32_t fileNumber, int count) {
+  const StreamEntry* entry = openStream(table, fileNumber);
+  if (entry == nullptr) return;
+  std::string unused;
+  for (int n = 0; n < count && !atStreamEnd(*entry, fileNumber); ++n) {
+    platform::ProcedureScope scope("INPUTCRYPT");
+    if (entry->isPlainText != 0) {
+      platform::readLineView(fileNumber);
+    } else {
+      readRecordOfAtLeast(cipher, *entry, fileNumber, SIZE_MAX, unused);
+    }
+  }
+}
+
+void skipStreamLines(int32_t fileNumber, int count) {
+  skipStreamLines(cipherState(), streamTable(), fileNumber, count);
 }
 
 void CLOSECRYPT(StreamTable& table, int32_t fileNumber) {

@@ -65,6 +65,9 @@ bool isMarkerLine(std::string_view line, std::string_view marker);
 // the end. Afterwards the next INPUTCRYPT gives the line after the marker; not found, CRYPTEOF is true.
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber, std::string_view marker);
 void FISEEK(int32_t fileNumber, std::string_view marker);
+// Steps over the next `count` lines (fewer at the end of the stream) without deciphering them.
+void skipStreamLines(const CipherState& cipher, const StreamTable& table, int32_t fileNumber, int count);
+void skipStreamLines(int32_t fileNumber, int count);
 
 // Closes the stream and removes its entry; a number that is not an open stream is left alone.
 void CLOSECRYPT(StreamTable& table, int32_t fileNumber);

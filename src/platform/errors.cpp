@@ -12,7 +12,7 @@ struct ErrorState {
   Terminator terminator;
   ErrorTrap* innermostTrap = nullptr;
   ErrorWatch* innermostWatch = nullptr;
-  std::vector<std::string> procedures;
+  std::vector<std::string_view> procedures;
 };
 
 ErrorState& errorState() {
@@ -127,9 +127,9 @@ ProcedureScope::~ProcedureScope() {
 }
 
 std::string currentProcedureShortName() {
-  const std::vector<std::string>& procedures = errorState().procedures;
+  const std::vector<std::string_view>& procedures = errorState().procedures;
   if (procedures.empty()) return "";
-  std::string name = procedures.back().substr(0, 8);
+  std::string name(procedures.back().substr(0, 8));
   for (char& c : name) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }

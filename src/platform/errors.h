@@ -63,7 +63,8 @@ Terminator setTerminator(Terminator terminator);
 // with exit code 255. Returns when the program is to go on with the next statement.
 void raiseError(int number);
 
-// Marks the procedure that is running, for the report's short name. Scopes nest.
+// Marks the procedure that is running, for the report's short name. Scopes nest. The name is kept
+// as given, so it must outlive the scope (procedure names are constants).
 class ProcedureScope {
  public:
   explicit ProcedureScope(std::string_view name);

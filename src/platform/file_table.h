@@ -25,7 +25,7 @@ struct OpenFileEntry {
 struct FileFaults {
   int operationCount = 0;
   std::vector<std::pair<int, int>> planned;  // (operation count, error number)
-  int changeCount = 0;  // operations that change files: writes, flushes, renames, removals, ...
+  int changeCount = 0;    // operations that change files: writes, flushes, renames, removals, ...
   int crashAtChange = 0;  // the change count that ends the process
   int crashExitCode = 0;
   int failFrom = 0;  // the operation count from which every operation fails; 0 for none

@@ -433,6 +433,32 @@ TEST_F(StreamsTest, MarkerSearchIgnoresOnlyTrailingSpaces) {
   EXPECT_TRUE(errors_.empty());
 }
 
+TEST_F(StreamsTest, SkippedLinesAreTheLinesAReadWouldHaveGiven) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 300; ++i)
+    lines.push_back(i % 7 == 0 ? "" : "line " + std::to_string(i) + std::string(i % 40, '.'));
+  const fs::path plain = writeExport("plain.zor", testsupport::plainExportBytes(lines));
+  const fs::path enciphered =
+      writeExport("enciphered.zor", testsupport::encipheredExportBytes(lines, testsupport::exportKeys(12)));
+  for (const fs::path& path : {plain, enciphered}) {
+    SCOPED_TRACE(path.filename().string());
+    const std::vector<std::string> all = readFile(path);
+    const int32_t fileNumber = open(path);
+    size_t at = 0;
+    for (int skip : {0, 1, 5, 17, 2}) {
+      skipStreamLines(cipher_, table_, fileNumber, skip);
+      at += static_cast<size_t>(skip);
+      ASSERT_LT(at, all.size());
+      EXPECT_EQ(INPUTCRYPT(cipher_, table_, fileNumber), all[at]);
+      ++at;
+    }
+    skipStreamLines(cipher_, table_, fileNumber, 100000);  // stops at the end
+    EXPECT_TRUE(CRYPTEOF(table_, fileNumber));
+    CLOSECRYPT(table_, fileNumber);
+  }
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(StreamsTest, FailedOpenResultsReadAsEndedStreams) {
   for (int32_t fileNumber : {0, -1, 77}) {
     EXPECT_TRUE(CRYPTEOF(table_, fileNumber));

@@ -80,7 +80,9 @@ TEST_F(LineCopyTest, ViewsAndBlockCopiesGiveTheLinesOfTheFile) {
 }
 
 TEST_F(LineCopyTest, AShortSourceStopsWithInputPastEnd) {
-  create("in.dat", "1\r\n2\r\n\x1a" "3\r\n");
+  create("in.dat",
+         "1\r\n2\r\n\x1a"
+         "3\r\n");
   ASSERT_TRUE(platform::openFile(1, path("in.dat"), FileMode::Input));
   ASSERT_TRUE(platform::openFile(2, path("out.dat"), FileMode::Output));
   const platform::LineCopy copy = platform::copyLines(1, 2, 5);
