@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "platform/text.h"
 #include "platform_test_support.h"
 
 namespace {
@@ -108,6 +109,30 @@ TEST_F(FileReadTest, ReadNumberTakesOneNumberPerLine) {
   EXPECT_TRUE(recorder.errors.empty());
   EXPECT_EQ(platform::readNumber(1), 0);
   EXPECT_EQ(recorder.numbers(), std::vector<int>{62});
+}
+
+// A line's number is the full parse of its first token, however the reader gets there.
+TEST_F(FileReadTest, ReadNumberAgreesWithTheFullParseOfTheToken) {
+  const std::vector<std::string> tokens = {"+7",
+                                           "-0",
+                                           "007",
+                                           "3.5",
+                                           "-2.5",
+                                           "1e3",
+                                           "12x",
+                                           "-",
+                                           "+",
+                                           "99999999999999999",
+                                           "123456789012345678",
+                                           "1234567890123456789",
+                                           "-12345678901234567890"};
+  std::string bytes;
+  for (const std::string& token : tokens) bytes += "  " + token + ",9 tail\r\n";
+  openWith(bytes);
+  for (const std::string& token : tokens) {
+    EXPECT_EQ(platform::readNumber(1), platform::low32(platform::numberValue(token))) << token;
+  }
+  EXPECT_TRUE(recorder.errors.empty());
 }
 
 TEST_F(FileReadTest, PastEndIsReportedEveryTimeByDefault) {
