@@ -14,6 +14,10 @@ LogSink setLogSink(LogSink newSink) {
   return std::exchange(sink(), std::move(newSink));
 }
 
+bool logging() {
+  return static_cast<bool>(sink());
+}
+
 void LOGM(std::string_view line) {
   if (sink()) sink()(LogChannel::General, line);
 }

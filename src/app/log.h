@@ -12,6 +12,8 @@ using LogSink = std::function<void(LogChannel, std::string_view line)>;
 // Installs a sink and returns the previous one (none by default).
 LogSink setLogSink(LogSink sink);
 
+// Whether a sink listens: callers skip putting lines together that nobody reads.
+bool logging();
 void LOGM(std::string_view line);
 void LOGMF(std::string_view line);
 

@@ -85,6 +85,7 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
     Record& record = records.emplace_back();
     record.RecordNumber = i;
     loadOne(record);
+    app::keepResponsive();
   }
   count = static_cast<int32_t>(records.size()) - 1;
   if (!believable) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "app/events.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "db/codecs.h"
@@ -50,6 +51,7 @@ std::string cutName(std::string_view name) {
 // Reads lines first..last of one record; once the stream is at its end the lines stay empty. False
 // when a line holds a line break.
 bool readRecordLines(int32_t stream, RecordLines& lines, int first, int last) {
+  app::keepResponsive();
   for (int n = first; n <= last; ++n) {
     if (CRYPTEOF(stream)) return true;
     lines[n] = INPUTCRYPT(stream);

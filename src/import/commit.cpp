@@ -1,5 +1,6 @@
 #include "import/commit.h"
 
+#include "app/events.h"
 #include "db/database_guard.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -107,12 +108,13 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
   // Lines are skipped only while there are any, so a short last record does not read past the end.
   auto skipLines = [&records](int32_t count) {
     for (int32_t n = 0; n < count && !platform::endOfFile(records.number()); ++n) {
-      platform::readLine(records.number());
+      platform::readLineView(records.number());
     }
   };
   skipLines(headerLines);
   if (auto failure = trap.take("read", recordFile)) return failure;
   for (;;) {
+    app::keepResponsive();
     const bool atEnd = platform::endOfFile(records.number());
     if (auto failure = trap.take("read", recordFile)) return failure;
     if (atEnd) break;

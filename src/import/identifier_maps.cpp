@@ -90,22 +90,27 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   result.NewNumber = map[static_cast<size_t>(result.Item)];
   if (result.NewNumber == result.Item) return result;
 
-  const std::string range = std::to_string(firstBit) + "-" + std::to_string(lastBit);
+  const bool logging = app::logging();
+  const std::string range = logging ? std::to_string(firstBit) + "-" + std::to_string(lastBit) : "";
   int32_t rewritten = value;
   if (fitsRange(result.NewNumber, firstBit, lastBit)) {
-    app::LOGM("Replacing " + std::to_string(result.Item) + " with " + std::to_string(result.NewNumber) +
-              " in bits " + range + " of " + std::to_string(value));
+    if (logging) {
+      app::LOGM("Replacing " + std::to_string(result.Item) + " with " + std::to_string(result.NewNumber) +
+                " in bits " + range + " of " + std::to_string(value));
+    }
     REPLACEBITS(rewritten, firstBit, lastBit, result.NewNumber);
     result.Outcome = RemapOutcome::Replaced;
   } else {
     // A number wider than the range would spill into the neighbouring values of the line.
-    app::LOGM("Error: item " + std::to_string(result.Item) + " maps to " + std::to_string(result.NewNumber) +
-              ", which does not fit in bits " + range + " of " + std::to_string(value) +
-              "; the reference is cleared.");
+    if (logging) {
+      app::LOGM("Error: item " + std::to_string(result.Item) + " maps to " +
+                std::to_string(result.NewNumber) + ", which does not fit in bits " + range + " of " +
+                std::to_string(value) + "; the reference is cleared.");
+    }
     REPLACEBITS(rewritten, firstBit, lastBit, 0);
     result.Outcome = RemapOutcome::Cleared;
   }
-  logRewrite(value, rewritten);
+  if (logging) logRewrite(value, rewritten);
   fieldText = std::to_string(rewritten);
   return result;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "app/events.h"
 #include "app/log.h"
 #include "import/record_lines.h"
 #include "platform/text.h"
@@ -26,6 +27,7 @@ void remapRanges(RecordKind kind, std::vector<IncomingRecord>& records, std::vec
                  RemapWarnings& warnings) {
   const int32_t last = lastIndex(records, lines, count);
   for (int32_t i = 1; i <= last; ++i) {
+    app::keepResponsive();
     const IncomingRecord& record = records[static_cast<size_t>(i)];
     if (record.ImportNumber == 0) continue;
     RecordLines& recordLines = lines[static_cast<size_t>(i)];

@@ -1,4 +1,5 @@
 #include "platform/file_transaction.h"
+#include "platform/long_work.h"
 
 #include "platform/paths.h"
 #include "platform/secure_hash.h"
@@ -50,16 +51,16 @@ struct StepPaths {
 };
 
 StepPaths pathsOf(const TransactionFiles& files, const TransactionStep& step) {
-  return StepPaths{step.NewFile.empty() ? "" : pathIn(files.Folder, step.NewFile),
-                   pathIn(files.Folder, step.Target),
-                   step.Backup.empty() ? "" : pathIn(files.Folder, step.Backup),
-                   pathIn(files.Folder, asideName(step))};
+  return StepPaths{
+      step.NewFile.empty() ? "" : pathIn(files.Folder, step.NewFile), pathIn(files.Folder, step.Target),
+      step.Backup.empty() ? "" : pathIn(files.Folder, step.Backup), pathIn(files.Folder, asideName(step))};
 }
 
 // Fills the digests and clears set-aside files a broken earlier change may have left.
 std::optional<FileFailure> prepare(const TransactionFiles& files, Transaction& transaction,
                                    CheckedFiles& checked) {
   for (TransactionStep& step : transaction.Steps) {
+    longWorkStep();
     const StepPaths paths = pathsOf(files, step);
     bool present = false;
     if (step.What == Action::Replace) {
@@ -245,6 +246,7 @@ TransactionResult commitTransaction(const TransactionFiles& files, Transaction t
 
   bool moved = false;
   for (size_t i = 0; i < transaction.Steps.size(); ++i) {
+    longWorkStep();
     result.Failure = finishStep(files, transaction.Steps[i], checked, moved);
     if (!result.Failure) continue;
     result.RollbackFailures = undoSteps(files, transaction.Steps, i + 1, checked);
@@ -253,8 +255,8 @@ TransactionResult commitTransaction(const TransactionFiles& files, Transaction t
       if (auto failure = checked.remove(journal)) result.RollbackFailures.push_back(*failure);
     }
     if (result.RollbackFailures.empty()) checked.flush(files.Folder);  // for durability only
-    result.Status =
-        result.RollbackFailures.empty() ? TransactionStatus::RolledBack : TransactionStatus::RollbackIncomplete;
+    result.Status = result.RollbackFailures.empty() ? TransactionStatus::RolledBack
+                                                    : TransactionStatus::RollbackIncomplete;
     return result;
   }
 

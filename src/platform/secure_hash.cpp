@@ -1,4 +1,5 @@
 #include "platform/secure_hash.h"
+#include "platform/long_work.h"
 
 #include <fcntl.h>
 #include <openssl/evp.h>
@@ -90,6 +91,7 @@ std::string SecureHash::HashFile(std::string_view fileName, size_t zeroFrom, siz
     if (from < to) std::memset(buffer.data() + (from - offset), 0, to - from);
     if (EVP_DigestUpdate(context.get(), buffer.data(), got) != 1) return "";
     offset += got;
+    longWorkStep();
     if (got < buffer.size()) break;
   }
   unsigned char digest[EVP_MAX_MD_SIZE];

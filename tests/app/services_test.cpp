@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/defaults.h"
@@ -9,6 +11,7 @@
 #include "app/log.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "platform/long_work.h"
 
 namespace {
 
@@ -120,6 +123,24 @@ TEST(EventPump, CallsReachTheInstalledPumpOnly) {
   app::setEventPump(previous);
   app::pumpEvents(250);
   EXPECT_EQ(counts, (std::vector<int32_t>{200, 25}));
+}
+
+// Long loops of every layer, the platform's included, pump once some time has passed since the last
+// pump, and not without a pump.
+TEST(EventPump, LongWorkPumpsOnceItsIntervalHasPassed) {
+  app::keepResponsive();  // no pump: nothing happens
+  int pumps = 0;
+  app::EventPump previous = app::setEventPump([&](int32_t) { ++pumps; });
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  app::keepResponsive();
+  EXPECT_EQ(pumps, 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  platform::longWorkStep();
+  EXPECT_EQ(pumps, 2);
+  app::setEventPump(previous);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  platform::longWorkStep();
+  EXPECT_EQ(pumps, 2);
 }
 
 }  // namespace
