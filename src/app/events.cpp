@@ -18,7 +18,7 @@ EventPump& pump() {
 }
 
 Clock::time_point& lastPump() {
-  static Clock::time_point last = Clock::now();
+  static Clock::time_point last{};  // the first long step after a pump is installed pumps
   return last;
 }
 

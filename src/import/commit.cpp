@@ -106,11 +106,7 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
   if (auto failure = trap.take("open", indexFile)) return failure;
 
   // Lines are skipped only while there are any, so a short last record does not read past the end.
-  auto skipLines = [&records](int32_t count) {
-    for (int32_t n = 0; n < count && !platform::endOfFile(records.number()); ++n) {
-      platform::readLineView(records.number());
-    }
-  };
+  auto skipLines = [&records](int32_t count) { platform::skipLines(records.number(), count); };
   skipLines(headerLines);
   if (auto failure = trap.take("read", recordFile)) return failure;
   for (;;) {

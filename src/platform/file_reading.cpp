@@ -179,6 +179,34 @@ LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
   return copy;
 }
 
+int skipLines(int fileNumber, int count) {
+  if (count <= 0 || !beginFileOperation()) return 0;
+  OpenFileEntry* entry = openEntryOrRaise(fileNumber);
+  if (entry == nullptr) return 0;
+  if (entry->mode != FileMode::Input) {
+    raiseError(kErrBadFileMode);
+    return 0;
+  }
+  int skipped = 0;
+  std::string_view line;
+  while (skipped < count) {
+    if (!cachedLine(entry->file, line)) {
+      int error = 0;
+      switch (readTextLine(entry->file, lineScratch(), error)) {
+        case LineResult::Line:
+          break;
+        case LineResult::End:
+          return skipped;
+        case LineResult::Failed:
+          raiseError(ioErrorNumber(error));
+          return skipped;
+      }
+    }
+    ++skipped;
+  }
+  return skipped;
+}
+
 std::string readLine(int fileNumber) {
   return std::string(readLineView(fileNumber));
 }

@@ -238,8 +238,13 @@ TransactionResult commitTransaction(const TransactionFiles& files, Transaction t
   if (!result.Failure) result.Failure = checked.flush(files.Folder);
   if (result.Failure) {
     // Before the commit point nothing was begun; a journal written in part would be discarded by the
-    // next recovery anyway.
-    checked.removeIfPresent(journal);
+    // next recovery anyway. One that cannot be removed may be whole, though (only its closing or the
+    // flush of the folder failed): the next start would then finish the change, so it is not undone.
+    if (auto left = checked.removeIfPresent(journal)) {
+      result.RollbackFailures.push_back(*left);
+      result.Status = TransactionStatus::RollbackIncomplete;
+      return result;
+    }
     result.Status = TransactionStatus::RolledBack;
     return result;
   }

@@ -56,6 +56,9 @@ int64_t filePosition(int fileNumber);
 // Length in bytes, including bytes written but not yet on disk; 0 (after error 52) when not open.
 int64_t fileLength(int fileNumber);
 
+// Steps over up to `count` lines as readLine would, in one operation, stopping quietly at the end of
+// the file. Returns how many lines it stepped over.
+int skipLines(int fileNumber, int count);
 // Copies the next `count` lines of an Input file to a file open for writing, as readLine and
 // writeLine line by line would (every line end becomes CR LF), in one operation on each file.
 // Stops at the first error, which is raised; `writeFailed` tells which side it came from.

@@ -333,10 +333,14 @@ TEST_F(CommitTest, AFailedRollbackIsReportedAndRepairedByTheNextStart) {
       EXPECT_EQ(result.RollbackFailures[0].ErrorNumber, platform::kErrPermissionDenied) << context;
       renameFailed |= result.RollbackFailures[0].Operation == "rename";
       EXPECT_NE(describeCommit(result).find("could not be restored"), std::string::npos) << context;
-      ASSERT_TRUE(db.read("zor.journal")) << context;
-
       const platform::RecoveryResult recovery = platform::recoverTransaction(
           platform::TransactionFiles{db.folder() + "\\data", "zor.journal", "zor.undo"});
+      if (recovery.Action == platform::RecoveryAction::Nothing ||
+          recovery.Action == platform::RecoveryAction::DiscardedTorn) {
+        // The journal itself failed before the commit point, and so did removing it: nothing had begun.
+        expectUntouched(context);
+        continue;
+      }
       EXPECT_EQ(recovery.Action, platform::RecoveryAction::RolledForward) << context;
       expectCommitted(CommitResult{}, context);
     }

@@ -75,7 +75,8 @@ class FileTransactionTest : public ::testing::Test {
     EXPECT_EQ(read("c.dat"), "new c");
     EXPECT_EQ(read("c.dat.bak"), "<missing>");
     EXPECT_EQ(read("a.idx"), "<missing>");
-    for (const char* name : {"a.new", "b.new", "c.new", "change.journal", "a.dat.bak.aside", "a.idx.bak.aside"}) {
+    for (const char* name :
+         {"a.new", "b.new", "c.new", "change.journal", "a.dat.bak.aside", "a.idx.bak.aside"}) {
       EXPECT_EQ(read(name), "<missing>") << name;
     }
   }
@@ -143,7 +144,10 @@ TEST_F(FileTransactionTest, FinishesAChangeFromWhereverItStopped) {
       {"target kept as backup", {{"a.dat.bak", "a.dat.bak.aside"}, {"a.dat", "a.dat.bak"}}},
       {"first step made", {{"a.dat.bak", "a.dat.bak.aside"}, {"a.dat", "a.dat.bak"}, {"a.new", "a.dat"}}},
       {"second target moved",
-       {{"a.dat.bak", "a.dat.bak.aside"}, {"a.dat", "a.dat.bak"}, {"a.new", "a.dat"}, {"b.dat", "b.dat.bak"}}},
+       {{"a.dat.bak", "a.dat.bak.aside"},
+        {"a.dat", "a.dat.bak"},
+        {"a.new", "a.dat"},
+        {"b.dat", "b.dat.bak"}}},
   };
   for (const Stop& stop : stops) {
     SetUp();
@@ -200,6 +204,41 @@ TEST_F(FileTransactionTest, AMissingNewFileStopsTheChangeBeforeItBegins) {
   expectOld();
   EXPECT_EQ(read("change.journal"), "<missing>");
   EXPECT_TRUE(errors.errors.empty());
+}
+
+// The disk stops working at each operation of the change in turn. A change reported as undone must
+// find the old files after the next recovery; any other leaves one whole set, old or new.
+TEST_F(FileTransactionTest, ADiskThatStopsAnywhereLeavesWhatTheResultSays) {
+  int undone = 0;
+  int unfinished = 0;
+  for (int n = 1;; ++n) {
+    ASSERT_LT(n, 500) << "the change does not end";
+    for (const auto& entry : fs::directory_iterator(folder.path())) fs::remove_all(entry.path());
+    SetUp();
+    platform::TransactionResult result;
+    {
+      platform_test::ErrorRecorder errors;
+      platform::clearFileFaults();
+      platform::failFileOperationsFrom(n, platform::kErrDeviceIo);
+      result = platform::commitTransaction(files, change());
+      platform::clearFileFaults();
+      EXPECT_TRUE(errors.errors.empty()) << "n=" << n;
+    }
+    if (result.committed() && result.CleanupFailures.empty() && !result.Failure) break;
+    platform::recoverTransaction(files);
+    const bool old = read("a.dat") == "old a" && read("b.dat") == "old b" && read("c.dat") == "<missing>";
+    const bool whole =
+        old || (read("a.dat") == "new a" && read("b.dat") == "new b" && read("c.dat") == "new c");
+    EXPECT_TRUE(whole) << "n=" << n;
+    if (result.Status == platform::TransactionStatus::RolledBack) {
+      ++undone;
+      EXPECT_TRUE(old) << "reported undone at n=" << n;
+    } else if (result.Status == platform::TransactionStatus::RollbackIncomplete) {
+      ++unfinished;
+    }
+  }
+  EXPECT_GT(undone, 5);
+  EXPECT_GT(unfinished, 0);
 }
 
 TEST_F(FileTransactionTest, FlushingAFolderSynchronisesIt) {
