@@ -79,6 +79,28 @@ TEST_F(LineCopyTest, ViewsAndBlockCopiesGiveTheLinesOfTheFile) {
   EXPECT_EQ(contents("out.dat"), copied);
 }
 
+// The end of a line is found at whatever byte of a step of eight it lies.
+TEST_F(LineCopyTest, ALineEndsAtItsFirstReturnOrEndOfTextWhereverItLies) {
+  for (size_t length = 0; length < 20; ++length) {
+    SCOPED_TRACE(length);
+    const std::string text(length, 'a');
+    create("cr.dat", text + "\rb\x1a\r\n");
+    ASSERT_TRUE(platform::openFile(1, path("cr.dat"), FileMode::Input));
+    EXPECT_EQ(platform::readLineView(1), text);
+    EXPECT_EQ(platform::readLineView(1), "b");
+    EXPECT_TRUE(platform::endOfFile(1));
+    platform::closeFile(1);
+
+    if (length == 0) continue;  // a file that begins with byte 26 holds no line
+    create("eot.dat", text + "\x1a\rzzz\r\n");
+    ASSERT_TRUE(platform::openFile(1, path("eot.dat"), FileMode::Input));
+    EXPECT_EQ(platform::readLineView(1), text);
+    EXPECT_TRUE(platform::endOfFile(1));
+    platform::closeFile(1);
+  }
+  EXPECT_TRUE(recorder.errors.empty());
+}
+
 TEST_F(LineCopyTest, AShortSourceStopsWithInputPastEnd) {
   create("in.dat",
          "1\r\n2\r\n\x1a"
