@@ -101,10 +101,6 @@ int64_t GETBITS(int64_t value, int32_t first, int32_t last) {
   return static_cast<int64_t>((static_cast<uint64_t>(value) >> first) & mask);
 }
 
-int32_t testBit(int32_t value, int32_t n) {
-  return GETBITS(value, n, n) != 0 ? 1 : 0;
-}
-
 memory::HeapString MAKEASCII(int fileNumber) {
   return memory::NEWSTRING(platform::readLineView(fileNumber));
 }

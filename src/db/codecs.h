@@ -14,8 +14,11 @@ namespace db {
 // A range reaching bit 31 is returned as its unsigned value: GETBITS(-1, 0, 31) is 4294967295, never
 // negative, so a 32-bit reference with its top bit set is simply a very large number to its users.
 int64_t GETBITS(int64_t value, int32_t first, int32_t last);
-// 1 when bit n of value is set, else 0.
-int32_t testBit(int32_t value, int32_t n);
+// 1 when bit n of value (sign-extended to 64 bits) is set, else 0; as GETBITS(value, n, n) != 0.
+inline int32_t testBit(int32_t value, int32_t n) {
+  if (n < 0 || n > 63) return 0;
+  return static_cast<int32_t>((static_cast<uint64_t>(static_cast<int64_t>(value)) >> n) & 1);
+}
 
 // The next line of an open text file as a heap string, unchanged / converted from code page 437.
 memory::HeapString MAKEASCII(int fileNumber);

@@ -34,16 +34,6 @@ ssize_t readSome(int fd, char* buffer, size_t count, int64_t offset) {
 
 }  // namespace
 
-size_t cachedBytesAhead(const BufferedFile& file) {
-  int64_t offset = file.position - file.cacheStart;
-  if (offset < 0 || offset >= static_cast<int64_t>(file.cacheSize)) return 0;
-  return file.cacheSize - static_cast<size_t>(offset);
-}
-
-const char* cachedData(const BufferedFile& file) {
-  return file.cache.data() + (file.position - file.cacheStart);
-}
-
 int flushPending(BufferedFile& file) {
   if (file.pending.empty()) return 0;
   int error = writeAll(file.fd, file.pending.data(), file.pending.size(), file.pendingStart);

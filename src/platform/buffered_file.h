@@ -25,8 +25,14 @@ struct BufferedFile {
 };
 
 // Bytes of the cache from the position on (0 when the position lies outside it).
-size_t cachedBytesAhead(const BufferedFile& file);
-const char* cachedData(const BufferedFile& file);
+inline size_t cachedBytesAhead(const BufferedFile& file) {
+  const int64_t offset = file.position - file.cacheStart;
+  if (offset < 0 || offset >= static_cast<int64_t>(file.cacheSize)) return 0;
+  return file.cacheSize - static_cast<size_t>(offset);
+}
+inline const char* cachedData(const BufferedFile& file) {
+  return file.cache.data() + (file.position - file.cacheStart);
+}
 // Writes out the pending bytes. They are dropped even when that fails.
 int flushPending(BufferedFile& file);
 // Fills the cache from the position; at the end of the file the cache is left empty.

@@ -52,6 +52,14 @@ TEST(GetBits, SignExtensionAndOutOfRangeBits) {
   EXPECT_EQ(db::GETBITS(7, 0, -1), 0);
 }
 
+TEST(TestBit, IsTheOneBitRangeOfGetbits) {
+  for (int32_t value : {0, 1, 1180172, -1, -2, INT32_MIN, INT32_MAX}) {
+    for (int32_t n = -3; n <= 66; ++n) {
+      EXPECT_EQ(db::testBit(value, n), db::GETBITS(value, n, n) != 0 ? 1 : 0) << value << " bit " << n;
+    }
+  }
+}
+
 TEST(TestBit, SingleFlags) {
   EXPECT_EQ(db::testBit(1180172, 16), 0);
   EXPECT_EQ(db::testBit(1180172, 17), 1);
