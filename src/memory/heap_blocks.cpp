@@ -144,6 +144,8 @@ platform::HeapHandle GETHEAP(const void* block) {
 void FREEARRAY(void* block) {
   if (block == nullptr) return;
   BlockHeader* header = headerOf(block);
+  // A block released before is not read: its memory may have gone back to the system.
+  if (platform::heapOf(header) == 0) return;
   const platform::HeapHandle owner = header->OwnerHeap;
   if (owner == 0) return;
   platform::heapFree(owner, header);

@@ -153,6 +153,14 @@ bool heapFree(HeapHandle handle, void* block) {
   return true;
 }
 
+HeapHandle heapOf(const void* block) {
+  void* address = const_cast<void*>(block);
+  for (auto& [handle, heap] : heapRegistry().heaps) {
+    if (heap.chunked.contains(address) || heap.apart.contains(address)) return handle;
+  }
+  return 0;
+}
+
 bool heapDestroy(HeapHandle handle) {
   HeapRegistry& registry = heapRegistry();
   auto it = registry.heaps.find(handle);

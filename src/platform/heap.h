@@ -14,6 +14,9 @@ HeapHandle heapCreate();
 void* heapAlloc(HeapHandle heap, size_t bytes);
 // Returns a block to its heap; false when the heap or the block is unknown.
 bool heapFree(HeapHandle heap, void* block);
+// The heap that holds `block` as a live block, 0 when none does (a block released already, say).
+// Looks only at the heaps' own records, never at the block's memory.
+HeapHandle heapOf(const void* block);
 // Destroys the heap with every block still in it.
 bool heapDestroy(HeapHandle heap);
 // Blocks currently allocated from the heap (0 for an unknown heap).

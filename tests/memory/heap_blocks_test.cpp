@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/heap.h"
 
@@ -173,6 +174,21 @@ TEST_F(HeapBlocksTest, BlockWithoutOwnerIsNotFreed) {
   header->OwnerHeap = owner;
   memory::FREEARRAY(block);
   EXPECT_EQ(platform::heapBlockCount(owner), 0u);
+}
+
+// Releasing a record twice must not touch the block's memory the second time: it may be gone.
+TEST_F(HeapBlocksTest, ASecondReleaseOfABlockDoesNothing) {
+  memory::HEAPBEGIN(state);
+  memory::HeapString kept = memory::NEWSTRING(state, "kept");
+  std::vector<memory::HeapString> released;
+  for (int i = 0; i < 3000; ++i) released.push_back(memory::NEWSTRING(state, std::string(100, 'x')));
+  for (memory::HeapString text : released) memory::FREEARRAY(text);
+  const platform::HeapHandle heap = memory::GETHEAP(kept);
+  EXPECT_EQ(platform::heapBlockCount(heap), 1u);
+  for (memory::HeapString text : released) memory::FREEARRAY(text);
+  EXPECT_EQ(platform::heapBlockCount(heap), 1u);
+  EXPECT_EQ(memory::heapText(kept), "kept");
+  memory::HEAPEND(state);
 }
 
 TEST_F(HeapBlocksTest, BlockGoesBackToItsOwnerAfterNestedBegin) {
