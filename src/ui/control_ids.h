@@ -44,14 +44,22 @@ enum ControlId : int32_t {
   kBatchResultBox = 245,
   kHelpPanel = 250,
   kUndoButton = 260,  // beside the batch view: undoes the last import
-  // Keyboard shortcuts of the wrestler list (Ctrl+Shift+Up .. Ctrl+A).
-  kFirstShortcut = 9993,
-  kLastShortcut = 9999,
+  // Keyboard shortcuts of the wrestler list.
+  kDeselectUpwardsShortcut = 9993,  // Ctrl+Shift+Up
+  kDeselectDownwardsShortcut = 9994,
+  kSelectUpwardsShortcut = 9995,
+  kSelectDownwardsShortcut = 9996,
+  kInvertShortcut = 9997,
+  kSelectNoneShortcut = 9998,
+  kSelectAllShortcut = 9999,  // Ctrl+A
+  kFirstShortcut = kDeselectUpwardsShortcut,
+  kLastShortcut = kSelectAllShortcut,
 };
 
-// The shortcut table registered when the form has loaded ("^" Ctrl, "$" Shift).
-inline constexpr std::string_view kShortcutTable =
-    "^A,9999|^N,9998|^I,9997|^DOWN,9996|^UP,9995|$^DOWN,9994|$^UP,9993";
+// The first choice of both Map To lists: the incoming move or dive is added under a new name.
+inline constexpr std::string_view kRenameChoice = "--- Rename";
+// The name filters of the dialogs that pick export files.
+inline constexpr std::string_view kExportFilter = "ZOR Export Files|*.zor|All Files|*.*|";
 
 // Layers: the wizard, the batch view, and the help panel that is always there.
 inline constexpr int32_t kPanelLayer = 0;

@@ -9,8 +9,6 @@ namespace ui {
 
 namespace {
 
-constexpr std::string_view kRenameItem = "--- Rename";
-
 std::string trimmedBars(std::string text) {
   const size_t first = text.find_first_not_of('|');
   if (first == std::string::npos) return "";
@@ -20,7 +18,7 @@ std::string trimmedBars(std::string text) {
 
 template <class Record>
 void fill(int32_t combo, const std::vector<Record>& records, int32_t count) {
-  std::string items = std::string(kRenameItem) + "|";
+  std::string items = std::string(kRenameChoice) + "|";
   for (int32_t i = 1; i <= count && i < static_cast<int32_t>(records.size()); ++i) {
     items += memory::heapText(records[i].ListName);
     items += "|";

@@ -15,7 +15,6 @@ namespace ui {
 namespace {
 
 constexpr std::string_view kAddTitle = "Please select export files to add.";
-constexpr std::string_view kExportFilter = "ZOR Export Files|*.zor|All Files|*.*|";
 constexpr int32_t kResultRoom = 1000000;
 // The dialog gives paths in the file system's own form.
 constexpr char kSeparator = '/';

@@ -20,7 +20,6 @@ namespace ui {
 namespace {
 
 constexpr std::string_view kOpenTitle = "Please select an export file to open.";
-constexpr std::string_view kExportFilter = "ZOR Export Files|*.zor|All Files|*.*|";
 
 }  // namespace
 

@@ -49,31 +49,20 @@ void MAIN_SHORTCUTS(int32_t id, int32_t, int32_t, int32_t&) {
   if (wizardState().running) return;
   if (toolkit::EZ_GETFOCUSID(kMainForm) != kWrestlerList) return;
   const int32_t current = toolkit::EZ_GETATTR(kMainForm, kWrestlerList, "IFocus");
-  switch (id) {
-    case 9999:
-      SELECTWRESTLERS(kSelectAll, 0);
-      break;
-    case 9998:
-      SELECTWRESTLERS(kSelectNone, 0);
-      break;
-    case 9997:
-      SELECTWRESTLERS(kInvertSelection, 0);
-      break;
-    case 9996:
-      SELECTWRESTLERS(kSelectDownwards, current);
-      break;
-    case 9995:
-      SELECTWRESTLERS(kSelectUpwards, current);
-      break;
-    case 9994:
-      SELECTWRESTLERS(kDeselectDownwards, current);
-      break;
-    case 9993:
-      SELECTWRESTLERS(kDeselectUpwards, current);
-      break;
-    default:
-      break;
+  for (const SelectionShortcut& shortcut : kSelectionShortcuts) {
+    if (shortcut.id != id) continue;
+    SELECTWRESTLERS(shortcut.mode, current);  // the modes on the whole list do not look at it
+    return;
   }
+}
+
+std::string shortcutTable() {
+  std::string table;
+  for (const SelectionShortcut& shortcut : kSelectionShortcuts) {
+    if (!table.empty()) table += '|';
+    table += std::string(shortcut.key) + "," + std::to_string(shortcut.id);
+  }
+  return table;
 }
 
 }  // namespace ui

@@ -12,7 +12,6 @@ namespace ui {
 
 namespace {
 
-constexpr std::string_view kRenameChoice = "--- Rename";
 constexpr std::string_view kRenamePrompt = "Please enter the move's new name (without the article).";
 constexpr int32_t kMappedNumber = 0;
 

@@ -1,7 +1,12 @@
 // The selection modes of the wrestler list's keyboard shortcuts.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ui/control_ids.h"
 
 namespace ui {
 
@@ -14,6 +19,24 @@ enum SelectionMode : int32_t {
   kDeselectDownwards = -4,
   kDeselectUpwards = -5,
 };
+
+// The keyboard shortcuts of the wrestler list: key ("^" Ctrl, "$" Shift), control id, what it does.
+struct SelectionShortcut {
+  std::string_view key;
+  ControlId id;
+  SelectionMode mode;
+};
+inline constexpr std::array<SelectionShortcut, 7> kSelectionShortcuts{{
+    {"^A", kSelectAllShortcut, kSelectAll},
+    {"^N", kSelectNoneShortcut, kSelectNone},
+    {"^I", kInvertShortcut, kInvertSelection},
+    {"^DOWN", kSelectDownwardsShortcut, kSelectDownwards},
+    {"^UP", kSelectUpwardsShortcut, kSelectUpwards},
+    {"$^DOWN", kDeselectDownwardsShortcut, kDeselectDownwards},
+    {"$^UP", kDeselectUpwardsShortcut, kDeselectUpwards},
+}};
+// The accelerator table registered when the form has loaded: "^A,9999|^N,9998|...".
+std::string shortcutTable();
 
 // The new state (1 or 0) of item `index` whose state is `state`; an unknown mode changes nothing.
 int32_t selectionAfter(int32_t mode, int32_t index, int32_t current, int32_t state);

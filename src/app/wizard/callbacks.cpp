@@ -1,8 +1,5 @@
 #include "app/wizard/callbacks.h"
 
-#include <array>
-#include <string_view>
-
 #include "platform/text.h"
 #include "ui/control_ids.h"
 #include "ui/main_form.h"
@@ -14,11 +11,6 @@ namespace {
 bool isMainForm(const std::string& form) {
   return platform::upperCase1252(form) == ui::kMainForm;
 }
-
-constexpr std::array<std::string_view, 12> kToolkitPseudoForms = {
-    "{OPENDLG}",  "{SAVEDLG}", "{OPENDLGX}", "{SAVEDLGX}", "{COLORDLG}", "{FONTDLG}",
-    "{PRINTDLG}", "{PAGEDLG}", "{FINDDLG}",  "{ABORTDLG}", "{MSGBOX}",   "{APP}",
-};
 
 }  // namespace
 
@@ -45,11 +37,8 @@ int32_t PREPROCESS(std::string&, int32_t&, int32_t&, int32_t&, int32_t&) {
 
 void OTHERFORMS_DESIGN(std::string&) {}
 
-void OTHERFORMS_EVENTS(std::string& form, int32_t&, int32_t&, int32_t&, int32_t&) {
-  const std::string name = platform::upperCase1252(form);
-  for (std::string_view pseudoForm : kToolkitPseudoForms) {
-    if (name == pseudoForm) return;
-  }
-}
+// The wizard has no other form: events of the toolkit's own dialogs ("{OPENDLG}", "{MSGBOX}", ...) and
+// of its application pseudo-form "{APP}" have no effect, and neither would those of any other form.
+void OTHERFORMS_EVENTS(std::string&, int32_t&, int32_t&, int32_t&, int32_t&) {}
 
 }  // namespace app

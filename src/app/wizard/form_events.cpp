@@ -7,6 +7,7 @@
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/toolkit.h"
+#include "ui/wrestler_selection.h"
 
 namespace app {
 
@@ -20,7 +21,7 @@ void MAIN_EVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
   if (id != ui::kFormItself) return;
   switch (code) {
     case kEventLoaded:
-      EZ_DEFACCEL(ui::kMainForm, ui::kShortcutTable);
+      EZ_DEFACCEL(ui::kMainForm, ui::shortcutTable());
       ui::FILLCOMBO();
       ui::UPDATEPHASE();
       EZ_SETTEXT(ui::kMainForm, ui::kFormItself, program().title);
