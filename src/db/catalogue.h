@@ -20,6 +20,7 @@
 #include "db/stable.h"
 #include "db/team.h"
 #include "db/wrestler.h"
+#include "settings/game_options.h"
 
 namespace db {
 
@@ -53,6 +54,8 @@ struct Catalogue {
 
   int32_t CatalogueLoaded = 0;
   std::string GameFolder;
+  // The game's options, read from its settings file by each load.
+  settings::GameOptions Options;
   int32_t CircuitCounter = 0;  // reset at every load, for the circuit loaders
 
   std::vector<CrowdEntry> CrowdEntries = std::vector<CrowdEntry>(1);  // 1..CrowdCount

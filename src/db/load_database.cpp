@@ -178,7 +178,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
 
   if (catalogue.CatalogueLoaded == 1) releaseKinds(catalogue, mask, pumpBetweenKinds);
 
-  settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"));
+  settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"), catalogue.Options);
   // From here the load only reads: the folders it looks in stay as they are.
   const platform::FolderListingCache listings;
   catalogue.CatalogueLoaded = 1;

@@ -104,10 +104,13 @@ TEST_F(LoadDatabaseTest, AMissingRecordFileIsReportedAndLeavesTheKindEmpty) {
   EXPECT_EQ(catalogue.DiveCount, 1);
 }
 
-TEST_F(LoadDatabaseTest, ReadsTheGameOptionsFromTheFolder) {
+// The options go to the catalogue that is loaded, not to the process-wide set.
+TEST_F(LoadDatabaseTest, ReadsTheGameOptionsFromTheFolderIntoTheCatalogue) {
   folder.writeSettings({"VersionNormalize=1", "WeightPush=55"});
+  const int32_t processWide = settings::gameOptions().WeightPush;
   load();
-  EXPECT_EQ(settings::gameOptions().WeightPush, 55);
+  EXPECT_EQ(catalogue.Options.WeightPush, 55);
+  EXPECT_EQ(settings::gameOptions().WeightPush, processWide);
 }
 
 TEST_F(LoadDatabaseTest, PumpsEventsBetweenKindsAndWhileReleasing) {
