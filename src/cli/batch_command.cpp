@@ -23,11 +23,8 @@ int batchCommand(const Invocation& call, Console& console) {
   const imports::BatchResult batch = imports::DOIMPORT(call.Files, "");
   bool allImported = true;
   for (const imports::BatchFile& file : batch.Files) {
-    // The status line's own text in front of the short name the engine put there.
-    const std::string prefix =
-        file.StatusLine.substr(0, file.StatusLine.size() - imports::batchShortName(file.Path).size());
     const std::string name = shortName(file.Path);
-    console.out << prefix << name << '\n';
+    console.out << imports::batchStatusPrefix(file.Result) << name << '\n';
     if (file.Result.Code != imports::kSilentImported) allImported = false;
     if (!file.Result.Problem.empty()) {
       console.err << name << ": ";

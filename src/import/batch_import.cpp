@@ -71,6 +71,10 @@ std::string batchShortName(std::string_view path) {
          std::string(path.substr(path.size() - kShortNameEnds));
 }
 
+std::string_view batchStatusPrefix(const SilentImportResult& result) {
+  return result.Code != kSilentImported ? "Import failed: " : "Imported: ";
+}
+
 BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view statusText,
                      db::Catalogue& catalogue, exports::IncomingRecords& incoming,
                      std::string_view databaseFolder, const BatchProgress& progress) {
@@ -84,8 +88,7 @@ BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view sta
     BatchFile file;
     file.Path = paths[static_cast<size_t>(i - 1)];
     file.Result = silentImport(file.Path, catalogue, incoming, databaseFolder);
-    file.StatusLine =
-        (file.Result.Code != kSilentImported ? "Import failed: " : "Imported: ") + batchShortName(file.Path);
+    file.StatusLine = std::string(batchStatusPrefix(file.Result)) + batchShortName(file.Path);
     batch.StatusText = file.StatusLine + "\r\n" + batch.StatusText;
     batch.Files.push_back(std::move(file));
     if (progress) progress(i, count, batch.StatusText);

@@ -39,6 +39,9 @@ int32_t SILENTIMPORT(std::string_view path);
 // is shown whole up to 20 characters, longer as its first 10 characters, "..." and its last 10.
 std::string batchShortName(std::string_view path);
 
+// What a status line says of a file before its short name: "Imported: " or "Import failed: ".
+std::string_view batchStatusPrefix(const SilentImportResult& result);
+
 struct BatchFile {
   std::string Path;
   std::string StatusLine;  // "Imported: " or "Import failed: " and the short name
