@@ -82,7 +82,8 @@ inline EventGaps measureEventGaps(const std::string& gameFolder, const std::stri
     gaps.loadSeconds = clock.finish();
 
     clock.start();
-    const imports::BatchResult batch = imports::DOIMPORT({exportPath}, "", catalogue, incoming, gameFolder);
+    const imports::BatchResult batch =
+        imports::importBatch({exportPath}, "", catalogue, incoming, gameFolder);
     gaps.batchSeconds = clock.finish();
     gaps.pumpCalls = clock.calls();
     gaps.imported = batch.Files.size() == 1 && batch.Files.front().Result.Code == imports::kSilentImported;

@@ -20,7 +20,7 @@ std::string shortName(const std::string& path) {
 }  // namespace
 
 int batchCommand(const Invocation& call, Console& console) {
-  const imports::BatchResult batch = imports::DOIMPORT(call.Files, "");
+  const imports::BatchResult batch = imports::importBatch(call.Files, "");
   bool allImported = true;
   for (const imports::BatchFile& file : batch.Files) {
     const std::string name = shortName(file.Path);

@@ -51,8 +51,8 @@ constexpr KindConstants kGimmicks{
     .pluralVerb = "es have",
 };
 
-const KindConstants& constantsOf(RecordKind kind) {
-  return kind == RecordKind::Objects ? kObjects : kGimmicks;
+const KindConstants& constantsOf(ObjectExportKind kind) {
+  return kind == ObjectExportKind::Objects ? kObjects : kGimmicks;
 }
 
 std::string inFolder(std::string_view folder, std::string_view relative) {
@@ -61,8 +61,8 @@ std::string inFolder(std::string_view folder, std::string_view relative) {
 
 // True when the database has a record of this name: objects by their article-free name, gimmick
 // matches by their name, both exact.
-bool alreadyPresent(RecordKind kind, const db::Catalogue& catalogue, std::string_view firstLine) {
-  if (kind == RecordKind::Objects) {
+bool alreadyPresent(ObjectExportKind kind, const db::Catalogue& catalogue, std::string_view firstLine) {
+  if (kind == ObjectExportKind::Objects) {
     return db::UDTSCANZ(
                catalogue.Objects, [](const db::ForeignObject& o) { return memory::heapText(o.ListName); },
                db::REMOVEARTICLE(firstLine), 1, catalogue.ObjectCount, false) != 0;
@@ -128,7 +128,7 @@ void closeStream(int32_t& stream) {
 // Writes the records the database lacks to the staging file. Returns false for a damaged export:
 // fewer records than it announces (the missing ones would be appended as nameless records), or a
 // line that would break the database file's line structure.
-bool stageNewRecords(RecordKind kind, const KindConstants& k, int32_t stream, int staging,
+bool stageNewRecords(ObjectExportKind kind, const KindConstants& k, int32_t stream, int staging,
                      const db::Catalogue& catalogue, ImportResult& result, Steps& steps) {
   std::vector<std::string> lines(static_cast<size_t>(k.recordLines));
   for (int32_t r = 1; r <= result.announced; ++r) {
@@ -191,11 +191,11 @@ void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Ste
 
 // Puts the new file in place as one change of the database: the previous version kept as ".old", the
 // index removed. A process that dies meanwhile leaves a journal from which the next start finishes it.
-void replaceDatabaseFile(RecordKind kind, const KindConstants& k, std::string_view gameFolder,
+void replaceDatabaseFile(ObjectExportKind kind, const KindConstants& k, std::string_view gameFolder,
                          Steps& steps) {
   const std::string folder = db::dataFolder(gameFolder);
   platform::Transaction transaction;
-  transaction.Label = kind == RecordKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
+  transaction.Label = kind == ObjectExportKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
   platform::TransactionStep replace;
   replace.NewFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.newFile)));
   replace.Target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.databaseFile)));
@@ -226,7 +226,7 @@ ImportResult withOutcome(ImportResult result, ImportOutcome outcome, std::string
 
 // Everything but the message and the reload, under one error trap: the count, the staging file, the
 // new database file and its move into place. The stream is closed on every road.
-ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
+ImportResult runImport(ObjectExportKind kind, const KindConstants& k, int32_t& stream,
                        const db::Catalogue& catalogue, std::string_view gameFolder) {
   ImportResult result;
   Steps steps;
@@ -251,7 +251,7 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   }
   // The names already present come from the catalogue: with a file not read completely, records it
   // holds would be taken for new ones and added a second time.
-  const int32_t loadBit = kind == RecordKind::Objects ? db::kLoadObjects : db::kLoadGimmicks;
+  const int32_t loadBit = kind == ObjectExportKind::Objects ? db::kLoadObjects : db::kLoadGimmicks;
   if (const std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, loadBit)) {
     closeStream(stream);
     return withOutcome(result, ImportOutcome::Failed,
@@ -287,7 +287,7 @@ ImportResult runImport(RecordKind kind, const KindConstants& k, int32_t& stream,
   return withOutcome(result, ImportOutcome::Imported, importSummary(kind, result.added, result.announced));
 }
 
-ImportResult importRecords(RecordKind kind, int32_t& stream, db::Catalogue& catalogue,
+ImportResult importRecords(ObjectExportKind kind, int32_t& stream, db::Catalogue& catalogue,
                            std::string_view gameFolder) {
   const KindConstants& k = constantsOf(kind);
   platform::ProcedureScope scope(k.procedure);
@@ -308,7 +308,7 @@ ImportResult importRecords(RecordKind kind, int32_t& stream, db::Catalogue& cata
 
 }  // namespace
 
-std::string importSummary(RecordKind kind, int32_t added, int32_t announced) {
+std::string importSummary(ObjectExportKind kind, int32_t added, int32_t announced) {
   const KindConstants& k = constantsOf(kind);
   std::string text =
       std::to_string(added) + k.noun + (added == 1 ? " has" : k.pluralVerb) + " been imported successfully.";
@@ -320,11 +320,11 @@ std::string importSummary(RecordKind kind, int32_t added, int32_t announced) {
 }
 
 ImportResult IMPORTOBJECTS(int32_t& stream, db::Catalogue& catalogue, std::string_view gameFolder) {
-  return importRecords(RecordKind::Objects, stream, catalogue, gameFolder);
+  return importRecords(ObjectExportKind::Objects, stream, catalogue, gameFolder);
 }
 
 ImportResult IMPORTGIMMICKS(int32_t& stream, db::Catalogue& catalogue, std::string_view gameFolder) {
-  return importRecords(RecordKind::Gimmicks, stream, catalogue, gameFolder);
+  return importRecords(ObjectExportKind::Gimmicks, stream, catalogue, gameFolder);
 }
 
 ImportResult IMPORTOBJECTS(int32_t& stream) {

@@ -17,7 +17,8 @@ inline constexpr std::string_view kObjectsMarker = "[Exported Objects]";
 inline constexpr std::string_view kGimmicksMarker = "[Gimmick Matches]";
 inline constexpr std::string_view kStagingFile = "import.txx";
 
-enum class RecordKind { Objects, Gimmicks };
+// What an export of objects or gimmick matches holds (wrestler exports are the parser's).
+enum class ObjectExportKind { Objects, Gimmicks };
 
 enum class ImportOutcome {
   Imported,         // the database file was rewritten and the catalogue reloaded
@@ -43,6 +44,6 @@ ImportResult IMPORTOBJECTS(int32_t& stream);
 ImportResult IMPORTGIMMICKS(int32_t& stream);
 
 // "2 foreign objects have been imported successfully. 1 was already in the database."
-std::string importSummary(RecordKind kind, int32_t added, int32_t announced);
+std::string importSummary(ObjectExportKind kind, int32_t added, int32_t announced);
 
 }  // namespace exports

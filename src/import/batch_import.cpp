@@ -75,9 +75,9 @@ std::string_view batchStatusPrefix(const SilentImportResult& result) {
   return result.Code != kSilentImported ? "Import failed: " : "Imported: ";
 }
 
-BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view statusText,
-                     db::Catalogue& catalogue, exports::IncomingRecords& incoming,
-                     std::string_view databaseFolder, const BatchProgress& progress) {
+BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
+                        db::Catalogue& catalogue, exports::IncomingRecords& incoming,
+                        std::string_view databaseFolder, const BatchProgress& progress) {
   BatchResult batch;
   batch.StatusText = std::string(statusText);
   const int32_t count = static_cast<int32_t>(paths.size());
@@ -97,10 +97,10 @@ BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view sta
   return batch;
 }
 
-BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view statusText,
-                     const BatchProgress& progress) {
-  return DOIMPORT(paths, statusText, db::catalogue(), exports::incoming(), app::program().databaseFolder,
-                  progress);
+BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
+                        const BatchProgress& progress) {
+  return importBatch(paths, statusText, db::catalogue(), exports::incoming(), app::program().databaseFolder,
+                     progress);
 }
 
 }  // namespace imports

@@ -59,11 +59,11 @@ using BatchProgress = std::function<void(int32_t position, int32_t count, std::s
 
 // Imports the files in order. `statusText` is the status box's text before the batch; an empty list
 // does nothing (the progress is not told). After each file the window processes pending events.
-BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view statusText,
-                     db::Catalogue& catalogue, exports::IncomingRecords& incoming,
-                     std::string_view databaseFolder, const BatchProgress& progress = {});
+BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
+                        db::Catalogue& catalogue, exports::IncomingRecords& incoming,
+                        std::string_view databaseFolder, const BatchProgress& progress = {});
 // On the process-wide catalogue, incoming records and database folder.
-BatchResult DOIMPORT(const std::vector<std::string>& paths, std::string_view statusText,
-                     const BatchProgress& progress = {});
+BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
+                        const BatchProgress& progress = {});
 
 }  // namespace imports

@@ -26,10 +26,11 @@ void DOIMPORT() {
   const std::string statusBefore = toolkit::EZ_GETTEXT(kThisForm, kBatchResultBox);
   {
     const RunningScope running(wizardState());
-    imports::DOIMPORT(paths, statusBefore, [](int32_t position, int32_t files, std::string_view statusText) {
-      toolkit::EZ_SETPBAR(kMainForm, kBatchProgress, position, kProgressLow, files);
-      toolkit::EZ_SETTEXT(kThisForm, kBatchResultBox, statusText);
-    });
+    imports::importBatch(paths, statusBefore,
+                         [](int32_t position, int32_t files, std::string_view statusText) {
+                           toolkit::EZ_SETPBAR(kMainForm, kBatchProgress, position, kProgressLow, files);
+                           toolkit::EZ_SETTEXT(kThisForm, kBatchResultBox, statusText);
+                         });
   }
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
   // The incoming records are those of the last file, renumbered by its import: nothing the wizard may

@@ -45,15 +45,18 @@ class ObjectImportTest : public exporttest::ExportTest {
 };
 
 TEST_F(ObjectImportTest, SummaryTexts) {
-  EXPECT_EQ(importSummary(RecordKind::Objects, 2, 3),
+  EXPECT_EQ(importSummary(ObjectExportKind::Objects, 2, 3),
             "2 foreign objects have been imported successfully. 1 was already in the database.");
-  EXPECT_EQ(importSummary(RecordKind::Gimmicks, 1, 1), "1 gimmick match has been imported successfully.");
-  EXPECT_EQ(importSummary(RecordKind::Objects, 0, 2),
+  EXPECT_EQ(importSummary(ObjectExportKind::Gimmicks, 1, 1),
+            "1 gimmick match has been imported successfully.");
+  EXPECT_EQ(importSummary(ObjectExportKind::Objects, 0, 2),
             "0 foreign objects have been imported successfully. 2 were already in the database.");
-  EXPECT_EQ(importSummary(RecordKind::Objects, 1, 2),
+  EXPECT_EQ(importSummary(ObjectExportKind::Objects, 1, 2),
             "1 foreign object has been imported successfully. 1 was already in the database.");
-  EXPECT_EQ(importSummary(RecordKind::Gimmicks, 3, 3), "3 gimmick matches have been imported successfully.");
-  EXPECT_EQ(importSummary(RecordKind::Gimmicks, 0, 0), "0 gimmick matches have been imported successfully.");
+  EXPECT_EQ(importSummary(ObjectExportKind::Gimmicks, 3, 3),
+            "3 gimmick matches have been imported successfully.");
+  EXPECT_EQ(importSummary(ObjectExportKind::Gimmicks, 0, 0),
+            "0 gimmick matches have been imported successfully.");
 }
 
 TEST_F(ObjectImportTest, NumberLinesHaveSignPositionAndTrailingBlank) {
@@ -345,7 +348,8 @@ TEST_F(ObjectImportTest, FailureAtAnyStepLeavesTheDatabaseFileIntact) {
         platform::recoverTransaction(db::databaseTransactionFiles(folder.path()));
     EXPECT_NE(repair.Action, platform::RecoveryAction::Failed) << "operation " << n;
     const std::string now = fileBytes("data/gimmicks.dat");
-    if (result.outcome == ImportOutcome::Imported || repair.Action == platform::RecoveryAction::RolledForward) {
+    if (result.outcome == ImportOutcome::Imported ||
+        repair.Action == platform::RecoveryAction::RolledForward) {
       EXPECT_EQ(now, expected) << "operation " << n;
     } else {
       EXPECT_EQ(now, original) << "operation " << n;

@@ -39,11 +39,11 @@ class BatchTest : public testsupport::ImportFixture {
   }
 
   BatchResult batch(const std::vector<std::string>& paths, const std::string& status = "") {
-    return DOIMPORT(paths, status, catalogue, incoming, folder.path(),
-                    [this](int32_t position, int32_t count, std::string_view text) {
-                      progress.push_back(std::to_string(position) + "/" + std::to_string(count));
-                      statusTexts.emplace_back(text);
-                    });
+    return importBatch(paths, status, catalogue, incoming, folder.path(),
+                       [this](int32_t position, int32_t count, std::string_view text) {
+                         progress.push_back(std::to_string(position) + "/" + std::to_string(count));
+                         statusTexts.emplace_back(text);
+                       });
   }
 
   std::vector<std::string> progress;

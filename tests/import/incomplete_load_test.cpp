@@ -33,9 +33,7 @@ class IncompleteLoadTest : public testsupport::ImportFixture {
  protected:
   void remember() { pristine = dataFiles(); }
 
-  void restore() {
-    restoreDataFiles(pristine);
-  }
+  void restore() { restoreDataFiles(pristine); }
 
   // The number of the file operation, counted from the start of a load, that opens the file `name`.
   int openingOperation(const std::string& name) {
@@ -141,7 +139,7 @@ TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheInteractiveImport)
 
 TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheBatch) {
   ASSERT_TRUE(loadFailing(teamsOpen));
-  const BatchResult batch = DOIMPORT({exportPath}, "", catalogue, incoming, folder.path());
+  const BatchResult batch = importBatch({exportPath}, "", catalogue, incoming, folder.path());
   ASSERT_EQ(batch.Files.size(), 1u);
   EXPECT_EQ(batch.Files[0].StatusLine, "Import failed: export.zor");
   EXPECT_EQ(batch.Files[0].Result.Code, kSilentStopped);
@@ -295,7 +293,7 @@ TEST_F(EveryLoadFailureTest, InteractiveImport) {
 
 TEST_F(EveryLoadFailureTest, BatchImport) {
   forEveryFailure([this](const std::string& context) {
-    const BatchResult batch = DOIMPORT({exportPath}, "", catalogue, incoming, folder.path());
+    const BatchResult batch = importBatch({exportPath}, "", catalogue, incoming, folder.path());
     if (batch.Files.size() != 1u) {
       ADD_FAILURE() << context;
       return false;
