@@ -4,11 +4,10 @@
 #include <array>
 #include <cstdint>
 
+#include "db/lines_per_record.h"
 #include "db/record_text.h"
 
 namespace db {
-
-inline constexpr int kManagerLines = 10;
 
 struct Manager {
   int32_t Deleted = 0;

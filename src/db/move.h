@@ -5,12 +5,10 @@
 #include <array>
 #include <cstdint>
 
+#include "db/lines_per_record.h"
 #include "db/record_text.h"
 
 namespace db {
-
-inline constexpr int kMoveLines = 27;
-inline constexpr int kDiveLines = 10;
 
 struct Move {
   int32_t Deleted = 0;

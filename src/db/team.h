@@ -7,13 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "db/lines_per_record.h"
 #include "db/record_text.h"
 
 namespace db {
 
 class WrestlerFinder;
-
-inline constexpr int kTeamLines = 10;
 
 struct Team {
   int32_t Deleted = 0;

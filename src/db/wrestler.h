@@ -6,11 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "db/lines_per_record.h"
 #include "db/record_text.h"
 
 namespace db {
-
-inline constexpr int kWrestlerLines = 120;
 
 struct Wrestler {
   int32_t Deleted = 0;

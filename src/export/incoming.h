@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "db/lines_per_record.h"
+
 namespace exports {
 
 // Names are cut to this many bytes (the original fixed 256-byte fields).
@@ -26,11 +28,13 @@ struct IncomingRecord {
 // and dives, and stays empty for wrestlers and teams).
 using RecordLines = std::vector<std::string>;
 
-inline constexpr int kWrestlerLines = 120;  // lines 1..120
-inline constexpr int kTeamLines = 10;       // lines 1..10
-inline constexpr int kMoveLines = 27;       // lines 0..27
-inline constexpr int kManagerLines = 10;    // lines 0..10
-inline constexpr int kDiveLines = 10;       // lines 0..10
+// Wrestlers take lines 1..kWrestlerLines, teams 1..kTeamLines; moves, managers and dives 0..kMoveLines,
+// 0..kManagerLines, 0..kDiveLines.
+using db::kDiveLines;
+using db::kManagerLines;
+using db::kMoveLines;
+using db::kTeamLines;
+using db::kWrestlerLines;
 
 struct IncomingRecords {
   std::vector<IncomingRecord> IncomingWrestlers;

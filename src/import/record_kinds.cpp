@@ -1,5 +1,7 @@
 #include "import/record_kinds.h"
 
+#include "db/lines_per_record.h"
+
 namespace imports {
 namespace {
 
@@ -44,13 +46,15 @@ std::string_view kindName(RecordKind kind) {
 int32_t linesPerRecord(RecordKind kind) {
   switch (kind) {
     case RecordKind::Wrestler:
-      return 120;
+      return db::kWrestlerLines;
     case RecordKind::Move:
-      return 27;
+      return db::kMoveLines;
     case RecordKind::Team:
+      return db::kTeamLines;
     case RecordKind::Manager:
+      return db::kManagerLines;
     case RecordKind::Dive:
-      return 10;
+      return db::kDiveLines;
   }
   return 0;
 }
