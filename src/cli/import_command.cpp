@@ -10,6 +10,7 @@
 #include "import/import_run.h"
 #include "import/list_selection.h"
 #include "import/selection.h"
+#include "platform/text.h"
 
 namespace cli {
 namespace {
@@ -40,12 +41,6 @@ std::vector<std::string> listedNames(const std::vector<exports::IncomingRecord>&
   return names;
 }
 
-std::string withoutBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The rows of one list view; a usage error when IN is not listed or EXISTING names no record.
 std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vector<MappingOption>& options,
                                        const std::vector<std::string>& listed,
@@ -57,7 +52,7 @@ std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vect
     }
     if (!option.Rename) {
       // The run looks the name up without its surrounding blanks.
-      const std::string target = withoutBlanks(option.Target);
+      const std::string target = std::string(platform::trimmed(option.Target));
       const int32_t existing = kind == imports::RecordKind::Dive ? db::FINDDIVE(db::catalogue(), target)
                                                                  : db::FINDMOVE(db::catalogue(), target);
       if (existing == 0) return "the database has no " + kindName + " named '" + target + "'";

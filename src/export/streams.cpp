@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace exports {
 
@@ -195,8 +196,7 @@ std::string INPUTCRYPT(int32_t fileNumber) {
 }
 
 bool isMarkerLine(std::string_view line, std::string_view marker) {
-  const size_t end = line.find_last_not_of(' ');
-  return line.substr(0, end == std::string_view::npos ? 0 : end + 1) == marker;
+  return platform::trimmedRight(line) == marker;
 }
 
 void FISEEK(const CipherState& cipher, const StreamTable& table, int32_t fileNumber,

@@ -6,19 +6,13 @@
 #include "db/lookups.h"
 #include "export/parser.h"
 #include "import/identifier_maps.h"
+#include "platform/text.h"
 
 namespace imports {
 namespace {
 
 using exports::IncomingRecord;
 using exports::RecordLines;
-
-std::string trimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 struct KindRecords {
   std::vector<IncomingRecord>& records;
@@ -56,7 +50,7 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
   AppliedMapping applied;
   applied.Kind = kind;
   applied.Row = row;
-  applied.Target = trimBlanks(row.Column1);
+  applied.Target = std::string(platform::trimmed(row.Column1));
   const std::string& a = row.Column0;
   const std::string& b = applied.Target;
   if (b.empty()) {

@@ -26,4 +26,15 @@ std::string lowerCaseAscii(std::string_view text) {
   return result;
 }
 
+std::string_view trimmed(std::string_view text, char character) {
+  const size_t first = text.find_first_not_of(character);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(character) - first + 1);
+}
+
+std::string_view trimmedRight(std::string_view text, char character) {
+  const size_t last = text.find_last_not_of(character);
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
 }  // namespace platform

@@ -12,6 +12,9 @@ namespace platform {
 std::string upperCase1252(std::string_view text);
 // Lower-cases the ASCII letters only (as the game's path handling does).
 std::string lowerCaseAscii(std::string_view text);
+// The text without `character` at either end, or at its end only ("" when it holds nothing else).
+std::string_view trimmed(std::string_view text, char character = ' ');
+std::string_view trimmedRight(std::string_view text, char character = ' ');
 // Converts Windows-1252 to UTF-8 and back (the command line's border). Bytes without a character
 // in Windows-1252 (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the same value.
 std::string utf8From1252(std::string_view text);

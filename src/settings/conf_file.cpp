@@ -29,13 +29,6 @@ MoveResult moveOver(std::string_view source, std::string_view target) {
   return MoveResult::Failed;
 }
 
-std::string_view trimSpaces(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
 bool startsWithScrambleMark(std::string_view line) {
   return !line.empty() && line.front() == '_';
 }
@@ -69,7 +62,7 @@ bool writeUpdatedCopy(std::string_view fileName, std::string_view key, std::stri
 
   bool matched = false;
   while (!trap.failed() && !platform::endOfFile(input)) {
-    std::string line(trimSpaces(platform::readLine(input)));
+    std::string line(platform::trimmed(platform::readLine(input)));
     if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
     if (matchesPrefix(line, prefix)) {
       line = line.substr(0, prefix.size()) + std::string(value);
@@ -125,7 +118,7 @@ std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
     while (!platform::endOfFile(file)) {
       std::string line = platform::readLine(file);
       if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
-      std::string_view trimmed = trimSpaces(line);
+      std::string_view trimmed = platform::trimmed(line);
       if (matchesPrefix(trimmed, prefix)) {
         value = trimmed.substr(prefix.size());
         break;
@@ -145,7 +138,7 @@ void PUTCONFSETTING(std::string_view fileName, std::string_view key, std::string
     // are reported once the old file is safe again.
     platform::ErrorTrap trap;
     createIfMissing(fileName);
-    if (writeUpdatedCopy(fileName, key, trimSpaces(value), kTempSettingsFile, trap)) {
+    if (writeUpdatedCopy(fileName, key, platform::trimmed(value), kTempSettingsFile, trap)) {
       commitUpdatedCopy(fileName, kTempSettingsFile, trap);
     }
     if (platform::fileExists(kTempSettingsFile)) platform::deleteFile(kTempSettingsFile);

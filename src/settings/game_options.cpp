@@ -14,10 +14,8 @@ std::string fieldText(std::string_view text, size_t size) {
   return std::string(text.substr(0, size - 1));
 }
 
-std::string withoutTrailingBars(std::string text) {
-  size_t end = text.find_last_not_of('|');
-  text.erase(end == std::string::npos ? 0 : end + 1);
-  return text;
+std::string withoutTrailingBars(std::string_view text) {
+  return std::string(platform::trimmedRight(text, '|'));
 }
 
 // The k-th (1-based) "|"-separated field; "" when there are fewer fields.

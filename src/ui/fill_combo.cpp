@@ -1,6 +1,7 @@
 #include <string>
 
 #include "db/catalogue.h"
+#include "platform/text.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/contents.h"
@@ -8,13 +9,6 @@
 namespace ui {
 
 namespace {
-
-std::string trimmedBars(std::string text) {
-  const size_t first = text.find_first_not_of('|');
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of('|');
-  return text.substr(first, last - first + 1);
-}
 
 template <class Record>
 void fill(int32_t combo, const std::vector<Record>& records, int32_t count) {
@@ -24,7 +18,7 @@ void fill(int32_t combo, const std::vector<Record>& records, int32_t count) {
     items += "|";
   }
   toolkit::EZ_CLEAR(kMainForm, combo);
-  toolkit::EZ_ADDITEMS(kMainForm, combo, trimmedBars(items));
+  toolkit::EZ_ADDITEMS(kMainForm, combo, std::string(platform::trimmed(items, '|')));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
@@ -18,13 +19,6 @@ constexpr std::string_view kAddTitle = "Please select export files to add.";
 constexpr int32_t kResultRoom = 1000000;
 // The dialog gives paths in the file system's own form.
 constexpr char kSeparator = '/';
-
-std::string_view withoutBars(std::string_view text) {
-  const size_t first = text.find_first_not_of('|');
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of('|');
-  return text.substr(first, last - first + 1);
-}
 
 std::vector<std::string_view> fields(std::string_view text) {
   std::vector<std::string_view> parts;
@@ -50,7 +44,8 @@ void ADDEXPORTFILES() {
   std::string buffer(kResultRoom, '\0');
   int32_t size = kResultRoom;
   toolkit::QX_FILEOPENDIALOG(buffer, size, kAddTitle, kExportFilter);
-  const std::string_view result = withoutBars(std::string_view(buffer).substr(0, static_cast<size_t>(size)));
+  const std::string_view result =
+      platform::trimmed(std::string_view(buffer).substr(0, static_cast<size_t>(size)), '|');
   if (result.empty()) return;
 
   std::vector<std::string> paths;
@@ -65,10 +60,10 @@ void ADDEXPORTFILES() {
     }
   }
 
-  std::string list = std::string(withoutBars(READLIST(kThisForm, kExportFileList))) + "|";
+  std::string list = std::string(platform::trimmed(READLIST(kThisForm, kExportFileList), '|')) + "|";
   for (const std::string& path : paths) list += path + "|";
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
-  toolkit::EZ_ADDITEMS(kThisForm, kExportFileList, withoutBars(list));
+  toolkit::EZ_ADDITEMS(kThisForm, kExportFileList, platform::trimmed(list, '|'));
 
   wizardState().phase = 1;
   toolkit::EZ_REDRAWCONTROL(kMainForm, kImportBatchButton);

@@ -190,3 +190,24 @@ TEST(Low32, KeepsTheLow32BitsAsSigned) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Trimmed, DropsOnlyTheGivenCharacterAtTheEnds) {
+  struct Case {
+    std::string_view text;
+    char character;
+    std::string_view both;
+    std::string_view right;
+  };
+  for (const Case& c : std::initializer_list<Case>{{"  a b  ", ' ', "a b", "  a b"},
+                                                   {"\ta\t", ' ', "\ta\t", "\ta\t"},
+                                                   {"|x||y|", '|', "x||y", "|x||y"},
+                                                   {"    ", ' ', "", ""},
+                                                   {"", ' ', "", ""}}) {
+    EXPECT_EQ(platform::trimmed(c.text, c.character), c.both) << c.text;
+    EXPECT_EQ(platform::trimmedRight(c.text, c.character), c.right) << c.text;
+  }
+}
+
+}  // namespace

@@ -43,13 +43,6 @@ std::optional<Qt::Key> keyOf(std::string_view name) {
   return std::nullopt;
 }
 
-std::string trimmed(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return "";
-  size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
 }  // namespace
 
 std::vector<Accelerator> parseAccelerators(std::string_view table) {
@@ -61,8 +54,8 @@ std::vector<Accelerator> parseAccelerators(std::string_view table) {
 
     const size_t comma = entry.rfind(',');
     if (comma == std::string_view::npos) continue;
-    std::string keyText = platform::upperCase1252(trimmed(entry.substr(0, comma)));
-    const std::string idText = trimmed(entry.substr(comma + 1));
+    std::string keyText = platform::upperCase1252(platform::trimmed(entry.substr(0, comma)));
+    const std::string idText = std::string(platform::trimmed(entry.substr(comma + 1)));
 
     Qt::KeyboardModifiers modifiers;
     size_t pos = 0;
