@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
-#include "app/messages.h"
+#include "services/events.h"
+#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -33,9 +33,9 @@ class PumpClock {
   using Clock = std::chrono::steady_clock;
 
   PumpClock() {
-    previous_ = app::setEventPump([this](int32_t) { lap(); });
+    previous_ = services::setEventPump([this](int32_t) { lap(); });
   }
-  ~PumpClock() { app::setEventPump(previous_); }
+  ~PumpClock() { services::setEventPump(previous_); }
   PumpClock(const PumpClock&) = delete;
   PumpClock& operator=(const PumpClock&) = delete;
 
@@ -58,7 +58,7 @@ class PumpClock {
     ++calls_;
   }
 
-  app::EventPump previous_;
+  services::EventPump previous_;
   Clock::time_point last_ = Clock::now();
   double longest_ = 0;
   int32_t calls_ = 0;
@@ -71,8 +71,8 @@ inline EventGaps measureEventGaps(const std::string& gameFolder, const std::stri
   memory::HEAPBEGIN();
   const platform::ReportHandler previousReport = platform::setReportHandler(
       [](const platform::UntrappedError&) { return platform::ReportAnswer::Continue; });
-  const app::MessageBoxService previousBoxes =
-      app::setMessageBoxService([](const app::MessageBoxRequest&) { return 1; });
+  const services::MessageBoxService previousBoxes =
+      services::setMessageBoxService([](const services::MessageBoxRequest&) { return 1; });
   {
     db::Catalogue catalogue;
     exports::IncomingRecords incoming;
@@ -89,7 +89,7 @@ inline EventGaps measureEventGaps(const std::string& gameFolder, const std::stri
     gaps.imported = batch.Files.size() == 1 && batch.Files.front().Result.Code == imports::kSilentImported;
     db::releaseCatalogue(catalogue);
   }
-  app::setMessageBoxService(previousBoxes);
+  services::setMessageBoxService(previousBoxes);
   platform::setReportHandler(previousReport);
   memory::HEAPEND();
   return gaps;

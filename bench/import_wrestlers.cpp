@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/messages.h"
+#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -127,8 +127,8 @@ void BM_ImportWrestlers(benchmark::State& state) {
     ++reports;
     return platform::ReportAnswer::Continue;
   });
-  app::MessageBoxService previousBoxes =
-      app::setMessageBoxService([](const app::MessageBoxRequest&) { return 1; });
+  services::MessageBoxService previousBoxes =
+      services::setMessageBoxService([](const services::MessageBoxRequest&) { return 1; });
   std::vector<std::string> everyone;
   for (int i = 1; i <= kWrestlers; ++i) everyone.push_back(benchWrestlerName(i));
 
@@ -171,7 +171,7 @@ void BM_ImportWrestlers(benchmark::State& state) {
   state.counters["cp_ms"] = copy / kCopyRuns * 1000.0;
 
   db::releaseCatalogue(catalogue);
-  app::setMessageBoxService(previousBoxes);
+  services::setMessageBoxService(previousBoxes);
   platform::setReportHandler(previousReport);
   memory::HEAPEND();
 }

@@ -7,16 +7,16 @@
 namespace cli {
 namespace {
 
-void printBox(Console& console, const app::BraceCodes& box, bool asError) {
+void printBox(Console& console, const services::BraceCodes& box, bool asError) {
   printLine(asError ? console.err : console.out, box.body);
 }
 
-int32_t answerBox(Console& console, const app::MessageBoxRequest& request) {
-  app::BraceCodes box = app::parseBraceCodes(request.text);
+int32_t answerBox(Console& console, const services::MessageBoxRequest& request) {
+  services::BraceCodes box = services::parseBraceCodes(request.text);
   if (console.holding) {
     console.held.push_back(box);
-  } else if (box.icon != app::MessageIcon::Question) {
-    printBox(console, box, box.icon == app::MessageIcon::Stop);
+  } else if (box.icon != services::MessageIcon::Question) {
+    printBox(console, box, box.icon == services::MessageIcon::Stop);
   }
   if (request.buttons == "YN") return console.answerYes ? 1 : 0;
   return 1;
@@ -41,19 +41,19 @@ void printLine(std::ostream& stream, std::string_view text) {
 
 void releaseHeld(Console& console, bool asErrors) {
   console.holding = false;
-  for (const app::BraceCodes& box : console.held) printBox(console, box, asErrors);
+  for (const services::BraceCodes& box : console.held) printBox(console, box, asErrors);
   console.held.clear();
 }
 
 ConsoleServices::ConsoleServices(Console& console)
-    : previousBoxes_(app::setMessageBoxService(
-          [&console](const app::MessageBoxRequest& request) { return answerBox(console, request); })),
+    : previousBoxes_(services::setMessageBoxService(
+          [&console](const services::MessageBoxRequest& request) { return answerBox(console, request); })),
       previousReport_(platform::setReportHandler(
           [&console](const platform::UntrappedError& error) { return report(console, error); })) {}
 
 ConsoleServices::~ConsoleServices() {
   platform::setReportHandler(std::move(previousReport_));
-  app::setMessageBoxService(std::move(previousBoxes_));
+  services::setMessageBoxService(std::move(previousBoxes_));
 }
 
 }  // namespace cli

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/messages.h"
+#include "services/messages.h"
 #include "platform/errors.h"
 
 namespace cli {
@@ -21,7 +21,7 @@ struct Console {
   // While holding, boxes are kept instead of printed, so that the caller can print them where the
   // outcome of the operation that showed them belongs.
   bool holding = false;
-  std::vector<app::BraceCodes> held;
+  std::vector<services::BraceCodes> held;
 };
 
 // A text of the program (Windows-1252) as one UTF-8 line.
@@ -39,7 +39,7 @@ class ConsoleServices {
   ConsoleServices& operator=(const ConsoleServices&) = delete;
 
  private:
-  app::MessageBoxService previousBoxes_;
+  services::MessageBoxService previousBoxes_;
   platform::ReportHandler previousReport_;
 };
 

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "db/catalogue.h"
@@ -40,14 +40,14 @@ class ProgramSession {
  public:
   // A command that works on the game folder first repairs what an interrupted change left.
   ProgramSession(bool onGameFolder, bool loadDatabase) {
-    app::ProgramInfo& program = app::program();
-    program.versionMarker = std::string(app::kVersionMarker);
+    services::ProgramInfo& program = services::program();
+    program.versionMarker = std::string(services::kVersionMarker);
     memory::HEAPBEGIN();
-    program.title = app::titleFromVersionMarker(program.versionMarker);
+    program.title = services::titleFromVersionMarker(program.versionMarker);
     program.databaseFolder = ".";
     if (onGameFolder) {
       const imports::RecoveryReport recovery = imports::recoverDatabase(program.databaseFolder);
-      if (!recovery.Message.empty()) app::showMessageBox("{ME}", recovery.Message, program.title, "OK");
+      if (!recovery.Message.empty()) services::showMessageBox("{ME}", recovery.Message, program.title, "OK");
     }
     if (loadDatabase) db::LOADDBS(db::catalogue(), program.databaseFolder, 1, 0, {});
   }
@@ -92,7 +92,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     return kExitDone;
   }
   if (call.Command == CommandKind::Version) {
-    printLine(out, app::titleFromVersionMarker(app::kVersionMarker));
+    printLine(out, services::titleFromVersionMarker(services::kVersionMarker));
     return kExitDone;
   }
 

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/program.h"
+#include "services/program.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/export_listing.h"
@@ -102,7 +102,7 @@ int importCommand(const Invocation& call, Console& console) {
   exports::IncomingRecords& incoming = exports::incoming();
   console.holding = true;
   exports::OpenExportResult opened =
-      exports::openExportFile(path, db::catalogue(), incoming, app::program().databaseFolder);
+      exports::openExportFile(path, db::catalogue(), incoming, services::program().databaseFolder);
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
     const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;
     releaseHeld(console, !imported);
@@ -142,7 +142,7 @@ int importCommand(const Invocation& call, Console& console) {
   };
   console.answerYes = !call.Import.DryRun;
   const imports::ImportRunResult result =
-      imports::PROCESSIMPORT(incoming, db::catalogue(), rows, app::program().databaseFolder, confirm);
+      imports::PROCESSIMPORT(incoming, db::catalogue(), rows, services::program().databaseFolder, confirm);
   if (!warned) printWarnings(console, result.Plan);
 
   switch (result.Outcome) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/codecs.h"
 #include "db/load_report.h"
@@ -85,7 +85,7 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
     Record& record = records.emplace_back();
     record.RecordNumber = i;
     loadOne(record);
-    app::keepResponsive();
+    services::keepResponsive();
   }
   count = static_cast<int32_t>(records.size()) - 1;
   if (!believable) {
@@ -126,7 +126,7 @@ void leaveEmpty(Catalogue& catalogue, int32_t kindBit, std::vector<Record>& reco
 }
 
 void pumpBetweenKinds() {
-  app::pumpEvents(kPumpCount);
+  services::pumpEvents(kPumpCount);
 }
 
 // The circuit list "\card.lgs": three lines per circuit, each circuit then loaded by the circuit
@@ -213,7 +213,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   } else {
     leaveEmpty(catalogue, kLoadMoves, catalogue.Moves, catalogue.MoveCount);
   }
-  app::pumpEvents(kPumpCount);
+  services::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadDives)) {
     const std::string path = gamePath(folder, "\\data\\dives.dat");
@@ -239,7 +239,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   } else {
     leaveEmpty(catalogue, kLoadWrestlers, catalogue.Wrestlers, catalogue.WrestlerCount);
   }
-  app::pumpEvents(kPumpCount);
+  services::pumpEvents(kPumpCount);
   // The wrestlers stay as they are from here on: teams and completion files look them up by name.
   const WrestlerFinder wrestlers(catalogue);
 
@@ -291,7 +291,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   } else {
     leaveEmpty(catalogue, kLoadStables, catalogue.Stables, catalogue.StableCount);
   }
-  app::pumpEvents(kPumpCount);
+  services::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadTeams)) {
     const std::string path = gamePath(folder, "\\data\\teams.dat");

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "db/codecs.h"
 #include "db/database_guard.h"
 #include "db/load_database.h"
@@ -301,7 +301,7 @@ ImportResult importRecords(ObjectExportKind kind, int32_t& stream, db::Catalogue
     result = withOutcome(result, ImportOutcome::Failed, lock.refusal() + " Nothing has been imported.");
   }
   lock.release();
-  app::XMSGBOX(result.message);
+  services::XMSGBOX(result.message);
   if (result.outcome == ImportOutcome::Imported) db::LOADDBS(catalogue, gameFolder, 1, 0, {});
   return result;
 }
@@ -328,11 +328,11 @@ ImportResult IMPORTGIMMICKS(int32_t& stream, db::Catalogue& catalogue, std::stri
 }
 
 ImportResult IMPORTOBJECTS(int32_t& stream) {
-  return IMPORTOBJECTS(stream, db::catalogue(), app::program().databaseFolder);
+  return IMPORTOBJECTS(stream, db::catalogue(), services::program().databaseFolder);
 }
 
 ImportResult IMPORTGIMMICKS(int32_t& stream) {
-  return IMPORTGIMMICKS(stream, db::catalogue(), app::program().databaseFolder);
+  return IMPORTGIMMICKS(stream, db::catalogue(), services::program().databaseFolder);
 }
 
 }  // namespace exports

@@ -1,6 +1,6 @@
 #include "export/open_export.h"
 
-#include "app/program.h"
+#include "services/program.h"
 #include "export/streams.h"
 #include "platform/files.h"
 
@@ -41,7 +41,7 @@ OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue,
 }
 
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records) {
-  return openExportFile(path, catalogue, records, app::program().databaseFolder);
+  return openExportFile(path, catalogue, records, services::program().databaseFolder);
 }
 
 }  // namespace exports

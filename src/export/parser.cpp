@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <utility>
 
-#include "app/events.h"
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/events.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "db/codecs.h"
 #include "export/streams.h"
 #include "memory/heap_blocks.h"
@@ -51,7 +51,7 @@ std::string cutName(std::string_view name) {
 // Reads lines first..last of one record; once the stream is at its end the lines stay empty. False
 // when a line holds a line break.
 bool readRecordLines(int32_t stream, RecordLines& lines, int first, int last) {
-  app::keepResponsive();
+  services::keepResponsive();
   for (int n = first; n <= last; ++n) {
     if (CRYPTEOF(stream)) return true;
     lines[n] = INPUTCRYPT(stream);
@@ -300,7 +300,7 @@ void fillListData(const IncomingRecords& in, ParseResult& result) {
 // interactive parse.
 ParseOutcome openFailure(int32_t stream, ParseMode mode) {
   const bool corrupt = stream < 0;
-  if (mode == ParseMode::Interactive) app::XMSGBOX(corrupt ? kCorruptFileMessage : kOpenErrorMessage);
+  if (mode == ParseMode::Interactive) services::XMSGBOX(corrupt ? kCorruptFileMessage : kOpenErrorMessage);
   return corrupt ? ParseOutcome::Corrupt : ParseOutcome::CannotOpen;
 }
 
@@ -328,7 +328,7 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
   FISEEK(stream.number(), kWrestlersMarker);
   if (mode == ParseMode::Interactive && CRYPTEOF(stream.number())) {
     stream.close();
-    app::showMessageBox("MAIN", kNotIdentifiedMessage, app::program().title, "OK");
+    services::showMessageBox("MAIN", kNotIdentifiedMessage, services::program().title, "OK");
     result.outcome = ParseOutcome::NotAnExport;
     return result;
   }
@@ -343,7 +343,7 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
     return result;
   }
   if (status == SectionStatus::Corrupt) {
-    if (mode == ParseMode::Interactive) app::XMSGBOX(kCorruptFileMessage);
+    if (mode == ParseMode::Interactive) services::XMSGBOX(kCorruptFileMessage);
     result.outcome = ParseOutcome::Corrupt;
     return result;
   }

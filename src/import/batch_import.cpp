@@ -1,7 +1,7 @@
 #include "import/batch_import.h"
 
-#include "app/events.h"
-#include "app/program.h"
+#include "services/events.h"
+#include "services/program.h"
 #include "db/load_database.h"
 #include "import/selection.h"
 #include "platform/errors.h"
@@ -60,7 +60,7 @@ SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
 }
 
 int32_t SILENTIMPORT(std::string_view path) {
-  return silentImport(path, db::catalogue(), exports::incoming(), app::program().databaseFolder).Code;
+  return silentImport(path, db::catalogue(), exports::incoming(), services::program().databaseFolder).Code;
 }
 
 std::string batchShortName(std::string_view path) {
@@ -92,14 +92,14 @@ BatchResult importBatch(const std::vector<std::string>& paths, std::string_view 
     batch.StatusText = file.StatusLine + "\r\n" + batch.StatusText;
     batch.Files.push_back(std::move(file));
     if (progress) progress(i, count, batch.StatusText);
-    app::pumpEvents(kBatchPumpCount);
+    services::pumpEvents(kBatchPumpCount);
   }
   return batch;
 }
 
 BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
                         const BatchProgress& progress) {
-  return importBatch(paths, statusText, db::catalogue(), exports::incoming(), app::program().databaseFolder,
+  return importBatch(paths, statusText, db::catalogue(), exports::incoming(), services::program().databaseFolder,
                      progress);
 }
 

@@ -1,6 +1,6 @@
 #include "import/commit.h"
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/database_guard.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -110,7 +110,7 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
   skipLines(headerLines);
   if (auto failure = trap.take("read", recordFile)) return failure;
   for (;;) {
-    app::keepResponsive();
+    services::keepResponsive();
     const bool atEnd = platform::endOfFile(records.number());
     if (auto failure = trap.take("read", recordFile)) return failure;
     if (atEnd) break;

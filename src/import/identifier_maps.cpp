@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/log.h"
+#include "services/log.h"
 #include "db/codecs.h"
 #include "platform/text.h"
 
@@ -17,9 +17,9 @@ bool fitsRange(int64_t number, int32_t firstBit, int32_t lastBit) {
 }
 
 void logRewrite(int32_t before, int32_t after) {
-  app::LOGM("Original is " + binary32(before));
-  app::LOGM("Result is   " + binary32(after));
-  app::LOGM("Result is " + std::to_string(after));
+  services::LOGM("Original is " + binary32(before));
+  services::LOGM("Result is   " + binary32(after));
+  services::LOGM("Result is " + std::to_string(after));
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
 
   result.Item = db::GETBITS(value, firstBit, lastBit);
   if (result.Item > mapUpperBound || result.Item > upperBound(map)) {
-    app::LOGM("Error: trying to map item " + std::to_string(result.Item) + " in a map with " +
+    services::LOGM("Error: trying to map item " + std::to_string(result.Item) + " in a map with " +
               std::to_string(mapUpperBound) + " records.");
     result.Outcome = RemapOutcome::NotInMap;
     return result;
@@ -90,12 +90,12 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   result.NewNumber = map[static_cast<size_t>(result.Item)];
   if (result.NewNumber == result.Item) return result;
 
-  const bool logging = app::logging();
+  const bool logging = services::logging();
   const std::string range = logging ? std::to_string(firstBit) + "-" + std::to_string(lastBit) : "";
   int32_t rewritten = value;
   if (fitsRange(result.NewNumber, firstBit, lastBit)) {
     if (logging) {
-      app::LOGM("Replacing " + std::to_string(result.Item) + " with " + std::to_string(result.NewNumber) +
+      services::LOGM("Replacing " + std::to_string(result.Item) + " with " + std::to_string(result.NewNumber) +
                 " in bits " + range + " of " + std::to_string(value));
     }
     REPLACEBITS(rewritten, firstBit, lastBit, result.NewNumber);
@@ -103,7 +103,7 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   } else {
     // A number wider than the range would spill into the neighbouring values of the line.
     if (logging) {
-      app::LOGM("Error: item " + std::to_string(result.Item) + " maps to " +
+      services::LOGM("Error: item " + std::to_string(result.Item) + " maps to " +
                 std::to_string(result.NewNumber) + ", which does not fit in bits " + range + " of " +
                 std::to_string(value) + "; the reference is cleared.");
     }

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "app/log.h"
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/log.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "db/database_guard.h"
 #include "db/load_database.h"
 #include "import/identifier_maps.h"
@@ -17,9 +17,9 @@ namespace {
 constexpr std::string_view kProcedure = "PROCESSIMPORT";
 
 void logMap(std::string_view heading, const IdentifierMap& map) {
-  app::LOGM("");
-  app::LOGM(heading);
-  for (const std::string& line : mapEntryLines(map)) app::LOGM(line);
+  services::LOGM("");
+  services::LOGM(heading);
+  for (const std::string& line : mapEntryLines(map)) services::LOGM(line);
 }
 
 void takeErrors(platform::ErrorTrap& trap, std::vector<platform::UntrappedError>& into) {
@@ -86,7 +86,7 @@ PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catal
 }
 
 bool confirmWithMessageBox(const ImportPlan&) {
-  return app::showMessageBox("MAIN", kConfirmText, app::program().title, "YN") == 1;
+  return services::showMessageBox("MAIN", kConfirmText, services::program().title, "YN") == 1;
 }
 
 ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
@@ -117,7 +117,7 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   result.WriteFailure = writeDatabase(prepared.Database, prepared.NewTotals, incoming, logging.Writing);
   takeErrors(trap, result.Errors);
   if (result.WriteFailure || !result.Errors.empty()) return result;
-  if (logging.Done) app::LOGM("Done.");
+  if (logging.Done) services::LOGM("Done.");
 
   if (confirm) {
     const bool confirmed = confirm(result.Plan);
@@ -174,13 +174,13 @@ ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Cata
       prepareImport(incoming, catalogue, rows, databaseFolder, interactiveLogging());
   ImportRunResult result = finishImport(prepared, incoming, confirm, interactiveLogging());
   const std::string problem = describeRunProblem(result);
-  if (result.imported()) app::showMessageBox("MAIN", kSuccessText, app::program().title, "OK");
-  if (!problem.empty()) app::showMessageBox("MAIN", "{S}" + problem, app::program().title, "OK");
+  if (result.imported()) services::showMessageBox("MAIN", kSuccessText, services::program().title, "OK");
+  if (!problem.empty()) services::showMessageBox("MAIN", "{S}" + problem, services::program().title, "OK");
   return result;
 }
 
 ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm) {
-  return PROCESSIMPORT(exports::incoming(), db::catalogue(), rows, app::program().databaseFolder, confirm);
+  return PROCESSIMPORT(exports::incoming(), db::catalogue(), rows, services::program().databaseFolder, confirm);
 }
 
 }  // namespace imports

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/log.h"
+#include "services/log.h"
 #include "db/lookups.h"
 #include "export/parser.h"
 #include "import/identifier_maps.h"
@@ -67,8 +67,8 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
   }
   const int32_t index = findIncoming(records, a);
   if (index == 0) {
-    app::LOGM("Read " + a + " and " + b + " from listview.");
-    app::LOGM("ERROR: The latter maps to " + std::to_string(n) + " but I couldn't find the former.");
+    services::LOGM("Read " + a + " and " + b + " from listview.");
+    services::LOGM("ERROR: The latter maps to " + std::to_string(n) + " but I couldn't find the former.");
     applied.Outcome = MappingOutcome::UnknownIncoming;
     return applied;
   }
@@ -90,8 +90,8 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
   }
   record.IsNew = 0;
   record.ExistingNumber = n;
-  app::LOGM("Read " + a + " and " + b + " from listview.");
-  app::LOGM("They map to " + std::to_string(index) + " and " + std::to_string(n) + " respectively.");
+  services::LOGM("Read " + a + " and " + b + " from listview.");
+  services::LOGM("They map to " + std::to_string(index) + " and " + std::to_string(n) + " respectively.");
   applied.Outcome = MappingOutcome::Mapped;
   applied.ExistingNumber = n;
   return applied;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {
@@ -18,8 +18,8 @@ int32_t lastIndex(const std::vector<IncomingRecord>& records, int32_t count) {
 int32_t numberWrestlers(const std::vector<IncomingRecord>& wrestlers, int32_t count, int32_t existing,
                         bool logLines) {
   if (logLines) {
-    app::LOGM("");
-    app::LOGM("Importing wrestlers:");
+    services::LOGM("");
+    services::LOGM("Importing wrestlers:");
   }
   int32_t counter = existing;
   const int32_t last = lastIndex(wrestlers, count);
@@ -27,7 +27,7 @@ int32_t numberWrestlers(const std::vector<IncomingRecord>& wrestlers, int32_t co
     const IncomingRecord& wrestler = wrestlers[static_cast<size_t>(i)];
     if (wrestler.ImportNumber == 0 || wrestler.IsNew == 0) continue;
     ++counter;
-    if (logLines) app::LOGM("\t" + wrestler.StoredName);
+    if (logLines) services::LOGM("\t" + wrestler.StoredName);
   }
   return counter;
 }
@@ -35,8 +35,8 @@ int32_t numberWrestlers(const std::vector<IncomingRecord>& wrestlers, int32_t co
 int32_t numberKind(std::string_view heading, std::vector<IncomingRecord>& records, int32_t count,
                    int32_t existing, bool logLines) {
   if (logLines) {
-    app::LOGM("");
-    app::LOGM(heading);
+    services::LOGM("");
+    services::LOGM(heading);
   }
   int32_t counter = existing;
   const int32_t last = lastIndex(records, count);
@@ -47,7 +47,7 @@ int32_t numberKind(std::string_view heading, std::vector<IncomingRecord>& record
       continue;
     }
     record.ImportNumber = ++counter;
-    if (logLines) app::LOGM("\t" + record.StoredName + " -> " + std::to_string(counter));
+    if (logLines) services::LOGM("\t" + record.StoredName + " -> " + std::to_string(counter));
   }
   return counter;
 }

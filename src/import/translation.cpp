@@ -4,8 +4,8 @@
 #include <optional>
 #include <span>
 
-#include "app/events.h"
-#include "app/log.h"
+#include "services/events.h"
+#include "services/log.h"
 #include "import/record_lines.h"
 #include "platform/text.h"
 
@@ -27,7 +27,7 @@ void remapRanges(RecordKind kind, std::vector<IncomingRecord>& records, std::vec
                  RemapWarnings& warnings) {
   const int32_t last = lastIndex(records, lines, count);
   for (int32_t i = 1; i <= last; ++i) {
-    app::keepResponsive();
+    services::keepResponsive();
     const IncomingRecord& record = records[static_cast<size_t>(i)];
     if (record.ImportNumber == 0) continue;
     RecordLines& recordLines = lines[static_cast<size_t>(i)];
@@ -46,7 +46,7 @@ void remapRanges(RecordKind kind, std::vector<IncomingRecord>& records, std::vec
 std::optional<int32_t> teamMoveEntry(std::string_view written, const IdentifierMap& map) {
   const int64_t number = platform::numberValue(written);
   if (number < 0 || number > upperBound(map)) {
-    app::LOGM("Error: trying to map item " + std::to_string(number) + " in a map with " +
+    services::LOGM("Error: trying to map item " + std::to_string(number) + " in a map with " +
               std::to_string(upperBound(map)) + " records.");
     return std::nullopt;
   }
@@ -114,9 +114,9 @@ void remapMovesInTeams(exports::IncomingRecords& incoming, const IdentifierMap& 
     if (incoming.IncomingTeams[static_cast<size_t>(i)].ImportNumber == 0) continue;
     RecordLines& lines = incoming.IncomingTeamLines[static_cast<size_t>(i)];
     if (lines.size() <= 4 || lines[4].empty() || lines[4].front() != '!') continue;
-    if (logBefore) app::LOGM("Before: " + lines[4]);
+    if (logBefore) services::LOGM("Before: " + lines[4]);
     lines[4] = translateTeamMoveText(lines[4], moveMap);
-    app::LOGM("After:  " + lines[4]);
+    services::LOGM("After:  " + lines[4]);
   }
 }
 
@@ -125,8 +125,8 @@ RemapWarnings translateReferences(exports::IncomingRecords& incoming, const Iden
   RemapWarnings warnings;
   auto heading = [&options](std::string_view text) {
     if (!options.LogHeadings) return;
-    app::LOGM("");
-    app::LOGM(text);
+    services::LOGM("");
+    services::LOGM(text);
   };
   heading("Remapping moves in dives");
   remapMovesInDives(incoming, maps.MoveMap, warnings);

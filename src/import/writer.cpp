@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/events.h"
-#include "app/log.h"
+#include "services/events.h"
+#include "services/log.h"
 #include "import/record_lines.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
@@ -194,7 +194,7 @@ std::optional<FileFailure> writeReplacement(NewFileWriter& writer, const Existin
     }
     std::string_view line = lineText(replacement, n);
     if (auto failure = writer.write(line)) return failure;
-    if (options.LogReplacements) app::LOGM("  " + std::string(line));
+    if (options.LogReplacements) services::LOGM("  " + std::string(line));
   }
   return std::nullopt;
 }
@@ -229,19 +229,19 @@ std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& da
   if (newTotal != existing + appended)
     return totalMismatch(writer.targetPath(), newTotal, existing, appended);
 
-  if (options.LogHeadings) app::LOGM(heading(kind));
+  if (options.LogHeadings) services::LOGM(heading(kind));
   int32_t storedCount = 0;
   if (auto failure = writer.begin(existing, newTotal, storedCount)) return failure;
   if (kind == RecordKind::Move) {
-    app::LOGMF("m=" + std::to_string(storedCount));
-    app::LOGMF("zor_mnr_new=" + std::to_string(newTotal));
-    app::LOGMF("zor_mnr=" + std::to_string(existing));
-    app::LOGMF("mov=" + std::to_string(arrays.count));
+    services::LOGMF("m=" + std::to_string(storedCount));
+    services::LOGMF("zor_mnr_new=" + std::to_string(newTotal));
+    services::LOGMF("zor_mnr=" + std::to_string(existing));
+    services::LOGMF("mov=" + std::to_string(arrays.count));
   }
 
   const int32_t lines = linesPerRecord(kind);
   for (int32_t k = 1; k <= existing; ++k) {
-    app::pumpEvents(kPumpCount);
+    services::pumpEvents(kPumpCount);
     if (auto failure = writer.copyLines(lines)) return failure;
   }
   for (int32_t i = 1; i <= last; ++i) {
@@ -265,7 +265,7 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
   if (newTotal != existing + appended)
     return totalMismatch(writer.targetPath(), newTotal, existing, appended);
 
-  if (options.LogHeadings) app::LOGM(heading(RecordKind::Wrestler));
+  if (options.LogHeadings) services::LOGM(heading(RecordKind::Wrestler));
   int32_t storedCount = 0;
   if (auto failure = writer.begin(existing, newTotal, storedCount)) return failure;
 
@@ -274,7 +274,7 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
   // Only picture folders are looked at from here on, and the write-out does not change them.
   const platform::FolderListingCache listings;
   for (int32_t k = 1; k <= existing; ++k) {
-    app::pumpEvents(kPumpCount);
+    services::pumpEvents(kPumpCount);
     const int32_t j = replacements[static_cast<size_t>(k)];
     if (j == 0) {
       if (auto failure = writer.copyLines(lines)) return failure;
@@ -284,7 +284,7 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
       const std::string name = static_cast<size_t>(k) < database.WrestlerNames.size()
                                    ? database.WrestlerNames[static_cast<size_t>(k)]
                                    : "";
-      app::LOGM("Replacing wrestler " + std::to_string(k) + " (" + name + ") with " +
+      services::LOGM("Replacing wrestler " + std::to_string(k) + " (" + name + ") with " +
                 recordAt(wrestlers, j).StoredName);
     }
     if (auto failure = writeReplacement(writer, database, linesAt(wrestlers, j), options)) return failure;

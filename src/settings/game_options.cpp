@@ -1,6 +1,6 @@
 #include "settings/game_options.h"
 
-#include "app/defaults.h"
+#include "services/defaults.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "settings/conf_file.h"
@@ -42,7 +42,7 @@ class OptionReader {
   std::string raw(std::string_view key) const { return GETCONFSETTING(fileName_, key); }
   int32_t number(std::string_view key) const { return decimalValue(raw(key)); }
   int32_t number(std::string_view key, int32_t defaultValue) const {
-    return app::GETDEFAULT(raw(key), defaultValue);
+    return services::GETDEFAULT(raw(key), defaultValue);
   }
   std::string text(std::string_view key, size_t size) const { return fieldText(raw(key), size); }
   std::string barList(std::string_view key, size_t size) const {

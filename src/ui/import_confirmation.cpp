@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/program.h"
+#include "services/program.h"
 #include "import/import_run.h"
 #include "import/translation.h"
 #include "ui/control_ids.h"
@@ -84,7 +84,7 @@ std::string confirmationDetails(const imports::ImportPlan& plan) {
 }
 
 bool confirmImport(const imports::ImportPlan& plan) {
-  return toolkit::messageBoxWithDetails(kMainForm, confirmationText(plan), app::program().title, "YN",
+  return toolkit::messageBoxWithDetails(kMainForm, confirmationText(plan), services::program().title, "YN",
                                         confirmationDetails(plan)) == 1;
 }
 

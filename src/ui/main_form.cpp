@@ -1,6 +1,6 @@
 #include "ui/main_form.h"
 
-#include "app/program.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -171,7 +171,7 @@ void nameUnlabelledControls() {
 
 void EZ_MAIN_DISPLAY(std::string_view parent) {
   EZ_ALLOWLOADINGEVENT(2);
-  EZ_FORM(kMainForm, parent, app::kWindowCaption, 0, 0, kFormWidth, kFormHeight, "CK", kDefaultColour,
+  EZ_FORM(kMainForm, parent, services::kWindowCaption, 0, 0, kFormWidth, kFormHeight, "CK", kDefaultColour,
           kDefaultColour);
 }
 

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "import/undo.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
@@ -17,15 +17,15 @@ constexpr std::string_view kUndoQuestion =
 }  // namespace
 
 void UNDOLASTIMPORT() {
-  const app::ProgramInfo& program = app::program();
-  if (app::showMessageBox(kThisForm, kUndoQuestion, program.title, "YN") != 1) return;
+  const services::ProgramInfo& program = services::program();
+  if (services::showMessageBox(kThisForm, kUndoQuestion, program.title, "YN") != 1) return;
   imports::UndoResult result;
   {
     const RunningScope running(wizardState());
     result = imports::undoLastImport(program.databaseFolder);
   }
   const bool undone = result.Outcome == imports::UndoOutcome::Undone;
-  app::showMessageBox(kThisForm, (undone ? "{i}" : "{S}") + result.Message, program.title, "OK");
+  services::showMessageBox(kThisForm, (undone ? "{i}" : "{S}") + result.Message, program.title, "OK");
   // Whatever was open in the wizard was matched against the database as it was.
   if (result.Outcome != imports::UndoOutcome::Refused) RESETFORM();
 }

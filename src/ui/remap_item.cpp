@@ -1,7 +1,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/program.h"
+#include "services/program.h"
 #include "import/mapping_rows.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
@@ -25,7 +25,7 @@ void REMAPITEM(int32_t listView, int32_t row, int32_t combo) {
   std::string newText = chosen;
   int32_t number = kMappedNumber;
   if (chosen == kRenameChoice) {
-    newText = toolkit::askText(kRenamePrompt, app::program().title,
+    newText = toolkit::askText(kRenamePrompt, services::program().title,
                                toolkit::EZ_GETLVITEMTEXT(kMainForm, listView, row, 0));
     if (newText.empty()) {
       newText.push_back(' ');

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "services/program.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -23,7 +23,7 @@ void RESETFORM() {
     toolkit::EZ_CLEAR(kMainForm, id);
   }
   exports::incoming() = exports::IncomingRecords{};
-  db::LOADDBS(db::catalogue(), app::program().databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
+  db::LOADDBS(db::catalogue(), services::program().databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
 }
 
 }  // namespace ui

@@ -8,16 +8,16 @@
 namespace ui {
 
 WindowServices::WindowServices() {
-  previousMessageBoxes_ = app::setMessageBoxService([](const app::MessageBoxRequest& request) {
+  previousMessageBoxes_ = services::setMessageBoxService([](const services::MessageBoxRequest& request) {
     return toolkit::EZ_MSGBOX(request.form, request.text, request.title, request.buttons);
   });
-  previousPump_ = app::setEventPump([](int32_t count) { toolkit::EZ_DOEVENTS(count); });
+  previousPump_ = services::setEventPump([](int32_t count) { toolkit::EZ_DOEVENTS(count); });
   previousReport_ = platform::setReportHandler(toolkit::showErrorReport);
 }
 
 WindowServices::~WindowServices() {
-  app::setMessageBoxService(std::move(previousMessageBoxes_));
-  app::setEventPump(std::move(previousPump_));
+  services::setMessageBoxService(std::move(previousMessageBoxes_));
+  services::setEventPump(std::move(previousPump_));
   platform::setReportHandler(std::move(previousReport_));
 }
 

@@ -2,8 +2,8 @@
 // untrapped-error report box. The installation lasts as long as the object.
 #pragma once
 
-#include "app/events.h"
-#include "app/messages.h"
+#include "services/events.h"
+#include "services/messages.h"
 #include "platform/errors.h"
 
 namespace ui {
@@ -16,8 +16,8 @@ class WindowServices {
   WindowServices& operator=(const WindowServices&) = delete;
 
  private:
-  app::MessageBoxService previousMessageBoxes_;
-  app::EventPump previousPump_;
+  services::MessageBoxService previousMessageBoxes_;
+  services::EventPump previousPump_;
   platform::ReportHandler previousReport_;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "memory/heap_blocks.h"
@@ -28,14 +28,14 @@ class DatabaseTest : public ::testing::Test {
     });
     previousTerminator_ =
         platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = app::setEventPump([this](int32_t count) { pumps.push_back(count); });
+    previousPump_ = services::setEventPump([this](int32_t count) { pumps.push_back(count); });
     folder.writeEmptyDatabase();
   }
 
   void TearDown() override {
     db::releaseCatalogue(catalogue);
     platform::closeAllFiles();
-    app::setEventPump(previousPump_);
+    services::setEventPump(previousPump_);
     platform::setTerminator(previousTerminator_);
     platform::setReportHandler(previousHandler_);
     memory::HEAPEND();
@@ -71,7 +71,7 @@ class DatabaseTest : public ::testing::Test {
  private:
   platform::ReportHandler previousHandler_;
   platform::Terminator previousTerminator_;
-  app::EventPump previousPump_;
+  services::EventPump previousPump_;
 };
 
 }  // namespace dbtest

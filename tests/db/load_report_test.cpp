@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "db_test_support.h"
@@ -286,13 +286,13 @@ TEST_F(LoadReportTest, AFileRewrittenLaterInTheLoadIsChanged) {
   bool rewritten = false;
   // The load lets the window work now and then; the moves are rewritten at the first chance once they
   // are loaded.
-  const app::EventPump previous = app::setEventPump([&](int32_t) {
+  const services::EventPump previous = services::setEventPump([&](int32_t) {
     if (rewritten || catalogue.MoveCount != 1) return;
     rewritten = true;
     folder.writeMoves({testsupport::moveSpec("a Suplex"), testsupport::moveSpec("a Kick")});
   });
   load();
-  app::setEventPump(previous);
+  services::setEventPump(previous);
   ASSERT_TRUE(rewritten);
   EXPECT_EQ(catalogue.MoveCount, 1);
   EXPECT_FALSE(db::incompleteLoad(catalogue, kMainKinds).has_value());

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
-#include "app/messages.h"
+#include "services/events.h"
+#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -124,8 +124,8 @@ class ExportTest : public ::testing::Test {
     });
     previousTerminator_ =
         platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = app::setEventPump([](int32_t) {});
-    previousBoxes_ = app::setMessageBoxService([this](const app::MessageBoxRequest& request) {
+    previousPump_ = services::setEventPump([](int32_t) {});
+    previousBoxes_ = services::setMessageBoxService([this](const services::MessageBoxRequest& request) {
       boxes.push_back(request);
       return 1;
     });
@@ -137,8 +137,8 @@ class ExportTest : public ::testing::Test {
     db::releaseCatalogue(catalogue);
     platform::clearFileFaults();
     platform::closeAllFiles();
-    app::setMessageBoxService(previousBoxes_);
-    app::setEventPump(previousPump_);
+    services::setMessageBoxService(previousBoxes_);
+    services::setEventPump(previousPump_);
     platform::setTerminator(previousTerminator_);
     platform::setReportHandler(previousHandler_);
     platform::skipDiskSync(false);
@@ -166,14 +166,14 @@ class ExportTest : public ::testing::Test {
   testsupport::GameFolder folder;
   db::Catalogue catalogue;
   exports::IncomingRecords records;
-  std::vector<app::MessageBoxRequest> boxes;
+  std::vector<services::MessageBoxRequest> boxes;
   std::vector<platform::UntrappedError> errors;
 
  private:
   platform::ReportHandler previousHandler_;
   platform::Terminator previousTerminator_;
-  app::EventPump previousPump_;
-  app::MessageBoxService previousBoxes_;
+  services::EventPump previousPump_;
+  services::MessageBoxService previousBoxes_;
 };
 
 // Field by field equality of two sets of incoming records, lines included.

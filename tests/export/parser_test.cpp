@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "services/program.h"
 #include "export_test_support.h"
 
 namespace {
@@ -115,7 +115,7 @@ TEST_F(ParserTest, MissingWrestlersMarkerIsNotAnExportAndKeepsArrays) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].form, "MAIN");
   EXPECT_EQ(boxes[0].text, "{S}File couldn't be identified as a ZOR export file.");
-  EXPECT_EQ(boxes[0].title, app::program().title);
+  EXPECT_EQ(boxes[0].title, services::program().title);
   EXPECT_EQ(boxes[0].buttons, "OK");
   exporttest::expectSameRecords(before, records);
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/log.h"
+#include "services/log.h"
 #include "export/incoming.h"
 #include "platform/errors.h"
 
@@ -29,11 +29,11 @@ inline exports::IncomingRecord record(int32_t source, int32_t existing, int32_t 
 class LogCapture {
  public:
   LogCapture() {
-    previous_ = app::setLogSink([this](app::LogChannel channel, std::string_view line) {
-      (channel == app::LogChannel::Files ? fileLines : lines).emplace_back(line);
+    previous_ = services::setLogSink([this](services::LogChannel channel, std::string_view line) {
+      (channel == services::LogChannel::Files ? fileLines : lines).emplace_back(line);
     });
   }
-  ~LogCapture() { app::setLogSink(previous_); }
+  ~LogCapture() { services::setLogSink(previous_); }
   LogCapture(const LogCapture&) = delete;
   LogCapture& operator=(const LogCapture&) = delete;
 
@@ -41,7 +41,7 @@ class LogCapture {
   std::vector<std::string> fileLines;
 
  private:
-  app::LogSink previous_;
+  services::LogSink previous_;
 };
 
 // Counts the untrapped-error reports (answered Continue) while it lives; checked code raises none.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
+#include "services/log.h"
 #include "import/engine_test_support.h"
 
 namespace imports {

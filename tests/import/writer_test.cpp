@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
-#include "app/log.h"
+#include "services/events.h"
+#include "services/log.h"
 #include "import/engine_test_support.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -243,7 +243,7 @@ TEST_F(WriterTest, BatchOptionsLeaveOutTheHeadingsAndTheReplacementLog) {
 
 TEST_F(WriterTest, LetsTheWindowBreatheOncePerCopiedRecord) {
   int calls = 0;
-  app::EventPump previous = app::setEventPump([&calls](int32_t count) {
+  services::EventPump previous = services::setEventPump([&calls](int32_t count) {
     EXPECT_EQ(count, 25);
     ++calls;
   });
@@ -252,7 +252,7 @@ TEST_F(WriterTest, LetsTheWindowBreatheOncePerCopiedRecord) {
   RecordCounts totals = database.Counts;
   totals.Teams = 3;
   EXPECT_FALSE(writeDatabase(database, totals, incoming).has_value());
-  app::setEventPump(previous);
+  services::setEventPump(previous);
   EXPECT_EQ(calls, 2 + 2 + 1 + 1 + 2);
 }
 

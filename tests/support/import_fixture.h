@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/events.h"
-#include "app/log.h"
-#include "app/messages.h"
+#include "services/events.h"
+#include "services/log.h"
+#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -39,14 +39,14 @@ class ImportFixture : public ::testing::Test {
     });
     previousTerminator_ =
         platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = app::setEventPump([this](int32_t count) { pumps.push_back(count); });
-    previousBoxes_ = app::setMessageBoxService([this](const app::MessageBoxRequest& request) {
+    previousPump_ = services::setEventPump([this](int32_t count) { pumps.push_back(count); });
+    previousBoxes_ = services::setMessageBoxService([this](const services::MessageBoxRequest& request) {
       boxes.push_back(request);
       if (onBox) onBox(request);
       return request.buttons == "YN" ? (answerYes ? 1 : 0) : 1;
     });
-    previousSink_ = app::setLogSink([this](app::LogChannel channel, std::string_view line) {
-      (channel == app::LogChannel::Files ? fileLog : log).emplace_back(line);
+    previousSink_ = services::setLogSink([this](services::LogChannel channel, std::string_view line) {
+      (channel == services::LogChannel::Files ? fileLog : log).emplace_back(line);
     });
   }
 
@@ -55,9 +55,9 @@ class ImportFixture : public ::testing::Test {
     db::releaseCatalogue(catalogue);
     platform::clearFileFaults();
     platform::closeAllFiles();
-    app::setLogSink(previousSink_);
-    app::setMessageBoxService(previousBoxes_);
-    app::setEventPump(previousPump_);
+    services::setLogSink(previousSink_);
+    services::setMessageBoxService(previousBoxes_);
+    services::setEventPump(previousPump_);
     platform::setTerminator(previousTerminator_);
     platform::setReportHandler(previousHandler_);
     platform::skipDiskSync(false);
@@ -83,7 +83,7 @@ class ImportFixture : public ::testing::Test {
 
   std::vector<std::string> boxTexts() const {
     std::vector<std::string> texts;
-    for (const app::MessageBoxRequest& box : boxes) texts.push_back(box.text);
+    for (const services::MessageBoxRequest& box : boxes) texts.push_back(box.text);
     return texts;
   }
 
@@ -91,8 +91,8 @@ class ImportFixture : public ::testing::Test {
   db::Catalogue catalogue;
   exports::IncomingRecords incoming;
   bool answerYes = true;
-  std::function<void(const app::MessageBoxRequest&)> onBox;
-  std::vector<app::MessageBoxRequest> boxes;
+  std::function<void(const services::MessageBoxRequest&)> onBox;
+  std::vector<services::MessageBoxRequest> boxes;
   std::vector<platform::UntrappedError> reports;
   std::vector<std::string> log;
   std::vector<std::string> fileLog;
@@ -101,9 +101,9 @@ class ImportFixture : public ::testing::Test {
  private:
   platform::ReportHandler previousHandler_;
   platform::Terminator previousTerminator_;
-  app::EventPump previousPump_;
-  app::MessageBoxService previousBoxes_;
-  app::LogSink previousSink_;
+  services::EventPump previousPump_;
+  services::MessageBoxService previousBoxes_;
+  services::LogSink previousSink_;
 };
 
 }  // namespace testsupport

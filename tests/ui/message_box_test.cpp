@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
-#include "app/program.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "platform/errors.h"
 #include "ui/control_ids.h"
 #include "ui/toolkit/test_hooks.h"
@@ -26,7 +26,7 @@ class MessageBoxTest : public WizardTest {
 TEST_F(MessageBoxTest, AQuestionWithTheSecondButtonAsDefaultAnswersYesWithOne) {
   script.buttons.push_back("Yes");
   EXPECT_EQ(EZ_MSGBOX("MAIN", "{?}{2}Please confirm that you wish to import the selected data.",
-                      app::program().title, "YN"),
+                      services::program().title, "YN"),
             1);
   EXPECT_EQ(last().kind, DialogKind::MessageBox);
   EXPECT_EQ(last().icon, QMessageBox::Question);
@@ -59,12 +59,12 @@ TEST_F(MessageBoxTest, StopAndInformationBoxesHaveOneOkButton) {
 }
 
 TEST_F(MessageBoxTest, TheCoreReachesTheBoxThroughTheInstalledService) {
-  app::XMSGBOX("3 objects imported.");
+  services::XMSGBOX("3 objects imported.");
   EXPECT_EQ(last().icon, QMessageBox::Information);
-  EXPECT_EQ(last().title, app::program().title);
+  EXPECT_EQ(last().title, services::program().title);
   EXPECT_EQ(last().text, "3 objects imported.");
   script.buttons.push_back("Yes");
-  EXPECT_EQ(app::showMessageBox("MAIN", "{?}Go on?", "T", "YN"), 1);
+  EXPECT_EQ(services::showMessageBox("MAIN", "{?}Go on?", "T", "YN"), 1);
 }
 
 TEST_F(MessageBoxTest, TextsAreShownInWindows1252) {

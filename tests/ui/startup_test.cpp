@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <QTimer>
 
-#include "app/program.h"
-#include "app/wizard/callbacks.h"
-#include "app/wizard/start_up.h"
+#include "services/program.h"
+#include "ui/startup/callbacks.h"
+#include "ui/startup/start_up.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
 #include "ui/control_ids.h"
@@ -29,9 +29,9 @@ TEST_F(WizardTest, TheDatabaseIsLoadedBeforeTheWindowExists) {
   EXPECT_EQ(*catalogueLoadedAtDesign, 1);
   EXPECT_EQ(*moveCountAtDesign, 3);
   EXPECT_EQ(liveFormCount(), 1u);
-  EXPECT_EQ(app::program().title, kTitle);
-  EXPECT_EQ(app::program().versionMarker, "#PVERSION#1.630#");
-  EXPECT_EQ(app::program().databaseFolder, ".");
+  EXPECT_EQ(services::program().title, kTitle);
+  EXPECT_EQ(services::program().versionMarker, "#PVERSION#1.630#");
+  EXPECT_EQ(services::program().databaseFolder, ".");
 }
 
 TEST_F(WizardTest, AFailingLoadIsReportedBeforeTheWindowAndTheWindowStillComes) {
@@ -142,7 +142,7 @@ TEST_F(WizardTest, FormNamesAreComparedWithoutRegardToLetterCase) {
   startWizard();
   std::string form = "main";
   int32_t id = ui::kHelpButton, code = kEventClick, value = 0, cancel = 0;
-  app::EZ_EVENT(form, id, code, value, cancel);
+  ui::startup::EZ_EVENT(form, id, code, value, cancel);
   double column, row, width, height;
   EZ_GETPOS("Main", 0, column, row, width, height);
   EXPECT_EQ(width, 166);
@@ -154,9 +154,9 @@ TEST_F(WizardTest, EventsOfOtherFormsChangeNothing) {
   startWizard();
   for (std::string form : {"{MSGBOX}", "{APP}", "OTHER"}) {
     int32_t id = ui::kHelpButton, code = kEventClick, value = 0, cancel = 0;
-    app::EZ_EVENT(form, id, code, value, cancel);
+    ui::startup::EZ_EVENT(form, id, code, value, cancel);
     id = ui::kQuitButton;
-    app::EZ_EVENT(form, id, code, value, cancel);
+    ui::startup::EZ_EVENT(form, id, code, value, cancel);
   }
   double column, row, width, height;
   EZ_GETPOS("MAIN", 0, column, row, width, height);
@@ -204,7 +204,7 @@ TEST_F(WizardTest, TheEntryRunsUntilQuitAndReturnsTheLoopsExitCode) {
   int argc = 1;
   char name[] = "zor-wizard";
   char* argv[] = {name, nullptr};
-  EXPECT_EQ(app::WINMAIN(argc, argv), 0);
+  EXPECT_EQ(ui::startup::WINMAIN(argc, argv), 0);
   EXPECT_TRUE(sawWindow);
   EXPECT_EQ(liveFormCount(), 0u);
   EXPECT_EQ(memory::heapState().current, outer);

@@ -2,7 +2,7 @@
 // with the progress bar and the status box.
 #include <gtest/gtest.h>
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/catalogue.h"
 #include "road_fixture.h"
 #include "support/export_writer.h"
@@ -58,12 +58,12 @@ TEST_F(BatchViewTest, AddedFilesFollowTheOnesListedAndMayRepeat) {
 TEST_F(BatchViewTest, ImportBatchImportsEveryFileAndTellsNewestFirst) {
   addFiles({first, second});
   std::vector<int32_t> positions;
-  const app::EventPump windowPump = app::setEventPump([this, &positions](int32_t count) {
+  const services::EventPump windowPump = services::setEventPump([this, &positions](int32_t count) {
     positions.push_back(state(ui::kBatchProgress).progress);
     EZ_DOEVENTS(count);
   });
   click(ui::kImportBatchButton);
-  app::setEventPump(windowPump);
+  services::setEventPump(windowPump);
 
   EXPECT_EQ(state(ui::kBatchResultBox).text, "Imported: lone-wolf.zor\r\nImported: export.zor\r\n");
   const ControlState bar = state(ui::kBatchProgress);

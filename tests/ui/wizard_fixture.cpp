@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/wizard/callbacks.h"
-#include "app/wizard/start_up.h"
+#include "ui/startup/callbacks.h"
+#include "ui/startup/start_up.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
 #include "ui/toolkit/contents.h"
@@ -56,15 +56,15 @@ void WizardTest::writeDatabase() {
 
 void WizardTest::startWizard() {
   ui::toolkit::startGui(
-      app::EZ_MAIN,
+      ui::startup::EZ_MAIN,
       [this](std::string& form, int32_t& id, int32_t& code, int32_t& value, int32_t& cancel) {
         events.push_back(SeenEvent{form, id, code, value, ui::toolkit::EZ_GETTEXT(form, 0)});
-        app::EZ_EVENT(form, id, code, value, cancel);
+        ui::startup::EZ_EVENT(form, id, code, value, cancel);
       },
       [this](std::string& form) {
         moveCountAtDesign = db::catalogue().MoveCount;
         catalogueLoadedAtDesign = db::catalogue().CatalogueLoaded;
-        app::EZ_DESIGN(form);
+        ui::startup::EZ_DESIGN(form);
       });
   settle();
 }

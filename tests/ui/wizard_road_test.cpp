@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/events.h"
+#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "road_fixture.h"
@@ -195,7 +195,7 @@ TEST_F(WizardRoadTest, ImportAnsweredNoLeavesTheDatabaseAsItWasAndResetsTheWizar
 TEST_F(WizardRoadTest, ASecondImportClickDuringTheRunHasNoEffect) {
   walkToImport();
   int pumps = 0;
-  const app::EventPump windowPump = app::setEventPump([&pumps](int32_t count) {
+  const services::EventPump windowPump = services::setEventPump([&pumps](int32_t count) {
     if (++pumps == 1) {
       clickButton("MAIN", ui::kImportButton);
       injectEvent("MAIN", ui::kImportButton, kEventClick, 0);
@@ -205,7 +205,7 @@ TEST_F(WizardRoadTest, ASecondImportClickDuringTheRunHasNoEffect) {
   script.buttons.push_back("Yes");
   script.shown.clear();
   click(ui::kImportButton);
-  app::setEventPump(windowPump);
+  services::setEventPump(windowPump);
 
   EXPECT_GT(pumps, 0);  // the window was kept painting during the write-out
   const std::vector<DialogRecord> boxes = shown(DialogKind::MessageBox);

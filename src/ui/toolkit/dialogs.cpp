@@ -8,7 +8,7 @@
 #include <QInputDialog>
 #include <cstdio>
 
-#include "app/messages.h"
+#include "services/messages.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 
@@ -41,13 +41,13 @@ std::vector<QMessageBox::StandardButton> buttonSet(std::string_view buttons) {
   return {QMessageBox::Ok};
 }
 
-QMessageBox::Icon iconOf(app::MessageIcon icon) {
+QMessageBox::Icon iconOf(services::MessageIcon icon) {
   switch (icon) {
-    case app::MessageIcon::Information:
+    case services::MessageIcon::Information:
       return QMessageBox::Information;
-    case app::MessageIcon::Stop:
+    case services::MessageIcon::Stop:
       return QMessageBox::Critical;
-    case app::MessageIcon::Question:
+    case services::MessageIcon::Question:
       return QMessageBox::Question;
     default:
       return QMessageBox::NoIcon;
@@ -144,7 +144,7 @@ DialogScript* setDialogScript(DialogScript* script) {
 
 std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
                                              std::string_view buttons) {
-  const app::BraceCodes codes = app::parseBraceCodes(text);
+  const services::BraceCodes codes = services::parseBraceCodes(text);
   auto box = std::make_unique<QMessageBox>(owner);
   box->setWindowTitle(toQt(title));
   box->setTextFormat(Qt::PlainText);

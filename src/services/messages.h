@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace services {
 
 enum class MessageIcon { None, Information, Stop, Question };
 
@@ -37,4 +37,4 @@ int32_t showMessageBox(std::string_view form, std::string_view text, std::string
 // An information box with the program title and one OK button.
 void XMSGBOX(std::string_view text);
 
-}  // namespace app
+}  // namespace services

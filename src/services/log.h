@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-namespace app {
+namespace services {
 
 enum class LogChannel { General, Files };
 using LogSink = std::function<void(LogChannel, std::string_view line)>;
@@ -17,4 +17,4 @@ bool logging();
 void LOGM(std::string_view line);
 void LOGMF(std::string_view line);
 
-}  // namespace app
+}  // namespace services

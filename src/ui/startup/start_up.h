@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace app {
+namespace ui::startup {
 
 // Runs the wizard with the process's arguments; returns the toolkit's exit code.
 int32_t WINMAIN(int& argc, char** argv);
@@ -18,4 +18,4 @@ int32_t INITPROG();
 // Stores the version marker.
 void INTERNAL();
 
-}  // namespace app
+}  // namespace ui::startup

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace services {
 
 inline constexpr std::string_view kVersionMarker = "#PVERSION#1.630#";
 inline constexpr std::string_view kTitleStem = "ZOR 7 SE Export File Wizard, Build ";
@@ -21,4 +21,4 @@ ProgramInfo& program();
 // kTitleStem followed by the third "#"-separated field of the marker.
 std::string titleFromVersionMarker(std::string_view marker);
 
-}  // namespace app
+}  // namespace services

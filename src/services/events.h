@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace app {
+namespace services {
 
 using EventPump = std::function<void(int32_t count)>;
 EventPump setEventPump(EventPump pump);
@@ -15,4 +15,4 @@ void pumpEvents(int32_t count);
 // that the window never stays frozen for long whatever the size of the work.
 void keepResponsive();
 
-}  // namespace app
+}  // namespace services

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/wizard/start_up.h"
+#include "ui/startup/start_up.h"
 
 namespace {
 
@@ -45,5 +45,5 @@ int main(int argc, char** argv) {
   }
   int count = static_cast<int>(arguments.size());
   arguments.push_back(nullptr);
-  return app::WINMAIN(count, arguments.data());
+  return ui::startup::WINMAIN(count, arguments.data());
 }

@@ -1,10 +1,10 @@
-#include "app/messages.h"
+#include "services/messages.h"
 
 #include <utility>
 
-#include "app/program.h"
+#include "services/program.h"
 
-namespace app {
+namespace services {
 namespace {
 MessageBoxService& service() {
   static MessageBoxService current;
@@ -47,4 +47,4 @@ void XMSGBOX(std::string_view text) {
   showMessageBox("{ME}", std::string("{i}") + std::string(text), program().title, "OK");
 }
 
-}  // namespace app
+}  // namespace services

@@ -1,10 +1,10 @@
-#include "app/wizard/callbacks.h"
+#include "ui/startup/callbacks.h"
 
 #include "platform/text.h"
 #include "ui/control_ids.h"
 #include "ui/main_form.h"
 
-namespace app {
+namespace ui::startup {
 
 namespace {
 
@@ -41,4 +41,4 @@ void OTHERFORMS_DESIGN(std::string&) {}
 // of its application pseudo-form "{APP}" have no effect, and neither would those of any other form.
 void OTHERFORMS_EVENTS(std::string&, int32_t&, int32_t&, int32_t&, int32_t&) {}
 
-}  // namespace app
+}  // namespace ui::startup

@@ -1,10 +1,10 @@
-#include "app/wizard/start_up.h"
+#include "ui/startup/start_up.h"
 
 #include <string>
 
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/wizard/callbacks.h"
+#include "services/messages.h"
+#include "services/program.h"
+#include "ui/startup/callbacks.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "import/database_recovery.h"
@@ -14,7 +14,7 @@
 #include "ui/toolkit/toolkit.h"
 #include "ui/window_services.h"
 
-namespace app {
+namespace ui::startup {
 
 namespace {
 
@@ -53,22 +53,22 @@ int32_t MAIN_INIT(int32_t&) {
 }
 
 void INTERNAL() {
-  program().versionMarker = std::string(kVersionMarker);
+  services::program().versionMarker = std::string(services::kVersionMarker);
 }
 
 int32_t INITPROG() {
   INTERNAL();
   memory::HEAPBEGIN();
-  ProgramInfo& info = program();
-  info.title = titleFromVersionMarker(info.versionMarker);
+  services::ProgramInfo& info = services::program();
+  info.title = services::titleFromVersionMarker(info.versionMarker);
   info.databaseFolder = ".";
   // An import that was interrupted is finished (or undone) before anything reads the database.
   const imports::RecoveryReport recovery = imports::recoverDatabase(info.databaseFolder);
-  if (!recovery.Message.empty()) showMessageBox(ui::kMainForm, recovery.Message, info.title, "OK");
+  if (!recovery.Message.empty()) services::showMessageBox(ui::kMainForm, recovery.Message, info.title, "OK");
   // Whatever the load reports, the window comes up afterwards.
   db::LOADDBS(db::catalogue(), info.databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
   ui::toolkit::EZ_DEFFONT(ui::kButtonFont, "Arial", 16, "BV");
   return 1;
 }
 
-}  // namespace app
+}  // namespace ui::startup

@@ -1,12 +1,12 @@
-#include "app/defaults.h"
+#include "services/defaults.h"
 
 #include "platform/text.h"
 
-namespace app {
+namespace services {
 
 int32_t GETDEFAULT(std::string_view text, int32_t defaultValue) {
   int32_t value = platform::low32(platform::numberValue(text));
   return value == 0 ? defaultValue : value;
 }
 
-}  // namespace app
+}  // namespace services

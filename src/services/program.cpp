@@ -1,6 +1,6 @@
-#include "app/program.h"
+#include "services/program.h"
 
-namespace app {
+namespace services {
 
 ProgramInfo& program() {
   static ProgramInfo info;
@@ -18,4 +18,4 @@ std::string titleFromVersionMarker(std::string_view marker) {
   return std::string(kTitleStem) + std::string(build);
 }
 
-}  // namespace app
+}  // namespace services

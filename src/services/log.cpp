@@ -1,8 +1,8 @@
-#include "app/log.h"
+#include "services/log.h"
 
 #include <utility>
 
-namespace app {
+namespace services {
 namespace {
 LogSink& sink() {
   static LogSink current;
@@ -26,4 +26,4 @@ void LOGMF(std::string_view line) {
   if (sink()) sink()(LogChannel::Files, line);
 }
 
-}  // namespace app
+}  // namespace services

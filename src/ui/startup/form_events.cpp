@@ -1,6 +1,6 @@
-#include "app/wizard/form_events.h"
+#include "ui/startup/form_events.h"
 
-#include "app/program.h"
+#include "services/program.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
 #include "ui/button_style.h"
@@ -9,7 +9,7 @@
 #include "ui/toolkit/toolkit.h"
 #include "ui/wrestler_selection.h"
 
-namespace app {
+namespace ui::startup {
 
 using namespace ui::toolkit;
 
@@ -24,7 +24,7 @@ void MAIN_EVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
       EZ_DEFACCEL(ui::kMainForm, ui::shortcutTable());
       ui::FILLCOMBO();
       ui::UPDATEPHASE();
-      EZ_SETTEXT(ui::kMainForm, ui::kFormItself, program().title);
+      EZ_SETTEXT(ui::kMainForm, ui::kFormItself, services::program().title);
       break;
     case kEventStarted:
       ui::INITHELP();
@@ -52,4 +52,4 @@ void CLEANUP() {
   db::catalogue() = db::Catalogue{};
 }
 
-}  // namespace app
+}  // namespace ui::startup

@@ -1,9 +1,9 @@
-#include "app/wizard/callbacks.h"
-#include "app/wizard/form_events.h"
+#include "ui/startup/callbacks.h"
+#include "ui/startup/form_events.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 
-namespace app {
+namespace ui::startup {
 
 void EZ_MAIN_PARSEEVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
   using namespace ui;
@@ -81,4 +81,4 @@ void EZ_MAIN_PARSEEVENTS(int32_t id, int32_t code, int32_t value, int32_t& cance
   }
 }
 
-}  // namespace app
+}  // namespace ui::startup

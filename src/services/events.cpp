@@ -1,11 +1,11 @@
-#include "app/events.h"
+#include "services/events.h"
 
 #include <chrono>
 #include <utility>
 
 #include "platform/long_work.h"
 
-namespace app {
+namespace services {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -41,4 +41,4 @@ void keepResponsive() {
   if (Clock::now() - lastPump() >= kResponsiveInterval) pumpEvents(kResponsivePumpCount);
 }
 
-}  // namespace app
+}  // namespace services

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace app {
+namespace ui::startup {
 
 // Events of the form itself (id 0) and of controls without a handler of their own (labels, the
 // progress bar, the keyboard shortcuts).
@@ -12,4 +12,4 @@ void MAIN_QUIT(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 // Releases the private heap with every record in it.
 void CLEANUP();
 
-}  // namespace app
+}  // namespace ui::startup

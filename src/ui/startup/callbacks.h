@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace app {
+namespace ui::startup {
 
 void EZ_DESIGN(std::string& form);
 void EZ_EVENT(std::string& form, int32_t& id, int32_t& code, int32_t& value, int32_t& cancel);
@@ -20,4 +20,4 @@ void OTHERFORMS_EVENTS(std::string& form, int32_t& id, int32_t& code, int32_t& v
 // Hands an event of form "MAIN" to the handler of its control.
 void EZ_MAIN_PARSEEVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 
-}  // namespace app
+}  // namespace ui::startup

@@ -1,0 +1,57 @@
+// The layers of src/ and their order: a source file includes only headers of its own layer or of
+// layers below it, so that the core builds and is tested without anything above it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Bottom to top; the front ends share the top.
+const std::map<std::string, int>& layerRanks() {
+  static const std::map<std::string, int> ranks = {
+      {"platform", 0}, {"services", 1}, {"memory", 2}, {"settings", 2}, {"db", 3},
+      {"export", 4},   {"import", 5},   {"cli", 6},    {"ui", 6},
+  };
+  return ranks;
+}
+
+TEST(Layers, NoSourceIncludesALayerAboveItsOwn) {
+  const fs::path sources = ZOR_SOURCE_DIR;
+  ASSERT_TRUE(fs::is_directory(sources)) << sources;
+  const std::regex include(R"(^\s*#\s*include\s+"([a-z_]+)/)");
+  int files = 0;
+  std::set<std::string> folders;
+  for (const auto& entry : fs::recursive_directory_iterator(sources)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string extension = entry.path().extension().string();
+    if (extension != ".cpp" && extension != ".h") continue;
+    const std::string layer = fs::relative(entry.path(), sources).begin()->string();
+    const auto own = layerRanks().find(layer);
+    ASSERT_NE(own, layerRanks().end()) << "a folder of src/ that is no known layer: " << layer;
+    folders.insert(layer);
+    ++files;
+    std::ifstream in(entry.path());
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++lineNumber;
+      std::smatch match;
+      if (!std::regex_search(line, match, include)) continue;
+      const auto used = layerRanks().find(match[1].str());
+      if (used == layerRanks().end()) continue;  // a header beside the file, such as "moc_..."
+      const bool sameLayer = used->first == own->first;
+      EXPECT_TRUE(sameLayer || used->second < own->second)
+          << entry.path().string() << ":" << lineNumber << " includes " << match[1].str() << "/";
+    }
+  }
+  EXPECT_GT(files, 100);
+  EXPECT_EQ(folders.size(), layerRanks().size());
+}
+
+}  // namespace
