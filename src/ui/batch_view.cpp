@@ -19,7 +19,7 @@ void MAIN_BATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
 // reachable from there.
 void MAIN_RETURN(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
-    wizardState().phase = 0;
+    wizardState().phase = Phase::NothingOpen;
     toolkit::EZ_DISPLAYLAYER(kThisForm, kWizardLayer, kLayerFlags);
   } else if (code == toolkit::kEventOwnerDraw) {
     drawFixedButton(id, value, kQuietBackground);

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "services/program.h"
 #include "import/import_run.h"
 #include "import/translation.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/toolkit/dialogs.h"
 

@@ -65,7 +65,7 @@ void ADDEXPORTFILES() {
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
   toolkit::EZ_ADDITEMS(kThisForm, kExportFileList, platform::trimmed(list, '|'));
 
-  wizardState().phase = 1;
+  wizardState().phase = Phase::ExportListed;
   toolkit::EZ_REDRAWCONTROL(kMainForm, kImportBatchButton);
 }
 

@@ -14,7 +14,7 @@ namespace ui {
 // until the next Parse Selection. Whatever the answer, the wizard starts again from the first step.
 void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventOwnerDraw) {
-    drawStepButton(id, value, wizardState().phase == 2);
+    drawStepButton(id, value, wizardState().phase == Phase::SelectionParsed);
     return;
   }
   if (code != toolkit::kEventClick || wizardState().running) return;

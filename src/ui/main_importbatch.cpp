@@ -42,7 +42,7 @@ void MAIN_IMPORTBATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
     if (!wizardState().running) DOIMPORT();
   } else if (code == toolkit::kEventOwnerDraw) {
-    drawStepButton(id, value, wizardState().phase == 1);
+    drawStepButton(id, value, wizardState().phase == Phase::ExportListed);
   }
 }
 

@@ -36,7 +36,7 @@ void OPENEXPORT() {
   // An object or gimmick-match export has been imported and reported by now.
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;
   if (opened.parse.outcome == exports::ParseOutcome::Parsed) showParsedExport(opened.parse);
-  wizardState().phase = 1;
+  wizardState().phase = Phase::ExportListed;
   UPDATEPHASE();
 }
 
@@ -44,7 +44,7 @@ void MAIN_OPEN(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
     if (!wizardState().running) OPENEXPORT();
   } else if (code == toolkit::kEventOwnerDraw) {
-    drawStepButton(id, value, wizardState().phase == 0);
+    drawStepButton(id, value, wizardState().phase == Phase::NothingOpen);
   }
 }
 

@@ -42,7 +42,7 @@ void REFRESHDISPLAY() {
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 1);
   toolkit::EZ_REDRAWFORM(kMainForm);
 
-  wizardState().phase = 2;
+  wizardState().phase = Phase::SelectionParsed;
   UPDATEPHASE();
 }
 
@@ -50,7 +50,7 @@ void MAIN_REFRESH(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
     if (!wizardState().running) REFRESHDISPLAY();
   } else if (code == toolkit::kEventOwnerDraw) {
-    drawStepButton(id, value, wizardState().phase == 1);
+    drawStepButton(id, value, wizardState().phase == Phase::ExportListed);
   }
 }
 

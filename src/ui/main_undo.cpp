@@ -1,8 +1,8 @@
 #include <string>
 
+#include "import/undo.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "import/undo.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"

@@ -1,8 +1,8 @@
 #include <string>
 #include <string_view>
 
-#include "services/program.h"
 #include "import/mapping_rows.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/contents.h"

@@ -1,7 +1,7 @@
-#include "services/program.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/contents.h"
@@ -17,7 +17,7 @@ constexpr int32_t kEveryRecordSet = 0;
 // The incoming records go with the lists: the run has renumbered their references, so a second import
 // of them (Parse Selection after a failed open) would translate those numbers again.
 void RESETFORM() {
-  wizardState().phase = 0;
+  wizardState().phase = Phase::NothingOpen;
   UPDATEPHASE();
   for (int32_t id : {kWrestlerList, kMoveListView, kManagerList, kDiveListView, kTeamList}) {
     toolkit::EZ_CLEAR(kMainForm, id);

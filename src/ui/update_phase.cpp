@@ -18,12 +18,13 @@ void enable(int32_t id, bool enabled) {
 }  // namespace
 
 void UPDATEPHASE() {
-  const int32_t phase = wizardState().phase;
-  if (phase >= 0 && phase <= 2) {
-    enable(kParseButton, phase == 1);
-    enable(kImportButton, phase == 2);
-    enable(kWrestlerList, phase == 1);
-    enable(kBatchButton, phase == 0);
+  const Phase phase = wizardState().phase;
+  // A value outside the steps (which only a damaged state could hold) leaves the controls as they are.
+  if (phase == Phase::NothingOpen || phase == Phase::ExportListed || phase == Phase::SelectionParsed) {
+    enable(kParseButton, phase == Phase::ExportListed);
+    enable(kImportButton, phase == Phase::SelectionParsed);
+    enable(kWrestlerList, phase == Phase::ExportListed);
+    enable(kBatchButton, phase == Phase::NothingOpen);
   }
   for (int32_t id : {kOpenButton, kParseButton, kImportButton}) toolkit::EZ_REDRAWCONTROL(kMainForm, id);
 }

@@ -2,9 +2,9 @@
 // untrapped-error report box. The installation lasts as long as the object.
 #pragma once
 
+#include "platform/errors.h"
 #include "services/events.h"
 #include "services/messages.h"
-#include "platform/errors.h"
 
 namespace ui {
 

@@ -5,9 +5,15 @@
 
 namespace ui {
 
-// 0 nothing open, 1 an export listed (or batch files added), 2 the selection parsed.
+// The wizard's step: it decides which controls are enabled and which step button is highlighted.
+enum class Phase : int32_t {
+  NothingOpen = 0,
+  ExportListed = 1,  // an export of wrestlers listed, or batch files added
+  SelectionParsed = 2,
+};
+
 struct WizardState {
-  int32_t phase = 0;
+  Phase phase = Phase::NothingOpen;
   int32_t helpShown = 0;
   // An import or a batch is running: the window keeps painting meanwhile, and a command that arrives
   // in the middle of it (however it got there) is not started.

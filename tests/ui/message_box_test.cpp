@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/errors.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "platform/errors.h"
 #include "ui/control_ids.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"

@@ -37,7 +37,7 @@ class PhaseTest : public WizardTest {
   }
   bool enabled(int32_t id) { return controlState("MAIN", id).enabled; }
   void setPhase(int32_t phase) {
-    ui::wizardState().phase = phase;
+    ui::wizardState().phase = static_cast<ui::Phase>(phase);
     ui::UPDATEPHASE();
   }
 };
@@ -115,11 +115,11 @@ TEST_F(PhaseTest, BatchImportShowsTheBatchViewAndCloseReturnsInPhaseZero) {
   EXPECT_TRUE(plain(ui::kImportBatchButton));
   EXPECT_EQ(drawnStyle(ui::kCloseButton).background, ui::kQuietBackground);
 
-  ui::wizardState().phase = 1;  // files were added
+  ui::wizardState().phase = ui::Phase::ExportListed;  // files were added
   EXPECT_TRUE(highlighted(ui::kImportBatchButton));
 
   clickButton("MAIN", ui::kCloseButton);
-  EXPECT_EQ(ui::wizardState().phase, 0);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::NothingOpen);
   EXPECT_TRUE(controlState("MAIN", ui::kWrestlerList).visible);
   EXPECT_FALSE(controlState("MAIN", ui::kExportFileList).visible);
   EXPECT_TRUE(enabled(ui::kBatchButton));

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <filesystem>
 #include <QTimer>
+#include <filesystem>
 
-#include "services/program.h"
-#include "ui/startup/callbacks.h"
-#include "ui/startup/start_up.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/help.h"
+#include "ui/startup/callbacks.h"
+#include "ui/startup/start_up.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"
@@ -62,8 +62,9 @@ TEST_F(WizardTest, AnInterruptedImportIsRepairedAndToldBeforeTheLoad) {
   EXPECT_EQ(told.formsOpen, 0u);
   EXPECT_EQ(told.title, kTitle);
   EXPECT_EQ(told.icon, QMessageBox::Information);
-  EXPECT_EQ(told.text.rfind("A change of the game's database was interrupted before it had changed anything.", 0),
-            0u)
+  EXPECT_EQ(
+      told.text.rfind("A change of the game's database was interrupted before it had changed anything.", 0),
+      0u)
       << told.text;
   EXPECT_FALSE(std::filesystem::exists(folder.data("zor.journal")));
   EXPECT_EQ(db::catalogue().MoveCount, 3);

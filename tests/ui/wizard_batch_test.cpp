@@ -2,9 +2,9 @@
 // with the progress bar and the status box.
 #include <gtest/gtest.h>
 
-#include "services/events.h"
 #include "db/catalogue.h"
 #include "road_fixture.h"
+#include "services/events.h"
 #include "support/export_writer.h"
 #include "support/game_records.h"
 #include "ui/button_style.h"
@@ -44,7 +44,7 @@ TEST_F(BatchViewTest, AddedFilesFollowTheOnesListedAndMayRepeat) {
   EXPECT_EQ(dialogs[0].title, "Please select export files to add.");
   EXPECT_EQ(dialogs[0].nameFilters, (QStringList{"ZOR Export Files (*.zor)", "All Files (*)"}));
   EXPECT_EQ(items(ui::kExportFileList), (Names{first, second}));
-  EXPECT_EQ(ui::wizardState().phase, 1);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);
   paintForm("MAIN");
   EXPECT_EQ(state(ui::kImportBatchButton).lastDrawn.background, ui::kHighlightBackground);
 
@@ -134,7 +134,7 @@ TEST_F(BatchViewTest, UndoLastImportAsksThenPutsTheDatabaseBack) {
 TEST_F(BatchViewTest, CloseAfterAddingFilesLeadsBackToPhaseZero) {
   addFiles({first});
   click(ui::kCloseButton);
-  EXPECT_EQ(ui::wizardState().phase, 0);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::NothingOpen);
   EXPECT_TRUE(state(ui::kBatchButton).enabled);
   EXPECT_FALSE(state(ui::kParseButton).enabled);
   EXPECT_TRUE(state(ui::kWrestlerList).visible);

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "ui/startup/callbacks.h"
-#include "ui/startup/start_up.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
+#include "ui/startup/callbacks.h"
+#include "ui/startup/start_up.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
 #include "ui/toolkit/test_hooks.h"

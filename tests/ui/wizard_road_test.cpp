@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "road_fixture.h"
+#include "services/events.h"
 #include "support/export_writer.h"
 #include "support/game_records.h"
 #include "ui/button_style.h"
@@ -45,7 +45,7 @@ class WizardRoadTest : public RoadTest {
   }
 
   void expectResetWizard() {
-    EXPECT_EQ(ui::wizardState().phase, 0);
+    EXPECT_EQ(ui::wizardState().phase, ui::Phase::NothingOpen);
     for (int32_t id :
          {ui::kWrestlerList, ui::kMoveListView, ui::kManagerList, ui::kDiveListView, ui::kTeamList})
       EXPECT_TRUE(items(id).empty()) << id;
@@ -76,7 +76,7 @@ TEST_F(WizardRoadTest, OpeningListsTheWrestlersPreSelectedAndTheNewRecordsSorted
   EXPECT_EQ(items(ui::kTeamList), (Names{"Rookie/Nobody", "Star Power (New Star/Champion)"}));
   EXPECT_EQ(state(ui::kMoveCountBox).text, "9");
   EXPECT_EQ(state(ui::kDiveCountBox).text, "1");
-  EXPECT_EQ(ui::wizardState().phase, 1);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);
   EXPECT_TRUE(state(ui::kParseButton).enabled);
   EXPECT_TRUE(state(ui::kWrestlerList).enabled);
   EXPECT_FALSE(state(ui::kBatchButton).enabled);
@@ -99,7 +99,7 @@ TEST_F(WizardRoadTest, ParseSelectionListsWhatTheSelectedWrestlersNeed) {
   EXPECT_EQ(items(ui::kTeamList), (Names{"Star Power (New Star/Champion)"}));
   EXPECT_EQ(state(ui::kMoveCountBox).text, "7");
   EXPECT_EQ(state(ui::kDiveCountBox).text, "1");
-  EXPECT_EQ(ui::wizardState().phase, 2);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::SelectionParsed);
   EXPECT_FALSE(state(ui::kWrestlerList).enabled);
   EXPECT_TRUE(state(ui::kImportButton).enabled);
   paintForm("MAIN");
@@ -225,7 +225,7 @@ TEST_F(WizardRoadTest, AfterAnImportAFailedOpenLeavesNothingToImportAgain) {
   openExport(notAnExport);
   ASSERT_EQ(shown(DialogKind::MessageBox).size(), 1u);
   EXPECT_EQ(shown(DialogKind::MessageBox)[0].text, "File couldn't be identified as a ZOR export file.");
-  EXPECT_EQ(ui::wizardState().phase, 1);  // whatever the outcome of the parse
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);  // whatever the outcome of the parse
   click(ui::kParseButton);
   EXPECT_TRUE(items(ui::kMoveListView).empty());
   EXPECT_TRUE(items(ui::kTeamList).empty());
@@ -243,7 +243,7 @@ TEST_F(WizardRoadTest, CancellingTheFileDialogChangesNothing) {
   click(ui::kParseButton);
   script.files.push_back({});
   click(ui::kOpenButton);
-  EXPECT_EQ(ui::wizardState().phase, 2);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::SelectionParsed);
   EXPECT_EQ(items(ui::kWrestlerList).size(), 3u);
   EXPECT_FALSE(items(ui::kMoveListView).empty());
 }
@@ -264,7 +264,7 @@ TEST_F(WizardRoadTest, AnObjectExportIsImportedAtOnceAndLeavesThePhase) {
   EXPECT_EQ(boxes[0].text,
             "2 foreign objects have been imported successfully. 1 was already in the database.");
   EXPECT_EQ(boxes[0].icon, QMessageBox::Information);
-  EXPECT_EQ(ui::wizardState().phase, 0);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::NothingOpen);
   EXPECT_FALSE(state(ui::kParseButton).enabled);
   EXPECT_EQ(this->lines("objects.dat")[0], " 3 ");
   EXPECT_EQ(db::catalogue().ObjectCount, 3);
@@ -272,7 +272,7 @@ TEST_F(WizardRoadTest, AnObjectExportIsImportedAtOnceAndLeavesThePhase) {
   // With a wrestler export open, the lists and the phase stay as they are.
   openExport(writeScenarioExport());
   openExport(objects);
-  EXPECT_EQ(ui::wizardState().phase, 1);
+  EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);
   EXPECT_EQ(items(ui::kWrestlerList).size(), 3u);
   EXPECT_EQ(shown(DialogKind::MessageBox).back().text,
             "0 foreign objects have been imported successfully. 3 were already in the database.");
