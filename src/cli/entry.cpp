@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "services/messages.h"
-#include "services/program.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "db/catalogue.h"
@@ -12,6 +10,8 @@
 #include "import/database_recovery.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
+#include "services/messages.h"
+#include "services/program.h"
 
 namespace cli {
 namespace {

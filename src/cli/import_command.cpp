@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "services/program.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/export_listing.h"
@@ -11,6 +10,8 @@
 #include "import/list_selection.h"
 #include "import/selection.h"
 #include "platform/text.h"
+#include "services/messages.h"
+#include "services/program.h"
 
 namespace cli {
 namespace {
@@ -109,6 +110,7 @@ int importCommand(const Invocation& call, Console& console) {
     return imported ? kExitDone : kExitFailed;
   }
   exports::ParseResult& parsed = opened.parse;
+  if (parsed.message) services::showMessageBox(*parsed.message);
   const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
   releaseHeld(console, !parsedWell);
   if (!parsedWell) return kExitFailed;
@@ -138,11 +140,12 @@ int importCommand(const Invocation& call, Console& console) {
     }
     printWarnings(console, plan);
     warned = true;
-    return imports::confirmWithMessageBox(plan);
+    return services::showMessageBox(imports::confirmationQuestion()) == 1;
   };
   console.answerYes = !call.Import.DryRun;
   const imports::ImportRunResult result =
       imports::PROCESSIMPORT(incoming, db::catalogue(), rows, services::program().databaseFolder, confirm);
+  for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
   if (!warned) printWarnings(console, result.Plan);
 
   switch (result.Outcome) {

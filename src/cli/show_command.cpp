@@ -3,6 +3,7 @@
 #include "cli/export_listing.h"
 #include "db/catalogue.h"
 #include "export/parser.h"
+#include "services/messages.h"
 
 namespace cli {
 
@@ -22,6 +23,7 @@ int showCommand(const Invocation& call, Console& console) {
   console.holding = true;
   const exports::ParseResult parsed =
       exports::PARSEEXPORT(path, db::catalogue(), exports::incoming(), exports::ParseMode::Interactive);
+  if (parsed.message) services::showMessageBox(*parsed.message);
   const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
   releaseHeld(console, !parsedWell);
   if (!parsedWell) return kExitFailed;

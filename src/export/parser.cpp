@@ -6,13 +6,13 @@
 #include <unordered_map>
 #include <utility>
 
-#include "services/events.h"
-#include "services/messages.h"
-#include "services/program.h"
 #include "db/codecs.h"
 #include "export/streams.h"
 #include "memory/heap_blocks.h"
 #include "platform/text.h"
+#include "services/events.h"
+#include "services/messages.h"
+#include "services/program.h"
 
 namespace exports {
 
@@ -296,12 +296,14 @@ void fillListData(const IncomingRecords& in, ParseResult& result) {
   result.diveRowCount = static_cast<int32_t>(result.newDives.size());
 }
 
-// The outcome of a stream that could not be opened (OPENCRYPT's 0 or -1), told to the user in the
-// interactive parse.
-ParseOutcome openFailure(int32_t stream, ParseMode mode) {
+// The outcome of a stream that could not be opened (OPENCRYPT's 0 or -1), and in the interactive
+// parse what the user is told.
+void openFailure(int32_t stream, ParseMode mode, ParseResult& result) {
   const bool corrupt = stream < 0;
-  if (mode == ParseMode::Interactive) services::XMSGBOX(corrupt ? kCorruptFileMessage : kOpenErrorMessage);
-  return corrupt ? ParseOutcome::Corrupt : ParseOutcome::CannotOpen;
+  if (mode == ParseMode::Interactive) {
+    result.message = services::informationBox(corrupt ? kCorruptFileMessage : kOpenErrorMessage);
+  }
+  result.outcome = corrupt ? ParseOutcome::Corrupt : ParseOutcome::CannotOpen;
 }
 
 }  // namespace
@@ -321,14 +323,14 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
   ParseResult result;
   StreamHandle stream(OPENCRYPT(fileName));
   if (stream.number() <= 0) {
-    result.outcome = openFailure(stream.number(), mode);
+    openFailure(stream.number(), mode, result);
     return result;
   }
 
   FISEEK(stream.number(), kWrestlersMarker);
   if (mode == ParseMode::Interactive && CRYPTEOF(stream.number())) {
     stream.close();
-    services::showMessageBox("MAIN", kNotIdentifiedMessage, services::program().title, "OK");
+    result.message = services::mainFormBox(kNotIdentifiedMessage);
     result.outcome = ParseOutcome::NotAnExport;
     return result;
   }
@@ -339,11 +341,11 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
   const int32_t reopened = stream.number();
   stream.close();
   if (reopened <= 0) {
-    result.outcome = openFailure(reopened, mode);
+    openFailure(reopened, mode, result);
     return result;
   }
   if (status == SectionStatus::Corrupt) {
-    if (mode == ParseMode::Interactive) services::XMSGBOX(kCorruptFileMessage);
+    if (mode == ParseMode::Interactive) result.message = services::informationBox(kCorruptFileMessage);
     result.outcome = ParseOutcome::Corrupt;
     return result;
   }

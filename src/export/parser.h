@@ -12,12 +12,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "db/catalogue.h"
 #include "export/incoming.h"
+#include "services/messages.h"
 
 namespace exports {
 
@@ -63,10 +65,12 @@ struct ParseResult {
   std::vector<std::string> newTeams;
   int32_t moveRowCount = 0;  // shown in the move counter box
   int32_t diveRowCount = 0;  // shown in the dive counter box
+  // What the interactive parse has to tell the user about a failure; the front end shows it.
+  std::optional<services::MessageBoxRequest> message;
 };
 
 // Parses `fileName` into `records`. The arrays are replaced only when the parse succeeds; on any
-// failure they keep their contents. The interactive parse reports every failure to the user.
+// failure they keep their contents. The interactive parse describes every failure in `message`.
 ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogue, IncomingRecords& records,
                         ParseMode mode = ParseMode::Interactive);
 // The interactive parse on the process-wide catalogue and incoming arrays.

@@ -85,8 +85,8 @@ PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catal
   return prepared;
 }
 
-bool confirmWithMessageBox(const ImportPlan&) {
-  return services::showMessageBox("MAIN", kConfirmText, services::program().title, "YN") == 1;
+services::MessageBoxRequest confirmationQuestion() {
+  return services::MessageBoxRequest{"MAIN", std::string(kConfirmText), services::program().title, "YN"};
 }
 
 ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
@@ -174,8 +174,8 @@ ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Cata
       prepareImport(incoming, catalogue, rows, databaseFolder, interactiveLogging());
   ImportRunResult result = finishImport(prepared, incoming, confirm, interactiveLogging());
   const std::string problem = describeRunProblem(result);
-  if (result.imported()) services::showMessageBox("MAIN", kSuccessText, services::program().title, "OK");
-  if (!problem.empty()) services::showMessageBox("MAIN", "{S}" + problem, services::program().title, "OK");
+  if (result.imported()) result.Messages.push_back(services::mainFormBox(kSuccessText));
+  if (!problem.empty()) result.Messages.push_back(services::mainFormBox("{S}" + problem));
   return result;
 }
 

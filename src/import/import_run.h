@@ -23,6 +23,7 @@
 #include "import/translation.h"
 #include "import/writer.h"
 #include "platform/errors.h"
+#include "services/messages.h"
 
 namespace imports {
 
@@ -59,8 +60,8 @@ using ConfirmImport = std::function<bool(const ImportPlan& plan)>;
 inline constexpr std::string_view kConfirmText =
     "{?}{2}Please confirm that you wish to import the selected data.";
 inline constexpr std::string_view kSuccessText = "{i}The selected wrestlers were imported successfully.";
-// The confirmation box on "MAIN": Yes (1) confirms.
-bool confirmWithMessageBox(const ImportPlan& plan);
+// The plain confirmation question on "MAIN" (Yes, 1, confirms), for a front end to ask.
+services::MessageBoxRequest confirmationQuestion();
 
 enum class RunOutcome {
   Imported,  // committed (see problems in Commit: indexes, old backups)
@@ -71,11 +72,14 @@ enum class RunOutcome {
 struct ImportRunResult {
   RunOutcome Outcome = RunOutcome::Failed;
   ImportPlan Plan;
-  std::string Refusal;  // why the run could not begin to write (the database is locked, ...); "" when it could
+  std::string
+      Refusal;  // why the run could not begin to write (the database is locked, ...); "" when it could
   std::optional<FileFailure> WriteFailure;
   std::optional<CommitResult> Commit;
-  std::vector<platform::UntrappedError> Errors;  // raised during the run outside the checked file steps
+  std::vector<platform::UntrappedError> Errors;   // raised during the run outside the checked file steps
   std::optional<db::LoadProblem> IncompleteLoad;  // why the run wrote nothing, when the load was incomplete
+  // What PROCESSIMPORT has to tell the user afterwards, in order; the front end shows them.
+  std::vector<services::MessageBoxRequest> Messages;
 
   bool imported() const { return Outcome == RunOutcome::Imported; }
 };
@@ -88,12 +92,13 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
 // to tell.
 std::string describeRunProblem(const ImportRunResult& result);
 
-// The interactive run from the Import command: passes 1 to 8, then the success box, or a stop box
-// saying what failed. The wizard's reset (and with it the reload of the catalogue) is the caller's.
+// The interactive run from the Import command: passes 1 to 8; its Messages hold the success box, or a
+// stop box saying what failed. The wizard's reset (and with it the reload of the catalogue) is the
+// caller's.
 ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
                               const MappingRows& rows, std::string_view databaseFolder,
-                              const ConfirmImport& confirm = confirmWithMessageBox);
+                              const ConfirmImport& confirm);
 // On the process-wide incoming records, catalogue and database folder.
-ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm = confirmWithMessageBox);
+ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm);
 
 }  // namespace imports

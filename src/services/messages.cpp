@@ -43,8 +43,20 @@ int32_t showMessageBox(std::string_view form, std::string_view text, std::string
       MessageBoxRequest{std::string(form), std::string(text), std::string(title), std::string(buttons)});
 }
 
+int32_t showMessageBox(const MessageBoxRequest& request) {
+  return showMessageBox(request.form, request.text, request.title, request.buttons);
+}
+
+MessageBoxRequest informationBox(std::string_view text) {
+  return MessageBoxRequest{"{ME}", "{i}" + std::string(text), program().title, "OK"};
+}
+
+MessageBoxRequest mainFormBox(std::string_view text) {
+  return MessageBoxRequest{"MAIN", std::string(text), program().title, "OK"};
+}
+
 void XMSGBOX(std::string_view text) {
-  showMessageBox("{ME}", std::string("{i}") + std::string(text), program().title, "OK");
+  showMessageBox(informationBox(text));
 }
 
 }  // namespace services

@@ -33,6 +33,12 @@ MessageBoxService setMessageBoxService(MessageBoxService service);
 
 int32_t showMessageBox(std::string_view form, std::string_view text, std::string_view title,
                        std::string_view buttons);
+// Shows a box the engine described in its result and left to the front end.
+int32_t showMessageBox(const MessageBoxRequest& request);
+// The box XMSGBOX shows for `text`.
+MessageBoxRequest informationBox(std::string_view text);
+// A box of form "MAIN" with the program title and one OK button.
+MessageBoxRequest mainFormBox(std::string_view text);
 
 // An information box with the program title and one OK button.
 void XMSGBOX(std::string_view text);

@@ -1,4 +1,5 @@
 #include "import/import_run.h"
+#include "services/messages.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/export_lists.h"
@@ -20,7 +21,8 @@ void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code != toolkit::kEventClick || wizardState().running) return;
   toolkit::EZ_DISABLEC(kMainForm, kImportButton);
   const RunningScope running(wizardState());
-  imports::PROCESSIMPORT(readMappingRows(), confirmImport);
+  const imports::ImportRunResult result = imports::PROCESSIMPORT(readMappingRows(), confirmImport);
+  for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
   RESETFORM();
 }
 

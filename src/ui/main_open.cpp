@@ -5,6 +5,7 @@
 #include "export/incoming.h"
 #include "export/open_export.h"
 #include "platform/files.h"
+#include "services/messages.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/export_lists.h"
@@ -35,6 +36,7 @@ void OPENEXPORT() {
       exports::openExportFile(path, db::catalogue(), exports::incoming());
   // An object or gimmick-match export has been imported and reported by now.
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;
+  if (opened.parse.message) services::showMessageBox(*opened.parse.message);
   if (opened.parse.outcome == exports::ParseOutcome::Parsed) showParsedExport(opened.parse);
   wizardState().phase = Phase::ExportListed;
   UPDATEPHASE();

@@ -112,11 +112,12 @@ TEST_F(ParserTest, MissingWrestlersMarkerIsNotAnExportAndKeepsArrays) {
   const IncomingRecords before = records;
   const ParseResult result = parse({"ZOR Export File", "[Exported Moves]", "0"});
   EXPECT_EQ(result.outcome, ParseOutcome::NotAnExport);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].form, "MAIN");
-  EXPECT_EQ(boxes[0].text, "{S}File couldn't be identified as a ZOR export file.");
-  EXPECT_EQ(boxes[0].title, services::program().title);
-  EXPECT_EQ(boxes[0].buttons, "OK");
+  EXPECT_TRUE(boxes.empty());  // the front end shows what the parse has to say
+  ASSERT_TRUE(result.message.has_value());
+  EXPECT_EQ(result.message->form, "MAIN");
+  EXPECT_EQ(result.message->text, "{S}File couldn't be identified as a ZOR export file.");
+  EXPECT_EQ(result.message->title, services::program().title);
+  EXPECT_EQ(result.message->buttons, "OK");
   exporttest::expectSameRecords(before, records);
 }
 
@@ -150,10 +151,14 @@ TEST_F(ParserTest, CannotOpenAndTamperedFilesAreReportedAndKeepArrays) {
 
   ParseResult result = PARSEEXPORT((kDataFolder / "wrestlers-tampered.zor").string(), catalogue, records);
   EXPECT_EQ(result.outcome, ParseOutcome::Corrupt);
+  ASSERT_TRUE(result.message.has_value());
+  EXPECT_EQ(result.message->form, "{ME}");
+  EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.");
   result = PARSEEXPORT((folder.root() / "missing.zor").string(), catalogue, records);
   EXPECT_EQ(result.outcome, ParseOutcome::CannotOpen);
-  EXPECT_EQ(boxTexts(), (std::vector<std::string>{"{i}This file is corrupt or not a ZOR export file.",
-                                                  "{i}Error opening file."}));
+  ASSERT_TRUE(result.message.has_value());
+  EXPECT_EQ(result.message->text, "{i}Error opening file.");
+  EXPECT_TRUE(boxes.empty());
   exporttest::expectSameRecords(before, records);
 }
 
@@ -408,9 +413,10 @@ TEST_F(ParserTest, CountBeyondSixteenBitsIsCorruptInEverySection) {
     WrestlerExport ex;
     std::string* counts[] = {&ex.wrestlerCount, &ex.moveCount, &ex.managerCount, &ex.diveCount};
     *counts[section] = "65536";
-    boxes.clear();
-    EXPECT_EQ(parse(ex.lines()).outcome, ParseOutcome::Corrupt) << section;
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{"{i}This file is corrupt or not a ZOR export file."});
+    const ParseResult result = parse(ex.lines());
+    EXPECT_EQ(result.outcome, ParseOutcome::Corrupt) << section;
+    ASSERT_TRUE(result.message.has_value()) << section;
+    EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.");
     exporttest::expectSameRecords(before, records);
   }
 }

@@ -37,9 +37,7 @@ class CommitFaultInjectionTest : public testsupport::ImportFixture {
     for (const std::string& name : kDatabaseFiles) imported[name] = testsupport::readFileBytes(data(name));
   }
 
-  void restore() {
-    restoreDataFiles(pristine);
-  }
+  void restore() { restoreDataFiles(pristine); }
 
   // A whole run from a fresh load; `beforeCommit` runs where the user confirms.
   ImportRunResult run(const std::function<void()>& beforeCommit) {
@@ -47,10 +45,11 @@ class CommitFaultInjectionTest : public testsupport::ImportFixture {
     boxes.clear();
     EXPECT_EQ(load(), 0);
     testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), [&](const ImportPlan&) {
-      if (beforeCommit) beforeCommit();
-      return true;
-    });
+    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(),
+                                      [&](const ImportPlan&) {
+                                        if (beforeCommit) beforeCommit();
+                                        return true;
+                                      });
   }
 
   // "old", "new", or "mixed" with the files that differ from both.
@@ -150,7 +149,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheWriteOutLeavesTheDatab
     platform::failFileOperation(n, platform::kErrDiskFull);
     bool confirmed = false;
     const ImportRunResult faulted =
-        PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), [&](const ImportPlan&) {
+        testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(), [&](const ImportPlan&) {
           confirmed = true;
           faultHappened = platform::fileOperationCount() >= n;
           platform::clearFileFaults();

@@ -1,7 +1,7 @@
 // An import killed at every file operation of its commit, one run per operation: a child process
-// makes the import and ends at the N-th operation that changes a file, as if it had been killed; then the program starts again
-// on the folder. The eleven files the import changes must then be byte for byte all as they were or
-// all as the import makes them, and the user must have been told when a change was repaired.
+// makes the import and ends at the N-th operation that changes a file, as if it had been killed; then the
+// program starts again on the folder. The eleven files the import changes must then be byte for byte all as
+// they were or all as the import makes them, and the user must have been told when a change was repaired.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,18 +48,17 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
     restore();
   }
 
-  void restore() {
-    restoreDataFiles(pristine);
-  }
+  void restore() { restoreDataFiles(pristine); }
 
   // The import as the wizard makes it; `beforeCommit` runs where the user confirms.
   ImportRunResult importInThisProcess(const std::function<void()>& beforeCommit = {}) {
     EXPECT_EQ(load(), 0);
     testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), [&](const ImportPlan&) {
-      if (beforeCommit) beforeCommit();
-      return true;
-    });
+    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(),
+                                      [&](const ImportPlan&) {
+                                        if (beforeCommit) beforeCommit();
+                                        return true;
+                                      });
   }
 
   // The exit code of a child that imports and is killed at operation n of the commit: kKilled, or 0
@@ -126,7 +125,7 @@ TEST_F(CrashRecoveryTest, KilledAtEveryStepOfTheCommitTheNextStartLeavesOneWhole
     ++killed;
   }
   EXPECT_GT(killed, 60);
-  EXPECT_GT(finished, 20);  // every kill after the commit point
+  EXPECT_GT(finished, 20);   // every kill after the commit point
   EXPECT_EQ(rolledBack, 0);  // the new files were intact every time
 }
 
@@ -189,8 +188,8 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
       {"object import",
        [&] {
          EXPECT_EQ(load(), 0);
-         return exports::openExportFile(objectsPath.string(), catalogue, incoming, folder.path()).import.outcome ==
-                exports::ImportOutcome::Imported;
+         return exports::openExportFile(objectsPath.string(), catalogue, incoming, folder.path())
+                    .import.outcome == exports::ImportOutcome::Imported;
        },
        objectFiles},
       {"undo", [&] { return undoLastImport(folder.path()).Outcome == UndoOutcome::Undone; }, undoFiles},
@@ -204,7 +203,8 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
       const int exitCode = killedAt(n, road.change);
       const RecoveryReport report = recoverDatabase(folder.path());
       EXPECT_FALSE(report.failed()) << road.name << " killed at " << n;
-      const std::string state = testsupport::stateOfFiles(folder.root() / "data", road.files, before, changed);
+      const std::string state =
+          testsupport::stateOfFiles(folder.root() / "data", road.files, before, changed);
       EXPECT_TRUE(state == "old" || state == "new")
           << state << ", " << road.name << " killed at " << n << ": " << report.Message;
       if (exitCode == 0) break;

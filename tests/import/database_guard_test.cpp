@@ -36,7 +36,7 @@ class DatabaseGuardTest : public testsupport::ImportFixture {
   ImportRunResult importSelection() {
     EXPECT_EQ(load(), 0);
     testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
+    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
   }
 
   // Every file of the data folder but the backups, with its bytes.
@@ -123,7 +123,8 @@ TEST_F(DatabaseGuardTest, AFileWrittenSinceTheLoadIsNotOverwritten) {
   folder.writeTeams({testsupport::teamSpec("Old Timer", "Third Guy", "Old Boys", "!1-2/OT"),
                      testsupport::teamSpec("Champion", "Third Guy", "Late Pair", "!1-2/LP")});
   const std::map<std::string, std::string> before = dataFiles();
-  const ImportRunResult result = PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
+  const ImportRunResult result =
+      testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
   EXPECT_EQ(result.Outcome, RunOutcome::Failed);
   EXPECT_NE(describeRunProblem(result).find("teams.dat\" has changed since the database was loaded"),
             std::string::npos)
@@ -148,7 +149,8 @@ TEST_F(DatabaseGuardTest, AnUpperCaseGameFolderKeepsItsNames) {
   const std::map<std::string, std::string> renames = {
       {"wrestlrs.dat", "WRESTLRS.DAT"}, {"moves.dat", "Moves.Dat"}, {"zor.inf", "ZOR.INF"},
       {"teams.dat", "TEAMS.DAT"},       {"dives.dat", "dives.dat"}, {"managers.dat", "MANAGERS.DAT"}};
-  for (const auto& [from, to] : renames) fs::rename(folder.root() / "DATA" / from, folder.root() / "DATA" / to);
+  for (const auto& [from, to] : renames)
+    fs::rename(folder.root() / "DATA" / from, folder.root() / "DATA" / to);
   testsupport::writeFileBytes(folder.root() / "DATA" / "MOVES.IDX", "stale\r\n");
 
   ASSERT_TRUE(importSelection().imported()) << (boxes.empty() ? "" : boxes.back().text);
@@ -256,7 +258,8 @@ TEST_F(DatabaseGuardTest, UndoOfAnObjectImportRestoresTheFileAndItsIndex) {
   testsupport::writeFileBytes(path, testsupport::plainExportBytes(exportLines));
 
   ASSERT_EQ(load(), 0);
-  const exports::OpenExportResult opened = exports::openExportFile(path.string(), catalogue, incoming, folder.path());
+  const exports::OpenExportResult opened =
+      exports::openExportFile(path.string(), catalogue, incoming, folder.path());
   ASSERT_EQ(opened.import.outcome, exports::ImportOutcome::Imported) << opened.import.message;
   EXPECT_FALSE(fs::exists(data("objects.idx")));
 

@@ -53,7 +53,7 @@ class EndToEndTest : public testsupport::ImportFixture {
 
   ImportRunResult importSelected(const std::vector<std::string>& selected, const MappingRows& rows = {}) {
     testsupport::openAndSelect(exportPath, catalogue, incoming, selected);
-    return PROCESSIMPORT(incoming, catalogue, rows, folder.path());
+    return testsupport::importAndShow(incoming, catalogue, rows, folder.path());
   }
 
   std::vector<std::string> record(const std::string& file, int32_t lines, int32_t k) const {
@@ -379,7 +379,8 @@ TEST_F(EndToEndTest, TwoSelectedWrestlersOfOneExistingNameReplaceItOnce) {
   // Both items name the first wrestler; select the second by hand as a window might.
   incoming.IncomingWrestlers[2].ImportNumber = 1;
   evaluateSelection(incoming);
-  const ImportRunResult result = PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path());
+  const ImportRunResult result =
+      testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path());
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
   EXPECT_EQ(record("wrestlrs.dat", 120, 2)[89], "first");
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 3 ");

@@ -68,10 +68,11 @@ class IncompleteLoadTest : public testsupport::ImportFixture {
   ImportRunResult interactiveRun(const std::string& exportPath, const std::vector<std::string>& selected,
                                  bool* asked = nullptr) {
     testsupport::openAndSelect(exportPath, catalogue, incoming, selected);
-    return PROCESSIMPORT(incoming, catalogue, MappingRows{}, folder.path(), [asked](const ImportPlan&) {
-      if (asked != nullptr) *asked = true;
-      return true;
-    });
+    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(),
+                                      [asked](const ImportPlan&) {
+                                        if (asked != nullptr) *asked = true;
+                                        return true;
+                                      });
   }
 
   std::string dataPath(const std::string& name) const { return folder.path() + "\\data\\" + name; }

@@ -23,6 +23,7 @@
 #include "platform/text.h"
 #include "support/game_generator.h"
 #include "support/import_fixture.h"
+#include "support/import_road.h"
 #include "support/import_scenario.h"
 
 namespace imports {
@@ -338,7 +339,7 @@ class RunFuzzTest : public testsupport::ImportFixture {
       const PreparedImport prepared =
           prepareImport(records, catalogue, mappingRows(parsed), game.path(), interactiveLogging());
       const ImportRunResult run =
-          finishImport(prepared, records, confirmWithMessageBox, interactiveLogging());
+          finishImport(prepared, records, testsupport::askToConfirm, interactiveLogging());
       EXPECT_EQ(run.Outcome, RunOutcome::Imported) << describeRunProblem(run);
       ++imported;
     }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "services/log.h"
 #include "import/engine_test_support.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
-#include "services/log.h"
 #include "import/engine_test_support.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "services/events.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {
