@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
-#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
 #include "import/batch_import.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
+#include "services/events.h"
+#include "services/messages.h"
 
 namespace bench {
 

@@ -11,13 +11,13 @@
 #include <filesystem>
 #include <string>
 
-#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
 #include "import/import_run.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
+#include "services/messages.h"
 #include "support/export_writer.h"
 #include "support/game_generator.h"
 #include "support/import_road.h"

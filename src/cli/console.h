@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "services/messages.h"
 #include "platform/errors.h"
+#include "services/messages.h"
 
 namespace cli {
 

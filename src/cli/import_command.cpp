@@ -104,13 +104,13 @@ int importCommand(const Invocation& call, Console& console) {
   console.holding = true;
   exports::OpenExportResult opened =
       exports::openExportFile(path, db::catalogue(), incoming, services::program().databaseFolder);
+  if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
     const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;
     releaseHeld(console, !imported);
     return imported ? kExitDone : kExitFailed;
   }
   exports::ParseResult& parsed = opened.parse;
-  if (parsed.message) services::showMessageBox(*parsed.message);
   const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
   releaseHeld(console, !parsedWell);
   if (!parsedWell) return kExitFailed;

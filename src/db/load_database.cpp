@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/codecs.h"
 #include "db/load_report.h"
@@ -17,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "services/events.h"
 #include "settings/game_options.h"
 #include "settings/path_translation.h"
 
@@ -75,7 +75,8 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
   bool believable = promised <= capacity;
   std::optional<platform::UntrappedError> problem;
   if (opened && capacity > 0 && (stated < 0 || !platform::startsAsNumber(countToken))) {
-    problem = platform::UntrappedError{platform::kErrBadRecordNumber, "its first line holds no record count", ""};
+    problem =
+        platform::UntrappedError{platform::kErrBadRecordNumber, "its first line holds no record count", ""};
   }
 
   records.reserve(static_cast<size_t>(std::min<int64_t>(promised, capacity + 1)) + 1 + spare);
@@ -191,12 +192,12 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\managers.dat");
     watchKind(catalogue, kLoadManagers, path, [&] {
       return loadKind(fileNumber, path, catalogue.Managers, catalogue.ManagerCount, 1, kManagerLines,
-               [&](Manager& manager) {
-                 LOADMANAGERS(fileNumber, manager);
-                 if (manager.RecordNumber != 1) return;
-                 for (int n = 1; n <= 10; ++n)
-                   manager.LineItems[n] = memory::NEWSTRING("Line item " + std::to_string(n));
-               });
+                      [&](Manager& manager) {
+                        LOADMANAGERS(fileNumber, manager);
+                        if (manager.RecordNumber != 1) return;
+                        for (int n = 1; n <= 10; ++n)
+                          manager.LineItems[n] = memory::NEWSTRING("Line item " + std::to_string(n));
+                      });
     });
   } else {
     leaveEmpty(catalogue, kLoadManagers, catalogue.Managers, catalogue.ManagerCount);
@@ -206,7 +207,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\moves.dat");
     watchKind(catalogue, kLoadMoves, path, [&] {
       return loadKind(fileNumber, path, catalogue.Moves, catalogue.MoveCount, 0, kMoveLines,
-               [&](Move& move) { LOADMOVES(fileNumber, move); });
+                      [&](Move& move) { LOADMOVES(fileNumber, move); });
     });
     catalogue.Moves[0].ListName = memory::NEWSTRING(kNoneEntry);
     catalogue.Moves[0].StoredName = memory::NEWSTRING(kNoneEntry);
@@ -219,7 +220,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\dives.dat");
     watchKind(catalogue, kLoadDives, path, [&] {
       return loadKind(fileNumber, path, catalogue.Dives, catalogue.DiveCount, 1, kDiveLines,
-               [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
+                      [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
     });
   } else {
     leaveEmpty(catalogue, kLoadDives, catalogue.Dives, catalogue.DiveCount);
@@ -229,11 +230,11 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\wrestlrs.dat");
     watchKind(catalogue, kLoadWrestlers, path, [&] {
       return loadKind(fileNumber, path, catalogue.Wrestlers, catalogue.WrestlerCount, 1, kWrestlerLines,
-               [&](Wrestler& wrestler) {
-                 wrestler.FilePosition = platform::low32(platform::filePosition(fileNumber));
-                 LOADWRESTLERS(fileNumber, wrestler, folder);
-                 applyMediaPathRule(wrestler.MediaPath, folder);
-               });
+                      [&](Wrestler& wrestler) {
+                        wrestler.FilePosition = platform::low32(platform::filePosition(fileNumber));
+                        LOADWRESTLERS(fileNumber, wrestler, folder);
+                        applyMediaPathRule(wrestler.MediaPath, folder);
+                      });
     });
     catalogue.Wrestlers[0].Name = memory::NEWSTRING(kNoneEntry);
   } else {
@@ -247,7 +248,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\objects.dat");
     watchKind(catalogue, kLoadObjects, path, [&] {
       return loadKind(fileNumber, path, catalogue.Objects, catalogue.ObjectCount, 1, kObjectLines,
-               [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
+                      [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
     });
   } else {
     leaveEmpty(catalogue, kLoadObjects, catalogue.Objects, catalogue.ObjectCount);
@@ -273,7 +274,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\gimmicks.dat");
     watchKind(catalogue, kLoadGimmicks, path, [&] {
       return loadKind(fileNumber, path, catalogue.Gimmicks, catalogue.GimmickCount, 1, kGimmickLines,
-               [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
+                      [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
     });
   } else {
     leaveEmpty(catalogue, kLoadGimmicks, catalogue.Gimmicks, catalogue.GimmickCount);
@@ -283,10 +284,10 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
     const std::string path = gamePath(folder, "\\data\\stables.dat");
     watchKind(catalogue, kLoadStables, path, [&] {
       return loadKind(fileNumber, path, catalogue.Stables, catalogue.StableCount, 1, kStableFixedLines,
-               [&](Stable& stable) {
-                 LOADSTABLES(fileNumber, stable);
-                 applyMediaPathRule(stable.MediaPath, folder);
-               });
+                      [&](Stable& stable) {
+                        LOADSTABLES(fileNumber, stable);
+                        applyMediaPathRule(stable.MediaPath, folder);
+                      });
     });
   } else {
     leaveEmpty(catalogue, kLoadStables, catalogue.Stables, catalogue.StableCount);

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "services/messages.h"
-#include "services/program.h"
 #include "db/codecs.h"
 #include "db/database_guard.h"
 #include "db/load_database.h"
@@ -18,6 +16,8 @@
 #include "platform/file_transaction.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "services/messages.h"
+#include "services/program.h"
 
 namespace exports {
 
@@ -301,7 +301,6 @@ ImportResult importRecords(ObjectExportKind kind, int32_t& stream, db::Catalogue
     result = withOutcome(result, ImportOutcome::Failed, lock.refusal() + " Nothing has been imported.");
   }
   lock.release();
-  services::XMSGBOX(result.message);
   if (result.outcome == ImportOutcome::Imported) db::LOADDBS(catalogue, gameFolder, 1, 0, {});
   return result;
 }

@@ -1,8 +1,8 @@
 #include "export/open_export.h"
 
-#include "services/program.h"
 #include "export/streams.h"
 #include "platform/files.h"
+#include "services/program.h"
 
 namespace exports {
 
@@ -38,6 +38,11 @@ OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue,
   result.road = ExportRoad::WrestlerExportParsed;
   result.parse = PARSEEXPORT(path, catalogue, records, ParseMode::Interactive);
   return result;
+}
+
+std::optional<services::MessageBoxRequest> messageOf(const OpenExportResult& result) {
+  if (result.road != ExportRoad::WrestlerExportParsed) return services::informationBox(result.import.message);
+  return result.parse.message;
 }
 
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records) {

@@ -3,12 +3,14 @@
 // the caller's: it is 1 after a wrestler parse, whatever its outcome.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "db/catalogue.h"
 #include "export/incoming.h"
 #include "export/object_import.h"
 #include "export/parser.h"
+#include "services/messages.h"
 
 namespace exports {
 
@@ -28,5 +30,9 @@ OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue,
                                 std::string_view gameFolder);
 // On the program's database folder.
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records);
+
+// The box the front end shows about it: the summary of an object or gimmick-match import (after the
+// reload of the catalogue), or what a failed parse has to say; nothing after a good parse.
+std::optional<services::MessageBoxRequest> messageOf(const OpenExportResult& result);
 
 }  // namespace exports

@@ -1,10 +1,10 @@
 #include "import/batch_import.h"
 
-#include "services/events.h"
-#include "services/program.h"
 #include "db/load_database.h"
 #include "import/selection.h"
 #include "platform/errors.h"
+#include "services/events.h"
+#include "services/program.h"
 
 namespace imports {
 namespace {
@@ -99,8 +99,8 @@ BatchResult importBatch(const std::vector<std::string>& paths, std::string_view 
 
 BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
                         const BatchProgress& progress) {
-  return importBatch(paths, statusText, db::catalogue(), exports::incoming(), services::program().databaseFolder,
-                     progress);
+  return importBatch(paths, statusText, db::catalogue(), exports::incoming(),
+                     services::program().databaseFolder, progress);
 }
 
 }  // namespace imports

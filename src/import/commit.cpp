@@ -1,9 +1,9 @@
 #include "import/commit.h"
 
-#include "services/events.h"
 #include "db/database_guard.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "services/events.h"
 
 namespace imports {
 namespace {
@@ -137,7 +137,8 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
   platform::Transaction transaction;
   transaction.Label = std::string(db::kWrestlerImportChange);
   for (RecordKind kind : kRecordOrder) {
-    transaction.Steps.push_back(replacement(folder, newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)));
+    transaction.Steps.push_back(
+        replacement(folder, newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)));
   }
   transaction.Steps.push_back(replacement(folder, newCountFile(databaseFolder), countFile(databaseFolder)));
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "services/log.h"
 #include "db/codecs.h"
 #include "platform/text.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {
@@ -81,7 +81,7 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   result.Item = db::GETBITS(value, firstBit, lastBit);
   if (result.Item > mapUpperBound || result.Item > upperBound(map)) {
     services::LOGM("Error: trying to map item " + std::to_string(result.Item) + " in a map with " +
-              std::to_string(mapUpperBound) + " records.");
+                   std::to_string(mapUpperBound) + " records.");
     result.Outcome = RemapOutcome::NotInMap;
     return result;
   }
@@ -95,8 +95,8 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   int32_t rewritten = value;
   if (fitsRange(result.NewNumber, firstBit, lastBit)) {
     if (logging) {
-      services::LOGM("Replacing " + std::to_string(result.Item) + " with " + std::to_string(result.NewNumber) +
-                " in bits " + range + " of " + std::to_string(value));
+      services::LOGM("Replacing " + std::to_string(result.Item) + " with " +
+                     std::to_string(result.NewNumber) + " in bits " + range + " of " + std::to_string(value));
     }
     REPLACEBITS(rewritten, firstBit, lastBit, result.NewNumber);
     result.Outcome = RemapOutcome::Replaced;
@@ -104,8 +104,8 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
     // A number wider than the range would spill into the neighbouring values of the line.
     if (logging) {
       services::LOGM("Error: item " + std::to_string(result.Item) + " maps to " +
-                std::to_string(result.NewNumber) + ", which does not fit in bits " + range + " of " +
-                std::to_string(value) + "; the reference is cleared.");
+                     std::to_string(result.NewNumber) + ", which does not fit in bits " + range + " of " +
+                     std::to_string(value) + "; the reference is cleared.");
     }
     REPLACEBITS(rewritten, firstBit, lastBit, 0);
     result.Outcome = RemapOutcome::Cleared;

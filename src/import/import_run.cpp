@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "services/log.h"
-#include "services/messages.h"
-#include "services/program.h"
 #include "db/database_guard.h"
 #include "db/load_database.h"
 #include "import/identifier_maps.h"
 #include "import/numbering.h"
 #include "import/selection.h"
+#include "services/log.h"
+#include "services/messages.h"
+#include "services/program.h"
 
 namespace imports {
 namespace {
@@ -145,7 +145,8 @@ std::string describeRunProblem(const ImportRunResult& result) {
         return "The import was stopped: " + db::describeLoadProblem(*result.IncompleteLoad) + "." +
                std::string(kUnchanged) + " Close and start again once the file can be read.";
       }
-      if (!result.Refusal.empty()) return "The import was not started: " + result.Refusal + std::string(kUnchanged);
+      if (!result.Refusal.empty())
+        return "The import was not started: " + result.Refusal + std::string(kUnchanged);
       if (result.WriteFailure) {
         return "The import was stopped: " + describeFailure(*result.WriteFailure) + "." +
                std::string(kUnchanged);
@@ -180,7 +181,8 @@ ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Cata
 }
 
 ImportRunResult PROCESSIMPORT(const MappingRows& rows, const ConfirmImport& confirm) {
-  return PROCESSIMPORT(exports::incoming(), db::catalogue(), rows, services::program().databaseFolder, confirm);
+  return PROCESSIMPORT(exports::incoming(), db::catalogue(), rows, services::program().databaseFolder,
+                       confirm);
 }
 
 }  // namespace imports

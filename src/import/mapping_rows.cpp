@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "services/log.h"
 #include "db/lookups.h"
 #include "export/parser.h"
 #include "import/identifier_maps.h"
 #include "platform/text.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {

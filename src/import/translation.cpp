@@ -4,10 +4,10 @@
 #include <optional>
 #include <span>
 
-#include "services/events.h"
-#include "services/log.h"
 #include "import/record_lines.h"
 #include "platform/text.h"
+#include "services/events.h"
+#include "services/log.h"
 
 namespace imports {
 namespace {
@@ -47,7 +47,7 @@ std::optional<int32_t> teamMoveEntry(std::string_view written, const IdentifierM
   const int64_t number = platform::numberValue(written);
   if (number < 0 || number > upperBound(map)) {
     services::LOGM("Error: trying to map item " + std::to_string(number) + " in a map with " +
-              std::to_string(upperBound(map)) + " records.");
+                   std::to_string(upperBound(map)) + " records.");
     return std::nullopt;
   }
   return map[static_cast<size_t>(number)];

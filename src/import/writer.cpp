@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "services/events.h"
-#include "services/log.h"
 #include "import/record_lines.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "services/events.h"
+#include "services/log.h"
 #include "settings/path_translation.h"
 
 namespace imports {
@@ -285,7 +285,7 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
                                    ? database.WrestlerNames[static_cast<size_t>(k)]
                                    : "";
       services::LOGM("Replacing wrestler " + std::to_string(k) + " (" + name + ") with " +
-                recordAt(wrestlers, j).StoredName);
+                     recordAt(wrestlers, j).StoredName);
     }
     if (auto failure = writeReplacement(writer, database, linesAt(wrestlers, j), options)) return failure;
   }

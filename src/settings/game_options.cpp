@@ -1,8 +1,8 @@
 #include "settings/game_options.h"
 
-#include "services/defaults.h"
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "services/defaults.h"
 #include "settings/conf_file.h"
 
 namespace settings {

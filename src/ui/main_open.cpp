@@ -34,9 +34,9 @@ void OPENEXPORT() {
 
   const exports::OpenExportResult opened =
       exports::openExportFile(path, db::catalogue(), exports::incoming());
-  // An object or gimmick-match export has been imported and reported by now.
+  if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
+  // An object or gimmick-match export has been imported by now.
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;
-  if (opened.parse.message) services::showMessageBox(*opened.parse.message);
   if (opened.parse.outcome == exports::ParseOutcome::Parsed) showParsedExport(opened.parse);
   wizardState().phase = Phase::ExportListed;
   UPDATEPHASE();

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/heap.h"
+#include "services/events.h"
 #include "support/game_folder.h"
 
 namespace dbtest {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "db_test_support.h"
 #include "platform/files.h"
+#include "services/events.h"
 #include "support/game_records.h"
 
 namespace {

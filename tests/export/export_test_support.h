@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
-#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
+#include "export/open_export.h"
 #include "export/stream_table.h"
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "services/events.h"
+#include "services/messages.h"
 #include "support/export_writer.h"
 #include "support/game_folder.h"
 
@@ -155,6 +156,13 @@ class ExportTest : public ::testing::Test {
         path, enciphered ? testsupport::encipheredExportBytes(lines, testsupport::exportKeys(seed))
                          : testsupport::plainExportBytes(lines));
     return path.string();
+  }
+
+  // Open Export File as a front end runs it: the file opened, then its box shown.
+  exports::OpenExportResult openAndShow(const std::string& path) {
+    exports::OpenExportResult result = exports::openExportFile(path, catalogue, records, folder.path());
+    if (auto message = exports::messageOf(result)) services::showMessageBox(*message);
+    return result;
   }
 
   std::vector<std::string> boxTexts() const {

@@ -50,10 +50,9 @@ class ObjectImportLoadTest : public exporttest::ExportTest {
 
   // "a Chair" is in the database, "a Table" is not.
   OpenExportResult importObjects() {
-    return openExportFile(
+    return openAndShow(
         writeExport(exporttest::recordExport("[Exported Objects]", {exporttest::objectRecord("a Chair"),
-                                                                    exporttest::objectRecord("a Table")})),
-        catalogue, records, folder.path());
+                                                                    exporttest::objectRecord("a Table")})));
   }
 
   std::map<std::string, std::string> pristine;
@@ -90,9 +89,8 @@ TEST_F(ObjectImportLoadTest, AMissingGimmickFileAtTheLoadStopsTheGimmickImport) 
   // Back before the import: the catalogue still holds no gimmick match.
   folder.writeGimmicks({testsupport::gimmickSpec("Cage Match")});
   pristine = recordFiles();
-  const OpenExportResult result = openExportFile(
-      writeExport(exporttest::recordExport("[Gimmick Matches]", {exporttest::gimmickRecord("Cage Match")})),
-      catalogue, records, folder.path());
+  const OpenExportResult result = openAndShow(
+      writeExport(exporttest::recordExport("[Gimmick Matches]", {exporttest::gimmickRecord("Cage Match")})));
   EXPECT_EQ(result.road, ExportRoad::GimmicksImported);
   EXPECT_EQ(result.import.outcome, ImportOutcome::Failed);
   EXPECT_NE(result.import.message.find("\"" + dataPath("gimmicks.dat") + "\" was not read completely"),

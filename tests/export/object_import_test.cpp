@@ -35,7 +35,7 @@ class ObjectImportTest : public exporttest::ExportTest {
   }
 
   OpenExportResult open(const Lines& lines, bool enciphered = false) {
-    return openExportFile(writeExport(lines, enciphered), catalogue, records, folder.path());
+    return openAndShow(writeExport(lines, enciphered));
   }
 
   std::string fileBytes(std::string_view relative) const {
@@ -342,6 +342,7 @@ TEST_F(ObjectImportTest, FailureAtAnyStepLeavesTheDatabaseFileIntact) {
     platform::clearFileFaults();
     platform::failFileOperation(n, platform::kErrDiskFull);
     const ImportResult result = IMPORTGIMMICKS(stream, catalogue, folder.path());
+    services::showMessageBox(services::informationBox(result.message));
     const bool faultFired = platform::fileOperationCount() >= n;
     platform::clearFileFaults();
     EXPECT_EQ(stream, 0);

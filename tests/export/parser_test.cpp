@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "services/program.h"
 #include "export_test_support.h"
+#include "services/program.h"
 
 namespace {
 

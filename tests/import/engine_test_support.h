@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "services/log.h"
 #include "export/incoming.h"
 #include "platform/errors.h"
+#include "services/log.h"
 
 namespace imports::enginetest {
 

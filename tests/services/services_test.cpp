@@ -6,12 +6,12 @@
 #include <thread>
 #include <vector>
 
+#include "platform/long_work.h"
 #include "services/defaults.h"
 #include "services/events.h"
 #include "services/log.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "platform/long_work.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ TEST(GetDefault, ZeroEmptyAndNonNumericGiveTheDefault) {
 }
 
 TEST(ProgramTitle, BuiltFromTheThirdFieldOfTheVersionMarker) {
-  EXPECT_EQ(services::titleFromVersionMarker(services::kVersionMarker), "ZOR 7 SE Export File Wizard, Build 1.630");
+  EXPECT_EQ(services::titleFromVersionMarker(services::kVersionMarker),
+            "ZOR 7 SE Export File Wizard, Build 1.630");
   EXPECT_EQ(services::titleFromVersionMarker("#PVERSION#2.5#"), "ZOR 7 SE Export File Wizard, Build 2.5");
   EXPECT_EQ(services::program().title, "ZOR 7 SE Export File Wizard, Build 1.630");
   EXPECT_EQ(services::program().databaseFolder, ".");
@@ -39,7 +40,8 @@ TEST(BraceCodes, IconAndDefaultButtonAreTakenFromTheFront) {
   EXPECT_TRUE(question.secondIsDefault);
   EXPECT_EQ(question.body, "Please confirm that you wish to import the selected data.");
 
-  services::BraceCodes stop = services::parseBraceCodes("{S}File couldn't be identified as a ZOR export file.");
+  services::BraceCodes stop =
+      services::parseBraceCodes("{S}File couldn't be identified as a ZOR export file.");
   EXPECT_EQ(stop.icon, services::MessageIcon::Stop);
   EXPECT_FALSE(stop.secondIsDefault);
 

@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "services/events.h"
-#include "services/log.h"
-#include "services/messages.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
@@ -21,6 +18,9 @@
 #include "memory/heap_blocks.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "services/events.h"
+#include "services/log.h"
+#include "services/messages.h"
 #include "support/export_writer.h"
 #include "support/game_folder.h"
 #include "support/import_scenario.h"

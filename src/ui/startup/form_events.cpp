@@ -1,8 +1,8 @@
 #include "ui/startup/form_events.h"
 
-#include "services/program.h"
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
+#include "services/program.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "services/messages.h"
-#include "services/program.h"
-#include "ui/startup/callbacks.h"
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "import/database_recovery.h"
 #include "memory/heap_blocks.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "ui/control_ids.h"
 #include "ui/main_form.h"
+#include "ui/startup/callbacks.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/window_services.h"
 
