@@ -4,11 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
-#include "db/catalogue.h"
-#include "db/load_database.h"
-#include "export/incoming.h"
-#include "import/database_recovery.h"
-#include "memory/heap_blocks.h"
+#include "import/program_start.h"
 #include "platform/files.h"
 #include "services/messages.h"
 #include "services/program.h"
@@ -40,23 +36,11 @@ class ProgramSession {
  public:
   // A command that works on the game folder first repairs what an interrupted change left.
   ProgramSession(bool onGameFolder, bool loadDatabase) {
-    services::ProgramInfo& program = services::program();
-    program.versionMarker = std::string(services::kVersionMarker);
-    memory::HEAPBEGIN();
-    program.title = services::titleFromVersionMarker(program.versionMarker);
-    program.databaseFolder = ".";
-    if (onGameFolder) {
-      const imports::RecoveryReport recovery = imports::recoverDatabase(program.databaseFolder);
-      if (!recovery.Message.empty()) services::showMessageBox("{ME}", recovery.Message, program.title, "OK");
-    }
-    if (loadDatabase) db::LOADDBS(db::catalogue(), program.databaseFolder, 1, 0, {});
+    imports::startProgram({.repair = onGameFolder, .load = loadDatabase}, [](std::string_view message) {
+      services::showMessageBox("{ME}", message, services::program().title, "OK");
+    });
   }
-  ~ProgramSession() {
-    db::releaseCatalogue(db::catalogue());
-    exports::incoming() = exports::IncomingRecords{};
-    platform::closeAllFiles();
-    memory::HEAPEND();
-  }
+  ~ProgramSession() { imports::endProgram(); }
   ProgramSession(const ProgramSession&) = delete;
   ProgramSession& operator=(const ProgramSession&) = delete;
 };

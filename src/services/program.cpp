@@ -18,4 +18,8 @@ std::string titleFromVersionMarker(std::string_view marker) {
   return std::string(kTitleStem) + std::string(build);
 }
 
+void INTERNAL() {
+  program().versionMarker = std::string(kVersionMarker);
+}
+
 }  // namespace services

@@ -18,6 +18,9 @@ struct ProgramInfo {
 };
 ProgramInfo& program();
 
+// Stores the version marker in program().
+void INTERNAL();
+
 // kTitleStem followed by the third "#"-separated field of the marker.
 std::string titleFromVersionMarker(std::string_view marker);
 

@@ -2,10 +2,7 @@
 
 #include <string>
 
-#include "db/catalogue.h"
-#include "db/load_database.h"
-#include "import/database_recovery.h"
-#include "memory/heap_blocks.h"
+#include "import/program_start.h"
 #include "services/messages.h"
 #include "services/program.h"
 #include "ui/control_ids.h"
@@ -17,9 +14,6 @@
 namespace ui::startup {
 
 namespace {
-
-constexpr int32_t kSkipCircuits = 1;
-constexpr int32_t kEveryRecordSet = 0;
 
 std::string commandLineOf(int argc, char** argv) {
   std::string line;
@@ -52,21 +46,11 @@ int32_t MAIN_INIT(int32_t&) {
   return INITPROG();
 }
 
-void INTERNAL() {
-  services::program().versionMarker = std::string(services::kVersionMarker);
-}
-
 int32_t INITPROG() {
-  INTERNAL();
-  memory::HEAPBEGIN();
-  services::ProgramInfo& info = services::program();
-  info.title = services::titleFromVersionMarker(info.versionMarker);
-  info.databaseFolder = ".";
-  // An import that was interrupted is finished (or undone) before anything reads the database.
-  const imports::RecoveryReport recovery = imports::recoverDatabase(info.databaseFolder);
-  if (!recovery.Message.empty()) services::showMessageBox(ui::kMainForm, recovery.Message, info.title, "OK");
   // Whatever the load reports, the window comes up afterwards.
-  db::LOADDBS(db::catalogue(), info.databaseFolder, kSkipCircuits, kEveryRecordSet, nullptr);
+  imports::startProgram({}, [](std::string_view message) {
+    services::showMessageBox(ui::kMainForm, message, services::program().title, "OK");
+  });
   ui::toolkit::EZ_DEFFONT(ui::kButtonFont, "Arial", 16, "BV");
   return 1;
 }

@@ -15,7 +15,5 @@ void EZ_MAIN(int32_t& value);
 int32_t MAIN_INIT(int32_t& value);
 // Version, title, private heap, database folder, the database itself and the button font; 1 = ready.
 int32_t INITPROG();
-// Stores the version marker.
-void INTERNAL();
 
 }  // namespace ui::startup
