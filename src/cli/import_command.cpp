@@ -6,9 +6,8 @@
 #include "db/catalogue.h"
 #include "db/lookups.h"
 #include "export/open_export.h"
-#include "import/import_run.h"
+#include "import/import_session.h"
 #include "import/list_selection.h"
-#include "import/selection.h"
 #include "platform/text.h"
 #include "services/messages.h"
 #include "services/program.h"
@@ -32,14 +31,6 @@ std::optional<std::string> applySelection(const ImportOptions& options,
     if (!found) return change.Name;
   }
   return std::nullopt;
-}
-
-// The names the selection lists for mapping (needed and new), in incoming order.
-std::vector<std::string> listedNames(const std::vector<exports::IncomingRecord>& records,
-                                     const std::vector<int32_t>& indexes) {
-  std::vector<std::string> names;
-  for (int32_t index : indexes) names.push_back(records[static_cast<size_t>(index)].ListName);
-  return names;
 }
 
 // The rows of one list view; a usage error when IN is not listed or EXISTING names no record.
@@ -100,10 +91,9 @@ int importCommand(const Invocation& call, Console& console) {
   }
 
   // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.
-  exports::IncomingRecords& incoming = exports::incoming();
+  imports::ImportSession session;
   console.holding = true;
-  exports::OpenExportResult opened =
-      exports::openExportFile(path, db::catalogue(), incoming, services::program().databaseFolder);
+  exports::OpenExportResult opened = session.open(path);
   if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
     const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;
@@ -118,17 +108,12 @@ int importCommand(const Invocation& call, Console& console) {
   if (auto unknown = applySelection(call.Import, parsed.wrestlerItems)) {
     return usageError(console, "the export holds no wrestler named '" + *unknown + "'");
   }
-  imports::copyWrestlerSelection(parsed.wrestlerItems, incoming);
-  imports::evaluateSelection(incoming);
-
-  const imports::NeededNewRecords listed = imports::neededNewRecords(incoming);
+  const imports::NeededNames listed = session.select(parsed.wrestlerItems);
   imports::MappingRows rows;
-  if (auto error = mappingRows(imports::RecordKind::Move, call.Import.Moves,
-                               listedNames(incoming.IncomingMoves, listed.Moves), rows.Moves)) {
+  if (auto error = mappingRows(imports::RecordKind::Move, call.Import.Moves, listed.Moves, rows.Moves)) {
     return usageError(console, *error);
   }
-  if (auto error = mappingRows(imports::RecordKind::Dive, call.Import.Dives,
-                               listedNames(incoming.IncomingDives, listed.Dives), rows.Dives)) {
+  if (auto error = mappingRows(imports::RecordKind::Dive, call.Import.Dives, listed.Dives, rows.Dives)) {
     return usageError(console, *error);
   }
 
@@ -143,8 +128,7 @@ int importCommand(const Invocation& call, Console& console) {
     return services::showMessageBox(imports::confirmationQuestion()) == 1;
   };
   console.answerYes = !call.Import.DryRun;
-  const imports::ImportRunResult result =
-      imports::PROCESSIMPORT(incoming, db::catalogue(), rows, services::program().databaseFolder, confirm);
+  const imports::ImportRunResult result = session.import(rows, confirm);
   for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
   if (!warned) printWarnings(console, result.Plan);
 

@@ -1,4 +1,4 @@
-#include "import/import_run.h"
+#include "import/import_session.h"
 #include "services/messages.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
@@ -21,7 +21,7 @@ void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code != toolkit::kEventClick || wizardState().running) return;
   toolkit::EZ_DISABLEC(kMainForm, kImportButton);
   const RunningScope running(wizardState());
-  const imports::ImportRunResult result = imports::PROCESSIMPORT(readMappingRows(), confirmImport);
+  const imports::ImportRunResult result = imports::ImportSession().import(readMappingRows(), confirmImport);
   for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
   RESETFORM();
 }

@@ -4,6 +4,7 @@
 #include "db/catalogue.h"
 #include "export/incoming.h"
 #include "export/open_export.h"
+#include "import/import_session.h"
 #include "platform/files.h"
 #include "services/messages.h"
 #include "ui/button_style.h"
@@ -32,8 +33,7 @@ void OPENEXPORT() {
   if (platform::currentDirectory() != directory) platform::changeDirectory(directory);
   if (path.empty()) return;
 
-  const exports::OpenExportResult opened =
-      exports::openExportFile(path, db::catalogue(), exports::incoming());
+  const exports::OpenExportResult opened = imports::ImportSession().open(path);
   if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
   // An object or gimmick-match export has been imported by now.
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;

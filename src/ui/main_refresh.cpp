@@ -1,9 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "export/incoming.h"
-#include "import/list_selection.h"
-#include "import/selection.h"
+#include "import/import_session.h"
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/export_lists.h"
@@ -14,30 +12,15 @@
 
 namespace ui {
 
-namespace {
-
-std::vector<std::string> listNames(const std::vector<exports::IncomingRecord>& records,
-                                   const std::vector<int32_t>& indexes) {
-  std::vector<std::string> names;
-  names.reserve(indexes.size());
-  for (int32_t index : indexes) names.push_back(records[static_cast<size_t>(index)].ListName);
-  return names;
-}
-
-}  // namespace
-
 // Any mapping made in the list views before is discarded: the rows are filled anew.
 void REFRESHDISPLAY() {
-  exports::IncomingRecords& incoming = exports::incoming();
-  imports::copyWrestlerSelection(readWrestlerItems(), incoming);
-  imports::evaluateSelection(incoming);
-  const imports::NeededNewRecords needed = imports::neededNewRecords(incoming);
+  const imports::NeededNames needed = imports::ImportSession().select(readWrestlerItems());
 
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 0);
-  showMappingRows(kMoveListView, listNames(incoming.IncomingMoves, needed.Moves));
-  showMappingRows(kDiveListView, listNames(incoming.IncomingDives, needed.Dives));
-  showNames(kManagerList, listNames(incoming.IncomingManagers, needed.Managers));
-  showNames(kTeamList, listNames(incoming.IncomingTeams, needed.Teams));
+  showMappingRows(kMoveListView, needed.Moves);
+  showMappingRows(kDiveListView, needed.Dives);
+  showNames(kManagerList, needed.Managers);
+  showNames(kTeamList, needed.Teams);
   showRowCounts();
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 1);
   toolkit::EZ_REDRAWFORM(kMainForm);
