@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/file_failure.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -43,8 +44,8 @@ std::string settingPrefix(std::string_view key) {
 }
 
 void createIfMissing(std::string_view fileName) {
-  int file = platform::freeFileNumber();
-  if (platform::openFile(file, fileName, platform::FileMode::Append)) platform::closeFile(file);
+  platform::OpenedFile file;
+  file.open(fileName, platform::FileMode::Append);
 }
 
 // Writes the updated settings file to `tempName`, trimmed and unscrambled; true only when every
@@ -52,28 +53,25 @@ void createIfMissing(std::string_view fileName) {
 bool writeUpdatedCopy(std::string_view fileName, std::string_view key, std::string_view value,
                       std::string_view tempName, const platform::ErrorTrap& trap) {
   const std::string prefix = settingPrefix(key);
-  int input = platform::freeFileNumber();
-  if (!platform::openFile(input, fileName, platform::FileMode::Input)) return false;
-  int output = platform::freeFileNumber();
-  if (!platform::openFile(output, tempName, platform::FileMode::Output)) {
-    platform::closeFile(input);
-    return false;
-  }
+  platform::OpenedFile input;
+  if (!input.open(fileName, platform::FileMode::Input)) return false;
+  platform::OpenedFile output;
+  if (!output.open(tempName, platform::FileMode::Output)) return false;
 
   bool matched = false;
-  while (!trap.failed() && !platform::endOfFile(input)) {
-    std::string line(platform::trimmed(platform::readLine(input)));
+  while (!trap.failed() && !platform::endOfFile(input.number())) {
+    std::string line(platform::trimmed(platform::readLine(input.number())));
     if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
     if (matchesPrefix(line, prefix)) {
       line = line.substr(0, prefix.size()) + std::string(value);
       matched = true;
     }
-    platform::writeLine(output, line);
+    platform::writeLine(output.number(), line);
   }
-  if (!matched) platform::writeLine(output, std::string(key) + "=" + std::string(value));
-  platform::flushFile(output);
-  platform::closeFile(output);
-  platform::closeFile(input);
+  if (!matched) platform::writeLine(output.number(), std::string(key) + "=" + std::string(value));
+  platform::flushFile(output.number());
+  output.close();
+  input.close();
   return !trap.failed();
 }
 
@@ -81,19 +79,16 @@ bool writeUpdatedCopy(std::string_view fileName, std::string_view key, std::stri
 // when the temporary file cannot be renamed across devices.
 bool copyBesideTarget(std::string_view tempName, std::string_view companion,
                       const platform::ErrorTrap& trap) {
-  int input = platform::freeFileNumber();
-  if (!platform::openFile(input, tempName, platform::FileMode::Input)) return false;
-  int output = platform::freeFileNumber();
-  if (!platform::openFile(output, companion, platform::FileMode::Output)) {
-    platform::closeFile(input);
-    return false;
+  platform::OpenedFile input;
+  if (!input.open(tempName, platform::FileMode::Input)) return false;
+  platform::OpenedFile output;
+  if (!output.open(companion, platform::FileMode::Output)) return false;
+  while (!trap.failed() && !platform::endOfFile(input.number())) {
+    platform::writeLine(output.number(), platform::readLine(input.number()));
   }
-  while (!trap.failed() && !platform::endOfFile(input)) {
-    platform::writeLine(output, platform::readLine(input));
-  }
-  platform::flushFile(output);
-  platform::closeFile(output);
-  platform::closeFile(input);
+  platform::flushFile(output.number());
+  output.close();
+  input.close();
   return !trap.failed();
 }
 
@@ -113,10 +108,10 @@ std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
   createIfMissing(fileName);
 
   std::string value;
-  int file = platform::freeFileNumber();
-  if (platform::openFile(file, fileName, platform::FileMode::Input)) {
-    while (!platform::endOfFile(file)) {
-      std::string line = platform::readLine(file);
+  platform::OpenedFile file;
+  if (file.open(fileName, platform::FileMode::Input)) {
+    while (!platform::endOfFile(file.number())) {
+      std::string line = platform::readLine(file.number());
       if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
       std::string_view trimmed = platform::trimmed(line);
       if (matchesPrefix(trimmed, prefix)) {
@@ -124,7 +119,7 @@ std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
         break;
       }
     }
-    platform::closeFile(file);
+    file.close();
   }
   if (value.starts_with(kHexMarker)) value = HEXDECODE(value);
   return value;
