@@ -13,14 +13,10 @@ constexpr int32_t kBatchPumpCount = 250;
 constexpr size_t kShortNameLimit = 20;
 constexpr size_t kShortNameEnds = 10;
 
-std::string describeError(const platform::UntrappedError& error) {
-  return "error " + std::to_string(error.number) + " (" + error.description + ")";
-}
-
 std::string parseProblem(exports::ParseOutcome outcome, const std::vector<platform::UntrappedError>& errors) {
   std::string text = outcome == exports::ParseOutcome::Corrupt ? std::string(exports::kCorruptFileMessage)
                                                                : std::string(exports::kOpenErrorMessage);
-  if (!errors.empty()) text += " (" + describeError(errors.front()) + ")";
+  if (!errors.empty()) text += " (" + platform::describeError(errors.front(), false) + ")";
   return text;
 }
 
@@ -40,7 +36,8 @@ SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
     }
     if (trap.failed()) {
       result.Code = kSilentStopped;
-      result.Problem = "The export file could not be read: " + describeError(trap.errors().front()) + ".";
+      result.Problem =
+          "The export file could not be read: " + platform::describeError(trap.errors().front(), false) + ".";
       return result;
     }
   }

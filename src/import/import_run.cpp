@@ -27,12 +27,6 @@ void takeErrors(platform::ErrorTrap& trap, std::vector<platform::UntrappedError>
   trap.clear();
 }
 
-std::string describeError(const platform::UntrappedError& error) {
-  std::string text = "error " + std::to_string(error.number) + " (" + error.description + ")";
-  if (!error.procedure.empty()) text += " in " + error.procedure;
-  return text;
-}
-
 constexpr std::string_view kUnchanged = " The database has not been changed.";
 
 // The five files the write-out rewrites from what the catalogue holds.
@@ -153,7 +147,7 @@ std::string describeRunProblem(const ImportRunResult& result) {
       }
       if (!result.Commit) {
         if (result.Errors.empty()) return "The import was stopped." + std::string(kUnchanged);
-        return "The import was stopped: " + describeError(result.Errors.front()) + "." +
+        return "The import was stopped: " + platform::describeError(result.Errors.front()) + "." +
                std::string(kUnchanged);
       }
       text = "The import was stopped. " + describeCommit(*result.Commit);
@@ -163,7 +157,8 @@ std::string describeRunProblem(const ImportRunResult& result) {
       break;
   }
   for (const platform::UntrappedError& error : result.Errors) {
-    text += (text.empty() ? "" : " ") + std::string("During the import: ") + describeError(error) + ".";
+    text +=
+        (text.empty() ? "" : " ") + std::string("During the import: ") + platform::describeError(error) + ".";
   }
   return text;
 }

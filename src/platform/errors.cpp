@@ -157,4 +157,14 @@ void ErrorWatch::record(const UntrappedError& error) {
   if (errors_.size() < kKept) errors_.push_back(error);
 }
 
+std::string errorText(int number, std::string_view description) {
+  return "error " + std::to_string(number) + " (" + std::string(description) + ")";
+}
+
+std::string describeError(const UntrappedError& error, bool withProcedure) {
+  std::string text = errorText(error.number, error.description);
+  if (withProcedure && !error.procedure.empty()) text += " in " + error.procedure;
+  return text;
+}
+
 }  // namespace platform

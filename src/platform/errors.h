@@ -39,11 +39,16 @@ enum ErrorNumber : int {
 // "File not found" for 53 and so on; "Unknown error" for a number without a description.
 std::string_view errorDescription(int number);
 
+// "error 57 (Device I/O error)": how every message names an error.
+std::string errorText(int number, std::string_view description);
+
 struct UntrappedError {
   int number = 0;
   std::string description;
   std::string procedure;  // short name: the running procedure in capitals, at most 8 characters
 };
+// errorText of the error, with " in " and its procedure when `withProcedure` and it has one.
+std::string describeError(const UntrappedError& error, bool withProcedure = true);
 
 enum class ReportAnswer { Continue, Terminate };
 using ReportHandler = std::function<ReportAnswer(const UntrappedError&)>;

@@ -5,7 +5,7 @@ namespace platform {
 std::string describeFailure(const FileFailure& failure) {
   std::string text = "Could not " + failure.Operation + " \"" + failure.Path + "\"";
   if (!failure.Target.empty()) text += " to \"" + failure.Target + "\"";
-  return text + ": error " + std::to_string(failure.ErrorNumber) + " (" + failure.Description + ")";
+  return text + ": " + errorText(failure.ErrorNumber, failure.Description);
 }
 
 FileFailure fileFailure(std::string_view operation, std::string_view path, int32_t errorNumber) {
