@@ -7,6 +7,7 @@
 
 #include "db/codecs.h"
 #include "db/record_text.h"
+#include "platform/text.h"
 
 namespace db {
 
@@ -29,7 +30,6 @@ void stampProvenance(Record& record) {
   record.Creator = memory::NEWSTRING(kImporterCreator);
 }
 
-// Part `index` (1-based) of `text` split at `delimiter`; "" when the text has fewer parts.
-std::string_view delimitedPart(std::string_view text, char delimiter, int index);
+using platform::delimitedPart;
 
 }  // namespace db

@@ -37,4 +37,23 @@ std::string_view trimmedRight(std::string_view text, char character) {
   return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
+std::vector<std::string_view> split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const size_t at = text.find(separator);
+    parts.push_back(text.substr(0, at));
+    if (at == std::string_view::npos) return parts;
+    text.remove_prefix(at + 1);
+  }
+}
+
+std::string_view delimitedPart(std::string_view text, char separator, int index) {
+  for (int part = 1; part < index; ++part) {
+    const size_t at = text.find(separator);
+    if (at == std::string_view::npos) return {};
+    text.remove_prefix(at + 1);
+  }
+  return text.substr(0, text.find(separator));
+}
+
 }  // namespace platform

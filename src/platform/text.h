@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -15,6 +16,10 @@ std::string lowerCaseAscii(std::string_view text);
 // The text without `character` at either end, or at its end only ("" when it holds nothing else).
 std::string_view trimmed(std::string_view text, char character = ' ');
 std::string_view trimmedRight(std::string_view text, char character = ' ');
+// Every part of `text` between separators (one part more than there are separators).
+std::vector<std::string_view> split(std::string_view text, char separator);
+// Part `index` (1-based) of `text` split at `separator`; "" when the text has fewer parts.
+std::string_view delimitedPart(std::string_view text, char separator, int index);
 // Converts Windows-1252 to UTF-8 and back (the command line's border). Bytes without a character
 // in Windows-1252 (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the same value.
 std::string utf8From1252(std::string_view text);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/secure_hash.h"
+#include "platform/text.h"
 
 namespace platform {
 namespace {
@@ -15,21 +16,11 @@ constexpr std::string_view kReplace = "replace";
 constexpr std::string_view kRemove = "remove";
 constexpr char kField = '|';
 
-std::vector<std::string> split(const std::string& line, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t at = line.find(separator, start);
-    parts.push_back(line.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) return parts;
-    start = at + 1;
-  }
-}
-
 std::string stepLine(const TransactionStep& step) {
   const std::string_view action = step.What == TransactionStep::Action::Replace ? kReplace : kRemove;
   std::string line(action);
-  for (const std::string* field : {&step.NewFile, &step.Target, &step.Backup, &step.NewDigest, &step.OldDigest}) {
+  for (const std::string* field :
+       {&step.NewFile, &step.Target, &step.Backup, &step.NewDigest, &step.OldDigest}) {
     line += kField;
     line += *field;
   }
@@ -37,7 +28,7 @@ std::string stepLine(const TransactionStep& step) {
 }
 
 std::optional<TransactionStep> parseStep(const std::string& line) {
-  const std::vector<std::string> fields = split(line, kField);
+  const std::vector<std::string_view> fields = split(line, kField);
   if (fields.size() != 6) return std::nullopt;
   TransactionStep step;
   if (fields[0] == kReplace) {
@@ -48,11 +39,11 @@ std::optional<TransactionStep> parseStep(const std::string& line) {
   } else {
     return std::nullopt;
   }
-  step.NewFile = fields[1];
-  step.Target = fields[2];
-  step.Backup = fields[3];
-  step.NewDigest = fields[4];
-  step.OldDigest = fields[5];
+  step.NewFile = std::string(fields[1]);
+  step.Target = std::string(fields[2]);
+  step.Backup = std::string(fields[3]);
+  step.NewDigest = std::string(fields[4]);
+  step.OldDigest = std::string(fields[5]);
   if (step.Target.empty()) return std::nullopt;
   return step;
 }

@@ -18,16 +18,6 @@ std::string withoutTrailingBars(std::string_view text) {
   return std::string(platform::trimmedRight(text, '|'));
 }
 
-// The k-th (1-based) "|"-separated field; "" when there are fewer fields.
-std::string_view barField(std::string_view text, int k) {
-  for (int i = 1; i < k; ++i) {
-    size_t bar = text.find('|');
-    if (bar == std::string_view::npos) return {};
-    text.remove_prefix(bar + 1);
-  }
-  return text.substr(0, text.find('|'));
-}
-
 int32_t decimalValue(std::string_view text) {
   return platform::low32(platform::numberValue(text));
 }
@@ -55,12 +45,12 @@ class OptionReader {
 
 void readMatchEngineOptions(std::string_view value, GameOptions& options) {
   if (value.empty()) return;  // the defaults stand
-  options.MatchEngineFont = fieldText(barField(value, 1), kMatchEngineFontSize);
-  options.MatchEngineValue2 = decimalValue(barField(value, 2));
-  options.MatchEngineValue3 = decimalValue(barField(value, 3));
-  options.MatchEngineValue4 = decimalValue(barField(value, 4));
-  options.MatchEngineColour5 = hexadecimalValue(barField(value, 5));
-  options.MatchEngineColour6 = hexadecimalValue(barField(value, 6));
+  options.MatchEngineFont = fieldText(platform::delimitedPart(value, '|', 1), kMatchEngineFontSize);
+  options.MatchEngineValue2 = decimalValue(platform::delimitedPart(value, '|', 2));
+  options.MatchEngineValue3 = decimalValue(platform::delimitedPart(value, '|', 3));
+  options.MatchEngineValue4 = decimalValue(platform::delimitedPart(value, '|', 4));
+  options.MatchEngineColour5 = hexadecimalValue(platform::delimitedPart(value, '|', 5));
+  options.MatchEngineColour6 = hexadecimalValue(platform::delimitedPart(value, '|', 6));
 }
 
 }  // namespace

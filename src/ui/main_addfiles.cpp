@@ -20,16 +20,6 @@ constexpr int32_t kResultRoom = 1000000;
 // The dialog gives paths in the file system's own form.
 constexpr char kSeparator = '/';
 
-std::vector<std::string_view> fields(std::string_view text) {
-  std::vector<std::string_view> parts;
-  for (;;) {
-    const size_t bar = text.find('|');
-    parts.push_back(text.substr(0, bar));
-    if (bar == std::string_view::npos) return parts;
-    text = text.substr(bar + 1);
-  }
-}
-
 }  // namespace
 
 std::string READLIST(std::string_view form, int32_t id) {
@@ -52,7 +42,7 @@ void ADDEXPORTFILES() {
   if (result.find('|') == std::string_view::npos) {
     paths.emplace_back(result);  // one full path
   } else {
-    std::vector<std::string_view> names = fields(result);
+    std::vector<std::string_view> names = platform::split(result, '|');
     const std::string folder(names.front());
     const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
     for (size_t i = 1; i < names.size(); ++i) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <limits>
 #include <string>
 
@@ -208,6 +210,26 @@ TEST(Trimmed, DropsOnlyTheGivenCharacterAtTheEnds) {
     EXPECT_EQ(platform::trimmed(c.text, c.character), c.both) << c.text;
     EXPECT_EQ(platform::trimmedRight(c.text, c.character), c.right) << c.text;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Split, GivesOnePartMoreThanThereAreSeparators) {
+  using Parts = std::vector<std::string_view>;
+  EXPECT_EQ(platform::split("a|b||c", '|'), (Parts{"a", "b", "", "c"}));
+  EXPECT_EQ(platform::split("|", '|'), (Parts{"", ""}));
+  EXPECT_EQ(platform::split("", '|'), (Parts{""}));
+  EXPECT_EQ(platform::split("abc", '|'), (Parts{"abc"}));
+}
+
+TEST(DelimitedPart, CountsFromOneAndIsEmptyPastTheLastPart) {
+  EXPECT_EQ(platform::delimitedPart("name=path|x", '=', 1), "name");
+  EXPECT_EQ(platform::delimitedPart("name=path|x", '=', 2), "path|x");
+  EXPECT_EQ(platform::delimitedPart("a|b", '|', 3), "");
+  EXPECT_EQ(platform::delimitedPart("a||c", '|', 2), "");
+  EXPECT_EQ(platform::delimitedPart("a||c", '|', 3), "c");
 }
 
 }  // namespace
