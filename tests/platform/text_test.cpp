@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
