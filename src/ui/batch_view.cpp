@@ -1,3 +1,5 @@
+#include "ui/batch_view.h"
+
 #include "ui/button_style.h"
 #include "ui/control_ids.h"
 #include "ui/handlers.h"

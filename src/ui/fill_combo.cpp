@@ -1,3 +1,5 @@
+#include "ui/fill_combo.h"
+
 #include <string>
 
 #include "db/catalogue.h"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -44,5 +45,10 @@ inline constexpr std::array<std::string_view, 26> kHelpLines = {
 
 // The lines joined by CR LF, without one after the last.
 std::string helpText();
+
+// Writes the help text into the help panel.
+void INITHELP();
+// The Help button: shows or hides the help panel.
+void MAIN_HELP(int32_t id, int32_t code, int32_t value, int32_t& cancel);
 
 }  // namespace ui

@@ -1,3 +1,5 @@
+#include "ui/main_addfiles.h"
+
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,3 +1,5 @@
+#include "ui/main_doimport.h"
+
 #include "import/import_session.h"
 #include "services/messages.h"
 #include "ui/button_style.h"

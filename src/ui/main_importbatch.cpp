@@ -1,3 +1,5 @@
+#include "ui/main_importbatch.h"
+
 #include <string>
 #include <vector>
 

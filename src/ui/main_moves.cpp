@@ -1,3 +1,5 @@
+#include "ui/main_moves.h"
+
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/run.h"

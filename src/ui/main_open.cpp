@@ -1,3 +1,5 @@
+#include "ui/main_open.h"
+
 #include <string>
 #include <string_view>
 

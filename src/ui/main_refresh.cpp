@@ -1,3 +1,5 @@
+#include "ui/main_refresh.h"
+
 #include <string>
 #include <vector>
 

@@ -1,3 +1,5 @@
+#include "ui/main_undo.h"
+
 #include <string>
 
 #include "import/undo.h"

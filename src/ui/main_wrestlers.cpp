@@ -1,3 +1,5 @@
+#include "ui/main_wrestlers.h"
+
 #include <string>
 
 #include "ui/control_ids.h"

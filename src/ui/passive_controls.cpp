@@ -1,3 +1,5 @@
+#include "ui/passive_controls.h"
+
 #include "ui/handlers.h"
 
 namespace ui {

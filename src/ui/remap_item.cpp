@@ -1,3 +1,5 @@
+#include "ui/remap_item.h"
+
 #include <string>
 #include <string_view>
 

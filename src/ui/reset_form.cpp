@@ -1,3 +1,5 @@
+#include "ui/reset_form.h"
+
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"

@@ -1,9 +1,8 @@
-// The selection modes of the wrestler list's keyboard shortcuts.
+// The selection modes of the wrestler list's keyboard shortcuts, and the keys that choose them.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "ui/control_ids.h"
@@ -35,10 +34,5 @@ inline constexpr std::array<SelectionShortcut, 7> kSelectionShortcuts{{
     {"$^DOWN", kDeselectDownwardsShortcut, kDeselectDownwards},
     {"$^UP", kDeselectUpwardsShortcut, kDeselectUpwards},
 }};
-// The accelerator table registered when the form has loaded: "^A,9999|^N,9998|...".
-std::string shortcutTable();
-
-// The new state (1 or 0) of item `index` whose state is `state`; an unknown mode changes nothing.
-int32_t selectionAfter(int32_t mode, int32_t index, int32_t current, int32_t state);
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "ui/control_ids.h"
 #include "ui/export_lists.h"
 #include "ui/handlers.h"
+#include "ui/main_shortcuts.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/wizard_state.h"
 #include "ui/wrestler_item_style.h"

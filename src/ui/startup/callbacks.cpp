@@ -3,6 +3,7 @@
 #include "platform/text.h"
 #include "ui/control_ids.h"
 #include "ui/main_form.h"
+#include "ui/startup/dispatch.h"
 
 namespace ui::startup {
 

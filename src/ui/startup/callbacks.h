@@ -17,7 +17,4 @@ void OTHERFORMS_DESIGN(std::string& form);
 // The toolkit's own dialogs and its application pseudo-form: no event of theirs has an effect.
 void OTHERFORMS_EVENTS(std::string& form, int32_t& id, int32_t& code, int32_t& value, int32_t& cancel);
 
-// Hands an event of form "MAIN" to the handler of its control.
-void EZ_MAIN_PARSEEVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel);
-
 }  // namespace ui::startup

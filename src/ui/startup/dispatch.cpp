@@ -1,7 +1,8 @@
-#include "ui/startup/callbacks.h"
-#include "ui/startup/form_events.h"
+#include "ui/startup/dispatch.h"
+
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
+#include "ui/startup/form_events.h"
 
 namespace ui::startup {
 

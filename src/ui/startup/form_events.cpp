@@ -7,7 +7,6 @@
 #include "ui/control_ids.h"
 #include "ui/handlers.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/wrestler_selection.h"
 
 namespace ui::startup {
 

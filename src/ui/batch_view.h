@@ -1,0 +1,12 @@
+// The batch view: shown and left.
+// A handler receives the control id, the message code, the message value and the cancel flag.
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+void MAIN_BATCH(int32_t id, int32_t code, int32_t value, int32_t& cancel);
+void MAIN_RETURN(int32_t id, int32_t code, int32_t value, int32_t& cancel);
+
+}  // namespace ui

@@ -1,0 +1,11 @@
+// The move mapping list.
+// A handler receives the control id, the message code, the message value and the cancel flag.
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+void MAIN_MOVES(int32_t id, int32_t code, int32_t value, int32_t& cancel);
+
+}  // namespace ui
