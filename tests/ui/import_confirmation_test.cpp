@@ -1,7 +1,7 @@
 // The text of the question asked before an import is committed.
 #include <gtest/gtest.h>
 
-#include "ui/import_confirmation.h"
+#include "ui/steps/import_confirmation.h"
 
 namespace {
 

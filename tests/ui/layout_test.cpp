@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"

@@ -3,7 +3,7 @@
 #include "platform/errors.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/wizard_state.h"
 #include "wizard_fixture.h"
 
 namespace {

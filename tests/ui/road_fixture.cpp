@@ -7,7 +7,7 @@
 
 #include "export/incoming.h"
 #include "support/export_writer.h"
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/state.h"
 
 namespace uitest {

@@ -7,11 +7,11 @@
 #include "services/events.h"
 #include "support/export_writer.h"
 #include "support/game_records.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/wizard_state.h"
 
 namespace {
 

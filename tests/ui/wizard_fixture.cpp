@@ -6,10 +6,10 @@
 #include "memory/heap_blocks.h"
 #include "ui/startup/callbacks.h"
 #include "ui/startup/start_up.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
 #include "ui/toolkit/test_hooks.h"
-#include "ui/wizard_state.h"
 
 namespace uitest {
 

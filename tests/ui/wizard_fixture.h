@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "support/game_folder.h"
+#include "ui/form/window_services.h"
 #include "ui/toolkit/dialogs.h"
-#include "ui/window_services.h"
 
 namespace uitest {
 

@@ -7,14 +7,14 @@
 
 #include "road_fixture.h"
 #include "support/game_records.h"
-#include "ui/control_ids.h"
-#include "ui/export_lists.h"
-#include "ui/handlers.h"
-#include "ui/main_shortcuts.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/export_lists.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/wizard_state.h"
-#include "ui/wrestler_item_style.h"
-#include "ui/wrestler_selection.h"
+#include "ui/wrestlers/main_shortcuts.h"
+#include "ui/wrestlers/wrestler_item_style.h"
+#include "ui/wrestlers/wrestler_selection.h"
 
 namespace {
 

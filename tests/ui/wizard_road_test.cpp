@@ -12,10 +12,10 @@
 #include "services/events.h"
 #include "support/export_writer.h"
 #include "support/game_records.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/wizard_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ui/startup/callbacks.h"
 
 #include "platform/text.h"
-#include "ui/control_ids.h"
-#include "ui/main_form.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/main_form.h"
 #include "ui/startup/dispatch.h"
 
 namespace ui::startup {

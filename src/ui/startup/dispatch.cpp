@@ -1,7 +1,7 @@
 #include "ui/startup/dispatch.h"
 
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
 #include "ui/startup/form_events.h"
 
 namespace ui::startup {

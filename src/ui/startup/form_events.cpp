@@ -3,9 +3,9 @@
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
 #include "services/program.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace ui::startup {

@@ -5,11 +5,11 @@
 #include "import/program_start.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "ui/control_ids.h"
-#include "ui/main_form.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/main_form.h"
+#include "ui/form/window_services.h"
 #include "ui/startup/callbacks.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/window_services.h"
 
 namespace ui::startup {
 

@@ -1,9 +1,9 @@
-#include "ui/update_phase.h"
+#include "ui/steps/update_phase.h"
 
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
-#include "ui/main_form.h"
+#include "ui/form/main_form.h"
 
 #include "services/program.h"
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace ui {

@@ -1,13 +1,13 @@
-#include "ui/reset_form.h"
+#include "ui/steps/reset_form.h"
 
 #include "db/catalogue.h"
 #include "db/load_database.h"
 #include "export/incoming.h"
 #include "services/program.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,17 +1,17 @@
-#include "ui/main_addfiles.h"
+#include "ui/batch/main_addfiles.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/text.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

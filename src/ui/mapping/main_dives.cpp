@@ -1,9 +1,9 @@
-#include "ui/main_dives.h"
+#include "ui/mapping/main_dives.h"
 
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,11 +1,11 @@
-#include "ui/import_confirmation.h"
+#include "ui/steps/import_confirmation.h"
 
 #include <vector>
 
 #include "import/import_run.h"
 #include "import/translation.h"
 #include "services/program.h"
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/dialogs.h"
 
 namespace ui {

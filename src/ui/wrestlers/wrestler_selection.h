@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 
 namespace ui {
 

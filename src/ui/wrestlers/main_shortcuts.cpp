@@ -1,10 +1,10 @@
-#include "ui/main_shortcuts.h"
+#include "ui/wrestlers/main_shortcuts.h"
 
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
-#include "ui/wizard_state.h"
-#include "ui/wrestler_selection.h"
+#include "ui/wrestlers/wrestler_selection.h"
 
 namespace ui {
 

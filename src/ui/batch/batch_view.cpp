@@ -1,11 +1,11 @@
-#include "ui/batch_view.h"
+#include "ui/batch/batch_view.h"
 
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/forms.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main_open.h"
+#include "ui/steps/main_open.h"
 
 #include <string>
 #include <string_view>
@@ -9,15 +9,15 @@
 #include "import/import_session.h"
 #include "platform/files.h"
 #include "services/messages.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/export_lists.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/export_lists.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/palette.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
-#include "ui/export_lists.h"
+#include "ui/steps/export_lists.h"
 
 #include <unordered_map>
 
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/contents.h"
 
 namespace ui {

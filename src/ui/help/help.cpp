@@ -1,12 +1,12 @@
-#include "ui/help.h"
+#include "ui/help/help.h"
 
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/forms.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

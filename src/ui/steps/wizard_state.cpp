@@ -1,4 +1,4 @@
-#include "ui/wizard_state.h"
+#include "ui/steps/wizard_state.h"
 
 namespace ui {
 

@@ -1,16 +1,16 @@
-#include "ui/main_importbatch.h"
+#include "ui/batch/main_importbatch.h"
 
 #include <string>
 #include <vector>
 
 #include "export/incoming.h"
 #include "import/batch_import.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

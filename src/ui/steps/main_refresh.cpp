@@ -1,16 +1,16 @@
-#include "ui/main_refresh.h"
+#include "ui/steps/main_refresh.h"
 
 #include <string>
 #include <vector>
 
 #include "import/import_session.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/export_lists.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/export_lists.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

@@ -1,12 +1,12 @@
-#include "ui/remap_item.h"
+#include "ui/mapping/remap_item.h"
 
 #include <string>
 #include <string_view>
 
 #include "import/mapping_rows.h"
 #include "services/program.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/dialogs.h"
 

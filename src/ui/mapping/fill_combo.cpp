@@ -1,11 +1,11 @@
-#include "ui/fill_combo.h"
+#include "ui/mapping/fill_combo.h"
 
 #include <string>
 
 #include "db/catalogue.h"
 #include "platform/text.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
 #include "ui/toolkit/contents.h"
 
 namespace ui {

@@ -1,6 +1,6 @@
-#include "ui/button_style.h"
+#include "ui/form/button_style.h"
 
-#include "ui/control_ids.h"
+#include "ui/form/control_ids.h"
 #include "ui/toolkit/owner_draw.h"
 
 namespace ui {

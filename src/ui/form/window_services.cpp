@@ -1,4 +1,4 @@
-#include "ui/window_services.h"
+#include "ui/form/window_services.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "ui/passive_controls.h"
+#include "ui/form/passive_controls.h"
 
-#include "ui/handlers.h"
+#include "ui/form/handlers.h"
 
 namespace ui {
 

@@ -1,15 +1,15 @@
-#include "ui/main_undo.h"
+#include "ui/batch/main_undo.h"
 
 #include <string>
 
 #include "import/undo.h"
 #include "services/messages.h"
 #include "services/program.h"
-#include "ui/button_style.h"
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/button_style.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
+#include "ui/steps/wizard_state.h"
 #include "ui/toolkit/run.h"
-#include "ui/wizard_state.h"
 
 namespace ui {
 

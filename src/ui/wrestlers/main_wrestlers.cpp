@@ -1,14 +1,14 @@
-#include "ui/main_wrestlers.h"
+#include "ui/wrestlers/main_wrestlers.h"
 
 #include <string>
 
-#include "ui/control_ids.h"
-#include "ui/handlers.h"
+#include "ui/form/control_ids.h"
+#include "ui/form/handlers.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/owner_draw.h"
 #include "ui/toolkit/run.h"
-#include "ui/wrestler_item_style.h"
+#include "ui/wrestlers/wrestler_item_style.h"
 
 namespace ui {
 
