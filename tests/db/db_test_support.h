@@ -15,6 +15,7 @@
 #include "platform/heap.h"
 #include "services/events.h"
 #include "support/game_folder.h"
+#include "support/service_recorder.h"
 
 namespace dbtest {
 
@@ -22,22 +23,12 @@ class DatabaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     memory::HEAPBEGIN();
-    previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
-      errors.push_back(error);
-      return platform::ReportAnswer::Continue;
-    });
-    previousTerminator_ =
-        platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = services::setEventPump([this](int32_t count) { pumps.push_back(count); });
     folder.writeEmptyDatabase();
   }
 
   void TearDown() override {
     db::releaseCatalogue(catalogue);
     platform::closeAllFiles();
-    services::setEventPump(previousPump_);
-    platform::setTerminator(previousTerminator_);
-    platform::setReportHandler(previousHandler_);
     memory::HEAPEND();
   }
 
@@ -65,13 +56,9 @@ class DatabaseTest : public ::testing::Test {
 
   testsupport::GameFolder folder;
   db::Catalogue catalogue;
-  std::vector<platform::UntrappedError> errors;
-  std::vector<int32_t> pumps;
-
- private:
-  platform::ReportHandler previousHandler_;
-  platform::Terminator previousTerminator_;
-  services::EventPump previousPump_;
+  testsupport::ServiceRecorder recorder;
+  std::vector<platform::UntrappedError>& errors = recorder.reports;
+  std::vector<int32_t>& pumps = recorder.pumps;
 };
 
 }  // namespace dbtest

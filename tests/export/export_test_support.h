@@ -20,6 +20,7 @@
 #include "services/messages.h"
 #include "support/export_writer.h"
 #include "support/game_folder.h"
+#include "support/service_recorder.h"
 
 namespace exporttest {
 
@@ -119,17 +120,6 @@ class ExportTest : public ::testing::Test {
     memory::HEAPBEGIN();
     // These tests repeat imports hundreds of times; what they check does not depend on the disk.
     platform::skipDiskSync(true);
-    previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
-      errors.push_back(error);
-      return platform::ReportAnswer::Continue;
-    });
-    previousTerminator_ =
-        platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = services::setEventPump([](int32_t) {});
-    previousBoxes_ = services::setMessageBoxService([this](const services::MessageBoxRequest& request) {
-      boxes.push_back(request);
-      return 1;
-    });
     folder.writeEmptyDatabase();
   }
 
@@ -138,10 +128,6 @@ class ExportTest : public ::testing::Test {
     db::releaseCatalogue(catalogue);
     platform::clearFileFaults();
     platform::closeAllFiles();
-    services::setMessageBoxService(previousBoxes_);
-    services::setEventPump(previousPump_);
-    platform::setTerminator(previousTerminator_);
-    platform::setReportHandler(previousHandler_);
     platform::skipDiskSync(false);
     memory::HEAPEND();
   }
@@ -165,23 +151,14 @@ class ExportTest : public ::testing::Test {
     return result;
   }
 
-  std::vector<std::string> boxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : boxes) texts.push_back(box.text);
-    return texts;
-  }
+  std::vector<std::string> boxTexts() const { return recorder.boxTexts(); }
 
   testsupport::GameFolder folder;
   db::Catalogue catalogue;
   exports::IncomingRecords records;
-  std::vector<services::MessageBoxRequest> boxes;
-  std::vector<platform::UntrappedError> errors;
-
- private:
-  platform::ReportHandler previousHandler_;
-  platform::Terminator previousTerminator_;
-  services::EventPump previousPump_;
-  services::MessageBoxService previousBoxes_;
+  testsupport::ServiceRecorder recorder;
+  std::vector<services::MessageBoxRequest>& boxes = recorder.boxes;
+  std::vector<platform::UntrappedError>& errors = recorder.reports;
 };
 
 // Field by field equality of two sets of incoming records, lines included.

@@ -24,6 +24,7 @@
 #include "support/export_writer.h"
 #include "support/game_folder.h"
 #include "support/import_scenario.h"
+#include "support/service_recorder.h"
 
 namespace testsupport {
 
@@ -33,21 +34,6 @@ class ImportFixture : public ::testing::Test {
     memory::HEAPBEGIN();
     // These tests repeat imports hundreds of times; what they check does not depend on the disk.
     platform::skipDiskSync(true);
-    previousHandler_ = platform::setReportHandler([this](const platform::UntrappedError& error) {
-      reports.push_back(error);
-      return platform::ReportAnswer::Continue;
-    });
-    previousTerminator_ =
-        platform::setTerminator([](int exitCode) { FAIL() << "terminated with " << exitCode; });
-    previousPump_ = services::setEventPump([this](int32_t count) { pumps.push_back(count); });
-    previousBoxes_ = services::setMessageBoxService([this](const services::MessageBoxRequest& request) {
-      boxes.push_back(request);
-      if (onBox) onBox(request);
-      return request.buttons == "YN" ? (answerYes ? 1 : 0) : 1;
-    });
-    previousSink_ = services::setLogSink([this](services::LogChannel channel, std::string_view line) {
-      (channel == services::LogChannel::Files ? fileLog : log).emplace_back(line);
-    });
   }
 
   void TearDown() override {
@@ -55,11 +41,6 @@ class ImportFixture : public ::testing::Test {
     db::releaseCatalogue(catalogue);
     platform::clearFileFaults();
     platform::closeAllFiles();
-    services::setLogSink(previousSink_);
-    services::setMessageBoxService(previousBoxes_);
-    services::setEventPump(previousPump_);
-    platform::setTerminator(previousTerminator_);
-    platform::setReportHandler(previousHandler_);
     platform::skipDiskSync(false);
     memory::HEAPEND();
   }
@@ -81,29 +62,19 @@ class ImportFixture : public ::testing::Test {
     restoreFolderFiles(folder.root() / "data", files);
   }
 
-  std::vector<std::string> boxTexts() const {
-    std::vector<std::string> texts;
-    for (const services::MessageBoxRequest& box : boxes) texts.push_back(box.text);
-    return texts;
-  }
+  std::vector<std::string> boxTexts() const { return recorder.boxTexts(); }
 
   GameFolder folder;
   db::Catalogue catalogue;
   exports::IncomingRecords incoming;
-  bool answerYes = true;
-  std::function<void(const services::MessageBoxRequest&)> onBox;
-  std::vector<services::MessageBoxRequest> boxes;
-  std::vector<platform::UntrappedError> reports;
-  std::vector<std::string> log;
-  std::vector<std::string> fileLog;
-  std::vector<int32_t> pumps;
-
- private:
-  platform::ReportHandler previousHandler_;
-  platform::Terminator previousTerminator_;
-  services::EventPump previousPump_;
-  services::MessageBoxService previousBoxes_;
-  services::LogSink previousSink_;
+  ServiceRecorder recorder;
+  bool& answerYes = recorder.answerYes;
+  std::function<void(const services::MessageBoxRequest&)>& onBox = recorder.onBox;
+  std::vector<services::MessageBoxRequest>& boxes = recorder.boxes;
+  std::vector<platform::UntrappedError>& reports = recorder.reports;
+  std::vector<std::string>& log = recorder.log;
+  std::vector<std::string>& fileLog = recorder.fileLog;
+  std::vector<int32_t>& pumps = recorder.pumps;
 };
 
 }  // namespace testsupport
