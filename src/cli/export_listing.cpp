@@ -5,6 +5,7 @@
 #include "db/codecs.h"
 #include "db/record_scan.h"
 #include "export/object_import.h"
+#include "export/open_export.h"
 #include "export/parser.h"
 #include "export/streams.h"
 #include "memory/heap_blocks.h"
@@ -13,15 +14,6 @@
 
 namespace cli {
 namespace {
-
-// Opens the file and searches for the marker; the stream when the marker was found with lines after it.
-int32_t openAtMarker(std::string_view path, std::string_view marker) {
-  const int32_t stream = exports::OPENCRYPT(path);
-  exports::FISEEK(stream, marker);
-  if (!exports::CRYPTEOF(stream)) return stream;
-  if (stream > 0) exports::CLOSECRYPT(stream);
-  return 0;
-}
 
 std::string status(int32_t existing) {
   return existing == 0 ? "new" : std::to_string(existing);
@@ -36,8 +28,8 @@ void listKind(std::vector<std::string>& lines, std::string_view kind,
   }
 }
 
-int32_t existingRecord(ExportKind kind, const db::Catalogue& catalogue, std::string_view name) {
-  if (kind == ExportKind::Objects) {
+int32_t existingRecord(exports::ExportKind kind, const db::Catalogue& catalogue, std::string_view name) {
+  if (kind == exports::ExportKind::Objects) {
     return db::UDTSCANZ(
         catalogue.Objects, [](const db::ForeignObject& o) { return memory::heapText(o.ListName); },
         db::REMOVEARTICLE(name), 1, catalogue.ObjectCount, false);
@@ -48,35 +40,6 @@ int32_t existingRecord(ExportKind kind, const db::Catalogue& catalogue, std::str
 }
 
 }  // namespace
-
-// An export of objects holds the objects marker with lines after it; failing that, one of gimmick
-// matches the gimmicks marker. Only the first of each marker counts, as a seek to it would find it.
-// One pass over the file answers both.
-ExportKind exportKindOf(std::string_view path) {
-  if (!platform::fileExists(path)) return ExportKind::Wrestlers;
-  const int32_t stream = exports::OPENCRYPT(path);
-  if (stream <= 0) return ExportKind::Wrestlers;
-  bool objectsSeen = false;
-  bool gimmicksSeen = false;
-  bool gimmicks = false;
-  ExportKind kind = ExportKind::Wrestlers;
-  while (!exports::CRYPTEOF(stream)) {
-    const std::string line = exports::INPUTCRYPT(stream);
-    if (!objectsSeen && exports::isMarkerLine(line, exports::kObjectsMarker)) {
-      objectsSeen = true;
-      if (!exports::CRYPTEOF(stream)) {
-        kind = ExportKind::Objects;
-        break;
-      }
-    } else if (!gimmicksSeen && exports::isMarkerLine(line, exports::kGimmicksMarker)) {
-      gimmicksSeen = true;
-      gimmicks = !exports::CRYPTEOF(stream);
-    }
-  }
-  exports::CLOSECRYPT(stream);
-  if (kind == ExportKind::Wrestlers && gimmicks) kind = ExportKind::Gimmicks;
-  return kind;
-}
 
 std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& incoming) {
   std::vector<std::string> lines;
@@ -96,10 +59,12 @@ std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& inco
   return lines;
 }
 
-RecordListing listRecordExport(std::string_view path, ExportKind kind, const db::Catalogue& catalogue) {
+RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
+                               const db::Catalogue& catalogue) {
   RecordListing listing;
-  const bool objects = kind == ExportKind::Objects;
-  const int32_t stream = openAtMarker(path, objects ? exports::kObjectsMarker : exports::kGimmicksMarker);
+  const bool objects = kind == exports::ExportKind::Objects;
+  const int32_t stream =
+      exports::openAtMarker(path, objects ? exports::kObjectsMarker : exports::kGimmicksMarker);
   if (stream <= 0) {
     listing.Readable = false;
     listing.Error = std::string(exports::kOpenErrorMessage);

@@ -8,14 +8,9 @@
 
 #include "db/catalogue.h"
 #include "export/incoming.h"
+#include "export/open_export.h"
 
 namespace cli {
-
-enum class ExportKind { Wrestlers, Objects, Gimmicks };
-
-// The road "Open Export File" takes with the file: an object export when "[Exported Objects]" is found
-// with lines after it, else a gimmick-match export likewise, else a wrestler export.
-ExportKind exportKindOf(std::string_view path);
 
 // Every incoming record of a parsed wrestler export: wrestlers, teams, moves, managers, dives.
 std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& incoming);
@@ -29,6 +24,7 @@ struct RecordListing {
 
 // The records of an object or gimmick-match export, matched against the catalogue as their import
 // matches them. Nothing is written.
-RecordListing listRecordExport(std::string_view path, ExportKind kind, const db::Catalogue& catalogue);
+RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
+                               const db::Catalogue& catalogue);
 
 }  // namespace cli

@@ -62,7 +62,7 @@ void printWarnings(Console& console, const imports::ImportPlan& plan) {
 }
 
 // A dry run of an object or gimmick-match export: what its import would add; nothing is written.
-int listRecords(const std::string& path, ExportKind kind, Console& console) {
+int listRecords(const std::string& path, exports::ExportKind kind, Console& console) {
   const RecordListing listing = listRecordExport(path, kind, db::catalogue());
   if (!listing.Readable) {
     printLine(console.err, listing.Error);
@@ -86,8 +86,8 @@ int usageError(Console& console, std::string_view message) {
 int importCommand(const Invocation& call, Console& console) {
   const std::string& path = call.Files.front();
   if (call.Import.DryRun) {
-    const ExportKind kind = exportKindOf(path);
-    if (kind != ExportKind::Wrestlers) return listRecords(path, kind, console);
+    const exports::ExportKind kind = exports::exportKindOf(path);
+    if (kind != exports::ExportKind::Wrestlers) return listRecords(path, kind, console);
   }
 
   // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.

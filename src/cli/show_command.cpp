@@ -9,8 +9,8 @@ namespace cli {
 
 int showCommand(const Invocation& call, Console& console) {
   const std::string& path = call.Files.front();
-  const ExportKind kind = exportKindOf(path);
-  if (kind != ExportKind::Wrestlers) {
+  const exports::ExportKind kind = exports::exportKindOf(path);
+  if (kind != exports::ExportKind::Wrestlers) {
     const RecordListing listing = listRecordExport(path, kind, db::catalogue());
     if (!listing.Readable) {
       printLine(console.err, listing.Error);

@@ -108,9 +108,8 @@ memory::HeapString MAKEASCII(int fileNumber) {
 memory::HeapString MAKEDIACRITICS(int fileNumber) {
   const std::string_view line = platform::readLineView(fileNumber);
   // Most texts are plain ASCII, which converts to itself (the mangled quote is not ASCII either).
-  const bool plain = std::all_of(line.begin(), line.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x80;
-  });
+  const bool plain =
+      std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (plain) return memory::NEWSTRING(line);
   return memory::NEWSTRING(REMAPDIACRITICS(line, 0));
 }

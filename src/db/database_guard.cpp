@@ -55,10 +55,9 @@ bool DatabaseLock::acquire(std::string_view gameFolder) {
       refusal_ += ". Wait until it has finished, then try again.";
       return false;
     case platform::LockStatus::Failed:
-      refusal_ = "The game's database could not be locked for the import: \"" + path + "\", error " +
-                 std::to_string(lock_.errorNumber()) + " (" +
-                 std::string(platform::errorDescription(lock_.errorNumber())) +
-                 "). Check that the data folder can be written to, then try again.";
+      refusal_ = "The game's database could not be locked for the import: \"" + path + "\", " +
+                 platform::errorText(lock_.errorNumber(), platform::errorDescription(lock_.errorNumber())) +
+                 ". Check that the data folder can be written to, then try again.";
       return false;
   }
   return false;

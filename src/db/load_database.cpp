@@ -189,7 +189,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   const int fileNumber = platform::freeFileNumber();
 
   if (selected(mask, kLoadManagers)) {
-    const std::string path = gamePath(folder, "\\data\\managers.dat");
+    const std::string path = kindFilePath(folder, kLoadManagers);
     watchKind(catalogue, kLoadManagers, path, [&] {
       return loadKind(fileNumber, path, catalogue.Managers, catalogue.ManagerCount, 1, kManagerLines,
                       [&](Manager& manager) {
@@ -204,7 +204,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   }
 
   if (selected(mask, kLoadMoves)) {
-    const std::string path = gamePath(folder, "\\data\\moves.dat");
+    const std::string path = kindFilePath(folder, kLoadMoves);
     watchKind(catalogue, kLoadMoves, path, [&] {
       return loadKind(fileNumber, path, catalogue.Moves, catalogue.MoveCount, 0, kMoveLines,
                       [&](Move& move) { LOADMOVES(fileNumber, move); });
@@ -217,7 +217,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   services::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadDives)) {
-    const std::string path = gamePath(folder, "\\data\\dives.dat");
+    const std::string path = kindFilePath(folder, kLoadDives);
     watchKind(catalogue, kLoadDives, path, [&] {
       return loadKind(fileNumber, path, catalogue.Dives, catalogue.DiveCount, 1, kDiveLines,
                       [&](Dive& dive) { LOADDIVES(fileNumber, dive); });
@@ -227,7 +227,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   }
 
   if (selected(mask, kLoadWrestlers)) {
-    const std::string path = gamePath(folder, "\\data\\wrestlrs.dat");
+    const std::string path = kindFilePath(folder, kLoadWrestlers);
     watchKind(catalogue, kLoadWrestlers, path, [&] {
       return loadKind(fileNumber, path, catalogue.Wrestlers, catalogue.WrestlerCount, 1, kWrestlerLines,
                       [&](Wrestler& wrestler) {
@@ -245,7 +245,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   const WrestlerFinder wrestlers(catalogue);
 
   if (selected(mask, kLoadObjects)) {
-    const std::string path = gamePath(folder, "\\data\\objects.dat");
+    const std::string path = kindFilePath(folder, kLoadObjects);
     watchKind(catalogue, kLoadObjects, path, [&] {
       return loadKind(fileNumber, path, catalogue.Objects, catalogue.ObjectCount, 1, kObjectLines,
                       [&](ForeignObject& object) { LOADFOREIGN(fileNumber, object); });
@@ -255,7 +255,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   }
 
   if (selected(mask, kLoadReferees)) {
-    const std::string path = gamePath(folder, "\\data\\referees.def");
+    const std::string path = kindFilePath(folder, kLoadReferees);
     // The existence test is watched too: a failing one would pass an existing file over.
     watchKind(catalogue, kLoadReferees, path, [&] {
       if (platform::fileExists(path)) {
@@ -271,7 +271,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   }
 
   if (selected(mask, kLoadGimmicks)) {
-    const std::string path = gamePath(folder, "\\data\\gimmicks.dat");
+    const std::string path = kindFilePath(folder, kLoadGimmicks);
     watchKind(catalogue, kLoadGimmicks, path, [&] {
       return loadKind(fileNumber, path, catalogue.Gimmicks, catalogue.GimmickCount, 1, kGimmickLines,
                       [&](GimmickMatch& gimmick) { LOADGIMMICKS(fileNumber, gimmick); });
@@ -281,7 +281,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   }
 
   if (selected(mask, kLoadStables)) {
-    const std::string path = gamePath(folder, "\\data\\stables.dat");
+    const std::string path = kindFilePath(folder, kLoadStables);
     watchKind(catalogue, kLoadStables, path, [&] {
       return loadKind(fileNumber, path, catalogue.Stables, catalogue.StableCount, 1, kStableFixedLines,
                       [&](Stable& stable) {
@@ -295,7 +295,7 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   services::pumpEvents(kPumpCount);
 
   if (selected(mask, kLoadTeams)) {
-    const std::string path = gamePath(folder, "\\data\\teams.dat");
+    const std::string path = kindFilePath(folder, kLoadTeams);
     watchKind(catalogue, kLoadTeams, path, [&] {
       return loadKind(fileNumber, path, catalogue.Teams, catalogue.TeamCount, 1, kTeamLines, [&](Team& team) {
         LOADTEAMS(fileNumber, team, wrestlers);

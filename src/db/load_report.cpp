@@ -5,7 +5,7 @@
 namespace db {
 namespace {
 
-// The file of each kind, by slot, for a kind the catalogue has no path of.
+// The file of each kind, by slot.
 constexpr const char* kKindFiles[kMainKindCount] = {
     "\\data\\wrestlrs.dat", "\\data\\moves.dat",   "\\data\\dives.dat",
     "\\data\\managers.dat", "\\data\\teams.dat",   "\\data\\stables.dat",
@@ -18,6 +18,11 @@ std::string pathOf(const Catalogue& catalogue, int slot) {
 }
 
 }  // namespace
+
+std::string kindFilePath(std::string_view gameFolder, int32_t kindBit) {
+  const int slot = kindSlot(kindBit);
+  return slot < 0 ? std::string() : std::string(gameFolder) + kKindFiles[slot];
+}
 
 int kindSlot(int32_t kindBit) {
   for (int slot = 0; slot < kMainKindCount; ++slot) {
@@ -64,14 +69,15 @@ std::optional<std::string> changedSinceLoad(const Catalogue& catalogue, int32_t 
 }
 
 std::string describeChangedFile(const std::string& path) {
-  return "\"" + path + "\" has changed since the database was loaded (another import or the game has written it)";
+  return "\"" + path +
+         "\" has changed since the database was loaded (another import or the game has written it)";
 }
 
 std::string describeLoadProblem(const LoadProblem& problem) {
   const std::string file = "\"" + problem.Path + "\"";
   if (problem.ErrorNumber == 0) return file + " was not loaded";
-  return file + " was not read completely when the database was loaded (error " +
-         std::to_string(problem.ErrorNumber) + " (" + problem.Description + "))";
+  return file + " was not read completely when the database was loaded (" +
+         platform::errorText(problem.ErrorNumber, problem.Description) + ")";
 }
 
 }  // namespace db

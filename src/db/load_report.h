@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/errors.h"
@@ -31,6 +32,10 @@ struct KindLoad {
 // The slot of a kind's mask bit in the catalogue's KindLoads (1 -> 0, 2 -> 1, ... 256 -> 8); -1 for
 // anything else.
 int kindSlot(int32_t kindBit);
+
+// The record file of a kind in a game folder ("<game folder>\data\moves.dat" for kLoadMoves); "" for
+// a bit that is no main kind.
+std::string kindFilePath(std::string_view gameFolder, int32_t kindBit);
 
 // Why the catalogue cannot stand for one record file.
 struct LoadProblem {

@@ -6,10 +6,6 @@
 
 namespace exports {
 
-namespace {
-
-// Opens the file and searches for the marker; the stream is returned only when the marker was
-// found with lines after it, otherwise it is closed and 0 returned.
 int32_t openAtMarker(std::string_view path, std::string_view marker) {
   const int32_t stream = OPENCRYPT(path);
   FISEEK(stream, marker);
@@ -18,17 +14,44 @@ int32_t openAtMarker(std::string_view path, std::string_view marker) {
   return 0;
 }
 
-}  // namespace
+ExportKind exportKindOf(std::string_view path) {
+  if (!platform::fileExists(path)) return ExportKind::Wrestlers;
+  const int32_t stream = OPENCRYPT(path);
+  if (stream <= 0) return ExportKind::Wrestlers;
+  bool objectsSeen = false;
+  bool gimmicksSeen = false;
+  bool gimmicks = false;
+  ExportKind kind = ExportKind::Wrestlers;
+  while (!CRYPTEOF(stream)) {
+    const std::string line = INPUTCRYPT(stream);
+    if (!objectsSeen && isMarkerLine(line, kObjectsMarker)) {
+      objectsSeen = true;
+      if (!CRYPTEOF(stream)) {
+        kind = ExportKind::Objects;
+        break;
+      }
+    } else if (!gimmicksSeen && isMarkerLine(line, kGimmicksMarker)) {
+      gimmicksSeen = true;
+      gimmicks = !CRYPTEOF(stream);
+    }
+  }
+  CLOSECRYPT(stream);
+  if (kind == ExportKind::Wrestlers && gimmicks) kind = ExportKind::Gimmicks;
+  return kind;
+}
 
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records,
                                 std::string_view gameFolder) {
   OpenExportResult result;
-  if (platform::fileExists(path)) {
+  // One pass learns what the file holds; only an object or gimmick-match export is opened again.
+  const ExportKind kind = exportKindOf(path);
+  if (kind == ExportKind::Objects) {
     if (int32_t stream = openAtMarker(path, kObjectsMarker); stream > 0) {
       result.road = ExportRoad::ObjectsImported;
       result.import = IMPORTOBJECTS(stream, catalogue, gameFolder);
       return result;
     }
+  } else if (kind == ExportKind::Gimmicks) {
     if (int32_t stream = openAtMarker(path, kGimmicksMarker); stream > 0) {
       result.road = ExportRoad::GimmicksImported;
       result.import = IMPORTGIMMICKS(stream, catalogue, gameFolder);

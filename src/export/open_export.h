@@ -3,6 +3,7 @@
 // the caller's: it is 1 after a wrestler parse, whatever its outcome.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,16 @@ enum class ExportRoad {
   GimmicksImported,
   WrestlerExportParsed,
 };
+
+// What an export holds, as Open Export File tells: objects when "[Exported Objects]" is found with
+// lines after it, else gimmick matches likewise, else wrestlers. Only the first of each marker
+// counts, and one pass over the file answers both.
+enum class ExportKind { Wrestlers, Objects, Gimmicks };
+ExportKind exportKindOf(std::string_view path);
+
+// Opens the file and seeks the marker: the stream, positioned after it, when the marker was found with
+// lines after it; otherwise 0 (and the file is closed).
+int32_t openAtMarker(std::string_view path, std::string_view marker);
 
 struct OpenExportResult {
   ExportRoad road = ExportRoad::WrestlerExportParsed;

@@ -55,22 +55,16 @@ LineResult readTextLine(BufferedFile& file, std::string& line, int& error) {
       ahead = cachedBytesAhead(file);
     }
     const char* begin = cachedData(file);
-    const char* lineEnd = static_cast<const char*>(std::memchr(begin, kCarriageReturn, ahead));
-    size_t length = lineEnd != nullptr ? static_cast<size_t>(lineEnd - begin) : ahead;
-    if (const void* stop = std::memchr(begin, kEndOfText, length)) {
-      length = static_cast<size_t>(static_cast<const char*>(stop) - begin);
-      line.append(begin, length);
-      file.position += static_cast<int64_t>(length);
-      return LineResult::Line;
-    }
+    const char* stop = findLineEnd(begin, begin + ahead);
+    const size_t length = static_cast<size_t>(stop - begin);
     line.append(begin, length);
     file.position += static_cast<int64_t>(length);
-    if (lineEnd != nullptr) {
-      ++file.position;
-      if ((error = peekByte(file, next)) != 0) return LineResult::Failed;
-      if (next == kLineFeed) ++file.position;
-      return LineResult::Line;
-    }
+    if (length == ahead) continue;  // the line goes on past the cache
+    if (*stop == kEndOfText) return LineResult::Line;
+    ++file.position;  // the carriage return
+    if ((error = peekByte(file, next)) != 0) return LineResult::Failed;
+    if (next == kLineFeed) ++file.position;
+    return LineResult::Line;
   }
 }
 
@@ -104,22 +98,43 @@ bool cachedLine(BufferedFile& file, std::string_view& line) {
   return true;
 }
 
-// Reads the next line of an Input file; false (and `line` empty) once the error has been raised.
-// The view lies in the file's cache or in `scratch` and holds until the next operation on the file.
-bool nextLine(int fileNumber, std::string_view& line, std::string& scratch) {
-  line = {};
-  if (!beginFileOperation()) return false;
+// Lines that run past the cache are put together here; one per process is enough, as a view is
+// used before the next read.
+std::string& lineScratch() {
+  static std::string scratch;
+  return scratch;
+}
+
+// The next line as a view into the cache, or, when it runs past the cache, put together in the
+// scratch line. The view holds until the next operation on a file.
+LineResult nextLineView(BufferedFile& file, std::string_view& line, int& error) {
+  if (cachedLine(file, line)) return LineResult::Line;
+  std::string& scratch = lineScratch();
+  const LineResult result = readTextLine(file, scratch, error);
+  line = result == LineResult::Line ? std::string_view(scratch) : std::string_view();
+  return result;
+}
+
+// Counts one operation on a file open for Input; nullptr after raising the error.
+OpenFileEntry* inputEntryOrRaise(int fileNumber) {
+  if (!beginFileOperation()) return nullptr;
   OpenFileEntry* entry = openEntryOrRaise(fileNumber);
-  if (entry == nullptr) return false;
+  if (entry == nullptr) return nullptr;
   if (entry->mode != FileMode::Input) {
     raiseError(kErrBadFileMode);
-    return false;
+    return nullptr;
   }
-  if (cachedLine(entry->file, line)) return true;
+  return entry;
+}
+
+// Reads the next line of an Input file; false (and `line` empty) once the error has been raised.
+bool nextLine(int fileNumber, std::string_view& line) {
+  line = {};
+  OpenFileEntry* entry = inputEntryOrRaise(fileNumber);
+  if (entry == nullptr) return false;
   int error = 0;
-  switch (readTextLine(entry->file, scratch, error)) {
+  switch (nextLineView(entry->file, line, error)) {
     case LineResult::Line:
-      line = scratch;
       return true;
     case LineResult::End:
       reportPastEnd(*entry);
@@ -131,25 +146,13 @@ bool nextLine(int fileNumber, std::string_view& line, std::string& scratch) {
   return false;
 }
 
-// Lines that run past the cache are put together here; one per process is enough, as a view is
-// used before the next read.
-std::string& lineScratch() {
-  static std::string scratch;
-  return scratch;
-}
-
 }  // namespace
 
 LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
   LineCopy copy;
   if (count <= 0) return copy;
-  if (!beginFileOperation()) return copy;
-  OpenFileEntry* source = openEntryOrRaise(sourceNumber);
+  OpenFileEntry* source = inputEntryOrRaise(sourceNumber);
   if (source == nullptr) return copy;
-  if (source->mode != FileMode::Input) {
-    raiseError(kErrBadFileMode);
-    return copy;
-  }
   OpenFileEntry* target = writableEntryOrRaise(targetNumber);
   if (target == nullptr) {
     copy.writeFailed = true;
@@ -203,29 +206,19 @@ LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
 }
 
 int skipLines(int fileNumber, int count) {
-  if (count <= 0 || !beginFileOperation()) return 0;
-  OpenFileEntry* entry = openEntryOrRaise(fileNumber);
+  if (count <= 0) return 0;
+  OpenFileEntry* entry = inputEntryOrRaise(fileNumber);
   if (entry == nullptr) return 0;
-  if (entry->mode != FileMode::Input) {
-    raiseError(kErrBadFileMode);
-    return 0;
-  }
   int skipped = 0;
   std::string_view line;
-  while (skipped < count) {
-    if (!cachedLine(entry->file, line)) {
-      int error = 0;
-      switch (readTextLine(entry->file, lineScratch(), error)) {
-        case LineResult::Line:
-          break;
-        case LineResult::End:
-          return skipped;
-        case LineResult::Failed:
-          raiseError(ioErrorNumber(error));
-          return skipped;
-      }
+  for (; skipped < count; ++skipped) {
+    int error = 0;
+    const LineResult result = nextLineView(entry->file, line, error);
+    if (result == LineResult::End) break;
+    if (result == LineResult::Failed) {
+      raiseError(ioErrorNumber(error));
+      break;
     }
-    ++skipped;
   }
   return skipped;
 }
@@ -236,13 +229,13 @@ std::string readLine(int fileNumber) {
 
 std::string_view readLineView(int fileNumber) {
   std::string_view line;
-  nextLine(fileNumber, line, lineScratch());
+  nextLine(fileNumber, line);
   return line;
 }
 
 int32_t readNumber(int fileNumber) {
   std::string_view line;
-  if (!nextLine(fileNumber, line, lineScratch())) return 0;
+  if (!nextLine(fileNumber, line)) return 0;
   return numberOnLine(line);
 }
 

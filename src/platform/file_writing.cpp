@@ -8,9 +8,7 @@
 #include "platform/files.h"
 
 namespace platform {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 OpenFileEntry* writableEntryOrRaise(int fileNumber) {
   if (!beginFileOperation(true)) return nullptr;

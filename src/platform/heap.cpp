@@ -120,7 +120,6 @@ HeapHandle heapCreate() {
   if (registry.lastHandle == UINT32_MAX) return 0;
   HeapHandle handle = ++registry.lastHandle;
   registry.heaps.emplace(handle, Heap{});
-  registry.recentHandle = 0;  // the table may have moved its entries
   return handle;
 }
 

@@ -143,24 +143,12 @@ int32_t numberOnLine(std::string_view line, std::string_view* token) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   size_t start = 0;
   while (start < line.size() && blank(line[start])) ++start;
-  if (token == nullptr) {
-    // Most lines of the game's files are a plain whole number: read in one pass, the full parse below
-    // takes the rest.
-    size_t i = start;
-    const bool negative = i < line.size() && line[i] == '-';
-    if (i < line.size() && (line[i] == '+' || line[i] == '-')) ++i;
-    const size_t first = i;
-    int64_t magnitude = 0;
-    for (; i < line.size() && i - first < 18 && isDigit(line[i]); ++i)
-      magnitude = magnitude * 10 + (line[i] - '0');
-    if (i > first && (i == line.size() || line[i] == ',' || blank(line[i]))) {
-      return low32(negative ? -magnitude : magnitude);
-    }
-  }
   size_t end = start;
   while (end < line.size() && line[end] != ',' && !blank(line[end])) ++end;
   const std::string_view number = line.substr(start, end - start);
   if (token != nullptr) *token = number;
+  // The token holds no blank, so the full parse would try this first too.
+  if (int64_t plain = 0; plainWholeNumber(number, plain)) return low32(plain);
   return low32(numberValue(number));
 }
 

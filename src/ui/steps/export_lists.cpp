@@ -36,13 +36,17 @@ std::vector<imports::MappingRow> readRows(int32_t listView) {
 void showParsedExport(const exports::ParseResult& parsed) {
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 0);
   showWrestlerItems(parsed.wrestlerItems);
-  showMappingRows(kMoveListView, parsed.newMoves);
-  showMappingRows(kDiveListView, parsed.newDives);
-  showNames(kManagerList, parsed.newManagers);
-  showNames(kTeamList, parsed.newTeams);
-  showRowCounts();
+  showNeededRecords({parsed.newMoves, parsed.newDives, parsed.newManagers, parsed.newTeams});
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 1);
   toolkit::EZ_REDRAWFORM(kMainForm);
+}
+
+void showNeededRecords(const imports::NeededNames& needed) {
+  showMappingRows(kMoveListView, needed.Moves);
+  showMappingRows(kDiveListView, needed.Dives);
+  showNames(kManagerList, needed.Managers);
+  showNames(kTeamList, needed.Teams);
+  showRowCounts();
 }
 
 void showWrestlerItems(const std::vector<exports::WrestlerItem>& items) {

@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "export/parser.h"
+#include "import/import_session.h"
 #include "import/mapping_rows.h"
 
 namespace ui {
 
 // The lists after an export was parsed, filled with the form's painting switched off.
 void showParsedExport(const exports::ParseResult& parsed);
+
+// The new records the selected wrestlers need: both mapping lists, the manager and team lists and
+// the row counters.
+void showNeededRecords(const imports::NeededNames& needed);
 
 // Replaces the wrestler list's items. The list keeps them sorted, so each item is selected by its
 // text: as the first given item of that text says.

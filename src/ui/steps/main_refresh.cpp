@@ -19,11 +19,7 @@ void REFRESHDISPLAY() {
   const imports::NeededNames needed = imports::ImportSession().select(readWrestlerItems());
 
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 0);
-  showMappingRows(kMoveListView, needed.Moves);
-  showMappingRows(kDiveListView, needed.Dives);
-  showNames(kManagerList, needed.Managers);
-  showNames(kTeamList, needed.Teams);
-  showRowCounts();
+  showNeededRecords(needed);
   toolkit::EZ_SETREDRAWSTATE(kMainForm, 1);
   toolkit::EZ_REDRAWFORM(kMainForm);
 
