@@ -85,15 +85,13 @@ int usageError(Console& console, std::string_view message) {
 
 int importCommand(const Invocation& call, Console& console) {
   const std::string& path = call.Files.front();
-  if (call.Import.DryRun) {
-    const exports::ExportKind kind = exports::exportKindOf(path);
-    if (kind != exports::ExportKind::Wrestlers) return listRecords(path, kind, console);
-  }
+  const exports::ExportKind kind = exports::exportKindOf(path);
+  if (call.Import.DryRun && kind != exports::ExportKind::Wrestlers) return listRecords(path, kind, console);
 
   // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.
   imports::ImportSession session;
   console.holding = true;
-  exports::OpenExportResult opened = session.open(path);
+  exports::OpenExportResult opened = session.open(path, kind);
   if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
     const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;

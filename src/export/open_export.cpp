@@ -2,7 +2,6 @@
 
 #include "export/streams.h"
 #include "platform/files.h"
-#include "services/program.h"
 
 namespace exports {
 
@@ -42,9 +41,13 @@ ExportKind exportKindOf(std::string_view path) {
 
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records,
                                 std::string_view gameFolder) {
-  OpenExportResult result;
   // One pass learns what the file holds; only an object or gimmick-match export is opened again.
-  const ExportKind kind = exportKindOf(path);
+  return openExportFile(path, exportKindOf(path), catalogue, records, gameFolder);
+}
+
+OpenExportResult openExportFile(std::string_view path, ExportKind kind, db::Catalogue& catalogue,
+                                IncomingRecords& records, std::string_view gameFolder) {
+  OpenExportResult result;
   if (kind == ExportKind::Objects) {
     if (int32_t stream = openAtMarker(path, kObjectsMarker); stream > 0) {
       result.road = ExportRoad::ObjectsImported;
@@ -66,10 +69,6 @@ OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue,
 std::optional<services::MessageBoxRequest> messageOf(const OpenExportResult& result) {
   if (result.road != ExportRoad::WrestlerExportParsed) return services::informationBox(result.import.message);
   return result.parse.message;
-}
-
-OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records) {
-  return openExportFile(path, catalogue, records, services::program().databaseFolder);
 }
 
 }  // namespace exports

@@ -39,8 +39,9 @@ struct OpenExportResult {
 
 OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records,
                                 std::string_view gameFolder);
-// On the program's database folder.
-OpenExportResult openExportFile(std::string_view path, db::Catalogue& catalogue, IncomingRecords& records);
+// The same for a file whose kind is known already (exportKindOf), which spares a pass over it.
+OpenExportResult openExportFile(std::string_view path, ExportKind kind, db::Catalogue& catalogue,
+                                IncomingRecords& records, std::string_view gameFolder);
 
 // The box the front end shows about it: the summary of an object or gimmick-match import (after the
 // reload of the catalogue), or what a failed parse has to say; nothing after a good parse.

@@ -30,6 +30,10 @@ exports::OpenExportResult ImportSession::open(std::string_view path) {
   return exports::openExportFile(path, catalogue_, incoming_, databaseFolder_);
 }
 
+exports::OpenExportResult ImportSession::open(std::string_view path, exports::ExportKind kind) {
+  return exports::openExportFile(path, kind, catalogue_, incoming_, databaseFolder_);
+}
+
 NeededNames ImportSession::select(const std::vector<exports::WrestlerItem>& items) {
   copyWrestlerSelection(items, incoming_);
   evaluateSelection(incoming_);

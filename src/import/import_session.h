@@ -34,6 +34,8 @@ class ImportSession {
 
   // An object or gimmick-match export is imported at once, anything else parsed as wrestlers.
   exports::OpenExportResult open(std::string_view path);
+  // The same for a file whose kind is known already.
+  exports::OpenExportResult open(std::string_view path, exports::ExportKind kind);
   // The items' selection becomes the wrestlers' ImportNumber and what they need is evaluated.
   NeededNames select(const std::vector<exports::WrestlerItem>& items);
   // Passes 1 to 8 with the mappings; the result's Messages are for the user.

@@ -43,13 +43,10 @@ class CommitFaultInjectionTest : public testsupport::ImportFixture {
   ImportRunResult run(const std::function<void()>& beforeCommit) {
     restore();
     boxes.clear();
-    EXPECT_EQ(load(), 0);
-    testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(),
-                                      [&](const ImportPlan&) {
-                                        if (beforeCommit) beforeCommit();
-                                        return true;
-                                      });
+    return loadAndImport(exportPath, {"New Star", "Champion"}, [&](const ImportPlan&) {
+      if (beforeCommit) beforeCommit();
+      return true;
+    });
   }
 
   // "old", "new", or "mixed" with the files that differ from both.

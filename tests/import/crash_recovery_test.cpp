@@ -52,13 +52,10 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
 
   // The import as the wizard makes it; `beforeCommit` runs where the user confirms.
   ImportRunResult importInThisProcess(const std::function<void()>& beforeCommit = {}) {
-    EXPECT_EQ(load(), 0);
-    testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(),
-                                      [&](const ImportPlan&) {
-                                        if (beforeCommit) beforeCommit();
-                                        return true;
-                                      });
+    return loadAndImport(exportPath, {"New Star", "Champion"}, [&](const ImportPlan&) {
+      if (beforeCommit) beforeCommit();
+      return true;
+    });
   }
 
   // The exit code of a child that imports and is killed at operation n of the commit: kKilled, or 0

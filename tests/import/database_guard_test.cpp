@@ -33,11 +33,7 @@ class DatabaseGuardTest : public testsupport::ImportFixture {
     exportPath = writeExport(testsupport::scenarioExport().lines());
   }
 
-  ImportRunResult importSelection() {
-    EXPECT_EQ(load(), 0);
-    testsupport::openAndSelect(exportPath, catalogue, incoming, {"New Star", "Champion"});
-    return testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
-  }
+  ImportRunResult importSelection() { return loadAndImport(exportPath, {"New Star", "Champion"}, nullptr); }
 
   // Every file of the data folder but the backups, with its bytes.
   std::map<std::string, std::string> filesButBackups() const {

@@ -23,6 +23,7 @@
 #include "services/messages.h"
 #include "support/export_writer.h"
 #include "support/game_folder.h"
+#include "support/import_road.h"
 #include "support/import_scenario.h"
 #include "support/service_recorder.h"
 
@@ -46,6 +47,16 @@ class ImportFixture : public ::testing::Test {
   }
 
   int32_t load() { return db::LOADDBS(catalogue, folder.path(), 1, 0, {}); }
+
+  // The wizard's road from a fresh load: the export opened, exactly `selected` chosen, the import run
+  // with `confirm` (none commits at once) and what it has to tell shown.
+  imports::ImportRunResult loadAndImport(const std::string& exportPath,
+                                         const std::vector<std::string>& selected,
+                                         const imports::ConfirmImport& confirm) {
+    EXPECT_EQ(load(), 0);
+    openAndSelect(exportPath, catalogue, incoming, selected);
+    return importAndShow(incoming, catalogue, imports::MappingRows{}, folder.path(), confirm);
+  }
 
   std::string writeExport(const ExportLines& lines, const std::string& name = "export.zor",
                           bool enciphered = true, uint32_t seed = 11) {
