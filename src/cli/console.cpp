@@ -13,9 +13,7 @@ void printBox(Console& console, const services::BraceCodes& box, bool asError) {
 
 int32_t answerBox(Console& console, const services::MessageBoxRequest& request) {
   services::BraceCodes box = services::parseBraceCodes(request.text);
-  if (console.holding) {
-    console.held.push_back(box);
-  } else if (box.icon != services::MessageIcon::Question) {
+  if (box.icon != services::MessageIcon::Question) {
     printBox(console, box, box.icon == services::MessageIcon::Stop);
   }
   if (request.buttons == "YN") return console.answerYes ? 1 : 0;
@@ -39,10 +37,8 @@ void printLine(std::ostream& stream, std::string_view text) {
   stream << platform::utf8From1252(text) << '\n';
 }
 
-void releaseHeld(Console& console, bool asErrors) {
-  console.holding = false;
-  for (const services::BraceCodes& box : console.held) printBox(console, box, asErrors);
-  console.held.clear();
+void printMessage(Console& console, const services::MessageBoxRequest& message, bool asError) {
+  printBox(console, services::parseBraceCodes(message.text), asError);
 }
 
 ConsoleServices::ConsoleServices(Console& console)

@@ -7,7 +7,6 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/errors.h"
 #include "services/messages.h"
@@ -18,17 +17,14 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   bool answerYes = true;  // the answer to every question box
-  // While holding, boxes are kept instead of printed, so that the caller can print them where the
-  // outcome of the operation that showed them belongs.
-  bool holding = false;
-  std::vector<services::BraceCodes> held;
 };
 
 // A text of the program (Windows-1252) as one UTF-8 line.
 void printLine(std::ostream& stream, std::string_view text);
 
-// Prints the held boxes' texts to standard output or standard error and stops holding.
-void releaseHeld(Console& console, bool asErrors);
+// A message the engine returned, printed without its brace codes where its outcome belongs: to
+// standard error when the operation failed, else to standard output.
+void printMessage(Console& console, const services::MessageBoxRequest& message, bool asError);
 
 // Installs the console's services for its lifetime and restores the previous ones afterwards.
 class ConsoleServices {

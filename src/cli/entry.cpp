@@ -67,7 +67,7 @@ int runCommand(const Invocation& call, Console& console) {
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  Console console{out, err, true, false, {}};
+  Console console{out, err};
   const ParsedArguments parsed = parseArguments(arguments);
   if (!parsed.Call) return usageError(console, parsed.Error);
   const Invocation& call = *parsed.Call;

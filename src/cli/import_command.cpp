@@ -90,17 +90,16 @@ int importCommand(const Invocation& call, Console& console) {
 
   // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.
   imports::ImportSession session;
-  console.holding = true;
   exports::OpenExportResult opened = session.open(path, kind);
-  if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
+  const std::optional<services::MessageBoxRequest> message = exports::messageOf(opened);
   if (opened.road != exports::ExportRoad::WrestlerExportParsed) {
     const bool imported = opened.import.outcome == exports::ImportOutcome::Imported;
-    releaseHeld(console, !imported);
+    if (message) printMessage(console, *message, !imported);
     return imported ? kExitDone : kExitFailed;
   }
   exports::ParseResult& parsed = opened.parse;
   const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
-  releaseHeld(console, !parsedWell);
+  if (message) printMessage(console, *message, !parsedWell);
   if (!parsedWell) return kExitFailed;
 
   if (auto unknown = applySelection(call.Import, parsed.wrestlerItems)) {

@@ -3,7 +3,6 @@
 #include "cli/export_listing.h"
 #include "db/catalogue.h"
 #include "export/parser.h"
-#include "services/messages.h"
 
 namespace cli {
 
@@ -20,12 +19,10 @@ int showCommand(const Invocation& call, Console& console) {
     return kExitDone;
   }
 
-  console.holding = true;
   const exports::ParseResult parsed =
       exports::PARSEEXPORT(path, db::catalogue(), exports::incoming(), exports::ParseMode::Interactive);
-  if (parsed.message) services::showMessageBox(*parsed.message);
   const bool parsedWell = parsed.outcome == exports::ParseOutcome::Parsed;
-  releaseHeld(console, !parsedWell);
+  if (parsed.message) printMessage(console, *parsed.message, !parsedWell);
   if (!parsedWell) return kExitFailed;
   for (const std::string& line : listWrestlerExport(exports::incoming())) printLine(console.out, line);
   return kExitDone;
