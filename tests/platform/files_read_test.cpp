@@ -23,20 +23,26 @@ class FileReadTest : public platform_test::FileTest {
   }
 };
 
-TEST_F(FileReadTest, CrLfAndCrEndLines) {
-  openWith("one\r\ntwo\rthree\r\n\r\nfive\r\n");
-  EXPECT_EQ(readAllLines(), (std::vector<std::string>{"one", "two", "three", "", "five"}));
-  EXPECT_TRUE(recorder.errors.empty());
-}
+// How the bytes of a file split into lines.
+struct LineCase {
+  const char* what;
+  std::string bytes;
+  std::vector<std::string> lines;
+};
 
-TEST_F(FileReadTest, LoneLineFeedIsPartOfTheLine) {
-  openWith("a\nb\r\n\nc\r\r\n");
-  EXPECT_EQ(readAllLines(), (std::vector<std::string>{"a\nb", "\nc", ""}));
-}
-
-TEST_F(FileReadTest, LastLineMayEndWithoutCarriageReturn) {
-  openWith("first\r\nlast");
-  EXPECT_EQ(readAllLines(), (std::vector<std::string>{"first", "last"}));
+TEST_F(FileReadTest, LineEnds) {
+  const LineCase cases[] = {
+      {"CR LF and a lone CR end lines", "one\r\ntwo\rthree\r\n\r\nfive\r\n", {"one", "two", "three", "", "five"}},
+      {"a lone LF is part of the line", "a\nb\r\n\nc\r\r\n", {"a\nb", "\nc", ""}},
+      {"the last line may end without CR", "first\r\nlast", {"first", "last"}},
+      {"a final CR leaves no extra line", "x\r", {"x"}},
+  };
+  for (const LineCase& file : cases) {
+    SCOPED_TRACE(file.what);
+    openWith(file.bytes);
+    EXPECT_EQ(readAllLines(), file.lines);
+    platform::closeFile(1);
+  }
   EXPECT_TRUE(recorder.errors.empty());
 }
 
@@ -66,11 +72,6 @@ TEST_F(FileReadTest, EmptyFileIsAtItsEnd) {
   EXPECT_TRUE(platform::endOfFile(1));
   EXPECT_EQ(platform::readLine(1), "");
   EXPECT_EQ(recorder.numbers(), std::vector<int>{62});
-}
-
-TEST_F(FileReadTest, FinalCarriageReturnLeavesNoExtraLine) {
-  openWith("x\r");
-  EXPECT_EQ(readAllLines(), std::vector<std::string>{"x"});
 }
 
 TEST_F(FileReadTest, LineEndSplitAcrossTheReadBuffer) {

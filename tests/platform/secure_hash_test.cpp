@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <openssl/sha.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 
@@ -64,29 +65,33 @@ TEST_F(SecureHashTest, ZeroRangeIsHashedAsZerosAndTheFileStaysAsItWas) {
   EXPECT_EQ(platform_test::readBytesFrom(path), bytes);
 }
 
-TEST_F(SecureHashTest, FilesOfSeveralChunksWithARangeAcrossTheirBorder) {
+// A file of `size` patterned bytes hashed with the range [start, start + length) read as zeros.
+struct RangeCase {
+  const char* what;
+  size_t size;
+  size_t start;
+  size_t length;
+};
+
+TEST_F(SecureHashTest, FilesAndRangesOfEverySizeMatchTheOnePieceDigest) {
   const size_t chunk = platform::SecureHash::kChunkSize;
-  std::string bytes = patterned(2 * chunk + 12345);
-  std::string path = write("big.zor", bytes);
-  EXPECT_EQ(hasher.HashFile(path), expectedHash(bytes));
-
-  std::string zeroed = bytes;
-  std::fill(zeroed.begin() + chunk - 100, zeroed.begin() + chunk + 100, '\0');
-  EXPECT_EQ(hasher.HashFile(path, chunk - 100, 200), expectedHash(zeroed));
-}
-
-TEST_F(SecureHashTest, ExactlyOneChunk) {
-  std::string bytes = patterned(platform::SecureHash::kChunkSize);
-  EXPECT_EQ(hasher.HashFile(write("chunk.bin", bytes)), expectedHash(bytes));
-}
-
-TEST_F(SecureHashTest, RangeReachingBeyondTheEndOfTheFile) {
-  std::string bytes = patterned(100);
-  std::string path = write("short.bin", bytes);
-  std::string zeroed = bytes;
-  std::fill(zeroed.begin() + 90, zeroed.end(), '\0');
-  EXPECT_EQ(hasher.HashFile(path, 90, SIZE_MAX), expectedHash(zeroed));
-  EXPECT_EQ(hasher.HashFile(path, 500, 16), expectedHash(bytes));
+  const RangeCase cases[] = {
+      {"exactly one chunk, no range", chunk, 0, 0},
+      {"several chunks, no range", 2 * chunk + 12345, 0, 0},
+      {"a range across the border of two chunks", 2 * chunk + 12345, chunk - 100, 200},
+      {"a range reaching beyond the end", 100, 90, SIZE_MAX},
+      {"a range beyond the end", 100, 500, 16},
+  };
+  for (const RangeCase& range : cases) {
+    SCOPED_TRACE(range.what);
+    const std::string bytes = patterned(range.size);
+    std::string zeroed = bytes;
+    const size_t first = std::min(range.start, bytes.size());
+    const size_t last = range.length > bytes.size() - first ? bytes.size() : first + range.length;
+    std::fill(zeroed.begin() + first, zeroed.begin() + last, '\0');
+    const std::string path = write("file.bin", bytes);
+    EXPECT_EQ(hasher.HashFile(path, range.start, range.length), expectedHash(zeroed));
+  }
 }
 
 TEST_F(SecureHashTest, UnreadableFilesGiveTheEmptyString) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/files.h"
@@ -19,39 +21,35 @@ class ConfFileTest : public ::testing::Test {
   GameFolder folder_;
 };
 
-TEST_F(ConfFileTest, FindsKeyIgnoringCaseAndSurroundingSpaces) {
-  writeFile("zor.cnf", "[Game]\r\n   Key=Value   \r\nOther=1\r\n");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "key"), "Value");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "KEY"), "Value");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "other"), "1");
-}
+// One lookup in a settings file: the file's bytes, the key asked for, the value found.
+struct LookupCase {
+  const char* what;
+  std::string content;
+  const char* key;
+  const char* expected;
+};
 
-TEST_F(ConfFileTest, BlankBeforeEqualsBelongsToTheKey) {
-  writeFile("zor.cnf", "key = value\r\n");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "key"), "");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "key "), " value");
-}
-
-TEST_F(ConfFileTest, ValueKeepsSpacesAfterEqualsAndFirstDuplicateWins) {
-  writeFile("zor.cnf", "Name=  Bob\r\nName=Alice\r\n");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "name"), "  Bob");
-}
-
-TEST_F(ConfFileTest, KeyMustBeFollowedByEquals) {
-  writeFile("zor.cnf", "UsePersonsX=5\r\nUsePersons\r\nUsePersons=2\r\n");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "UsePersons"), "2");
-}
-
-TEST_F(ConfFileTest, ReadsScrambledAndHexadecimalValues) {
-  writeFile("zor.cnf", QUICKCRYPT("Secret=42", 1) + "\r\nTitle=[HEX#]414243\r\nOdd=[HEX#]41424\r\n");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "secret"), "42");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "title"), "ABC");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "odd"), "AB");
-}
-
-TEST_F(ConfFileTest, LastLineWithoutLineEndIsRead) {
-  writeFile("zor.cnf", "A=1\r\nB=2");
-  EXPECT_EQ(GETCONFSETTING("zor.cnf", "b"), "2");
+TEST_F(ConfFileTest, Lookups) {
+  const LookupCase cases[] = {
+      {"case of the key is ignored", "[Game]\r\n   Key=Value   \r\nOther=1\r\n", "KEY", "Value"},
+      {"surrounding blanks of a line are ignored", "[Game]\r\n   Key=Value   \r\nOther=1\r\n", "key",
+       "Value"},
+      {"a later key is found", "[Game]\r\n   Key=Value   \r\nOther=1\r\n", "other", "1"},
+      {"a blank before = belongs to the key", "key = value\r\n", "key", ""},
+      {"the key with its blank", "key = value\r\n", "key ", " value"},
+      {"blanks after = stay, the first duplicate wins", "Name=  Bob\r\nName=Alice\r\n", "name", "  Bob"},
+      {"a key must be followed by =", "UsePersonsX=5\r\nUsePersons\r\nUsePersons=2\r\n", "UsePersons",
+       "2"},
+      {"a scrambled line", QUICKCRYPT("Secret=42", 1) + "\r\n", "secret", "42"},
+      {"a hexadecimal value", "Title=[HEX#]414243\r\n", "title", "ABC"},
+      {"a hexadecimal value of odd length drops its last digit", "Odd=[HEX#]41424\r\n", "odd", "AB"},
+      {"the last line needs no line end", "A=1\r\nB=2", "b", "2"},
+  };
+  for (const LookupCase& lookup : cases) {
+    SCOPED_TRACE(lookup.what);
+    writeFile("zor.cnf", lookup.content);
+    EXPECT_EQ(GETCONFSETTING("zor.cnf", lookup.key), lookup.expected);
+  }
 }
 
 TEST_F(ConfFileTest, LookupCreatesMissingFileEmpty) {
@@ -67,21 +65,31 @@ TEST_F(ConfFileTest, UpdateReplacesValueKeepingKeySpelling) {
   EXPECT_FALSE(std::filesystem::exists(kTempSettingsFile));
 }
 
-TEST_F(ConfFileTest, UpdateAppendsMissingKeyAsSpelled) {
-  writeFile("zor.cnf", "A=1\r\n");
-  PUTCONFSETTING("zor.cnf", "VersionNormalize", "1");
-  EXPECT_EQ(readFile("zor.cnf"), "A=1\r\nVersionNormalize=1\r\n");
-}
+// One update of a settings file: its bytes before (none: no file), the key and value written, its
+// bytes after.
+struct UpdateCase {
+  const char* what;
+  std::optional<std::string> before;
+  const char* key;
+  const char* value;
+  const char* after;
+};
 
-TEST_F(ConfFileTest, UpdateCreatesMissingFile) {
-  PUTCONFSETTING("zor.cnf", "Key", "v");
-  EXPECT_EQ(readFile("zor.cnf"), "Key=v\r\n");
-}
-
-TEST_F(ConfFileTest, UpdateRewritesEveryDuplicate) {
-  writeFile("zor.cnf", "Key=1\r\nkey=2\r\nKeyX=3\r\n");
-  PUTCONFSETTING("zor.cnf", "KEY", "9");
-  EXPECT_EQ(readFile("zor.cnf"), "Key=9\r\nkey=9\r\nKeyX=3\r\n");
+TEST_F(ConfFileTest, Updates) {
+  const UpdateCase cases[] = {
+      {"a missing key is appended as spelled", "A=1\r\n", "VersionNormalize", "1",
+       "A=1\r\nVersionNormalize=1\r\n"},
+      {"a missing file is created", std::nullopt, "Key", "v", "Key=v\r\n"},
+      {"every duplicate is rewritten", "Key=1\r\nkey=2\r\nKeyX=3\r\n", "KEY", "9",
+       "Key=9\r\nkey=9\r\nKeyX=3\r\n"},
+  };
+  for (const UpdateCase& update : cases) {
+    SCOPED_TRACE(update.what);
+    std::filesystem::remove("zor.cnf");
+    if (update.before) writeFile("zor.cnf", *update.before);
+    PUTCONFSETTING("zor.cnf", update.key, update.value);
+    EXPECT_EQ(readFile("zor.cnf"), update.after);
+  }
 }
 
 TEST_F(ConfFileTest, UpdateUnscramblesEveryLine) {

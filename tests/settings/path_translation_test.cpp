@@ -25,11 +25,6 @@ class TranslatePathTest : public ::testing::Test {
   GameFolder folder_;
 };
 
-TEST_F(TranslatePathTest, ExchangeDriveBecomesExchangeFolder) {
-  EXPECT_EQ(TRANSLATEPATH("t:\\pics\\a.bmp", "/nowhere/game"), "c:\\zor_xchg\\pics\\a.bmp");
-  EXPECT_EQ(TRANSLATEPATH("T:\\PICS\\A.BMP", "."), "c:\\zor_xchg\\pics\\a.bmp");
-}
-
 TEST_F(TranslatePathTest, ExchangePathOfExistingFileComesBackInLongForm) {
   // "c:\zor_xchg\" is a folder relative to the current directory here.
   writeFile("c:/zor_xchg/Pics/Photo.BMP", "x");
@@ -38,9 +33,33 @@ TEST_F(TranslatePathTest, ExchangePathOfExistingFileComesBackInLongForm) {
   EXPECT_TRUE(std::filesystem::equivalent(local, "c:/zor_xchg/Pics/Photo.BMP"));
 }
 
-TEST_F(TranslatePathTest, StoredInstallFolderBecomesThisFolder) {
-  EXPECT_EQ(TRANSLATEPATH("C:\\ZOR7SE\\pics\\missing.bmp", "."), here() + "\\pics\\missing.bmp");
+// Paths of files that do not exist: only the folders change.
+struct MissingFileCase {
+  const char* what;
+  std::string path;
+  const char* installFolder;
+  std::string expected;
+};
 
+TEST_F(TranslatePathTest, PathsOfMissingFiles) {
+  const MissingFileCase cases[] = {
+      {"the exchange drive becomes the exchange folder", "t:\\pics\\a.bmp", "/nowhere/game",
+       "c:\\zor_xchg\\pics\\a.bmp"},
+      {"the exchange drive in capitals", "T:\\PICS\\A.BMP", ".", "c:\\zor_xchg\\pics\\a.bmp"},
+      {"the stored install folder becomes this folder", "C:\\ZOR7SE\\pics\\missing.bmp", ".",
+       here() + "\\pics\\missing.bmp"},
+      {"a path in this folder is lower-cased", here() + "\\Pics\\Gone.bmp", ".", here() + "\\pics\\gone.bmp"},
+      {"the exchange folder is lower-cased", "C:\\Zor_Xchg\\Gone.bmp", ".", "c:\\zor_xchg\\gone.bmp"},
+      {"no install folder leaves the stored one", "c:\\zor7se\\a.bmp", "", "c:\\zor7se\\a.bmp"},
+      {"no install folder still converts the exchange drive", "t:\\a.bmp", "", "c:\\zor_xchg\\a.bmp"},
+  };
+  for (const MissingFileCase& translation : cases) {
+    SCOPED_TRACE(translation.what);
+    EXPECT_EQ(TRANSLATEPATH(translation.path, translation.installFolder), translation.expected);
+  }
+}
+
+TEST_F(TranslatePathTest, StoredInstallFolderOfExistingFileComesBackInLongForm) {
   writeFile("pics/Face.bmp", "x");
   std::string local = TRANSLATEPATH("c:\\zor7se\\pics\\face.bmp", ".");
   EXPECT_EQ(fileNamePart(local), "Face.bmp");
@@ -56,16 +75,6 @@ TEST_F(TranslatePathTest, PathInThisFolderBecomesStoredForm) {
 TEST_F(TranslatePathTest, ExchangeFolderPathOfExistingFileBecomesExchangeDrive) {
   writeFile("c:/zor_xchg/X.bmp", "x");
   EXPECT_EQ(TRANSLATEPATH("C:\\ZOR_XCHG\\x.bmp", "/nowhere/game"), "t:\\X.bmp");
-}
-
-TEST_F(TranslatePathTest, StoredFormOfMissingFileIsThePathLowerCased) {
-  EXPECT_EQ(TRANSLATEPATH(here() + "\\Pics\\Gone.bmp", "."), here() + "\\pics\\gone.bmp");
-  EXPECT_EQ(TRANSLATEPATH("C:\\Zor_Xchg\\Gone.bmp", "."), "c:\\zor_xchg\\gone.bmp");
-}
-
-TEST_F(TranslatePathTest, EmptyInstallFolderOnlyConvertsTheExchangeFolder) {
-  EXPECT_EQ(TRANSLATEPATH("c:\\zor7se\\a.bmp", ""), "c:\\zor7se\\a.bmp");
-  EXPECT_EQ(TRANSLATEPATH("t:\\a.bmp", ""), "c:\\zor_xchg\\a.bmp");
 }
 
 TEST_F(TranslatePathTest, RoundTripFindsTheSameFile) {
