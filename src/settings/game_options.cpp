@@ -55,11 +55,6 @@ void readMatchEngineOptions(std::string_view value, GameOptions& options) {
 
 }  // namespace
 
-GameOptions& gameOptions() {
-  static GameOptions options;
-  return options;
-}
-
 void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options) {
   platform::ProcedureScope scope("LOADZOROPTIONS");
   const OptionReader read(settingsFileName);
@@ -126,10 +121,6 @@ void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options) {
   }
 
   readMatchEngineOptions(read.raw("RV_MatchEngine_Options"), options);
-}
-
-void LOADZOROPTIONS(std::string_view settingsFileName) {
-  LOADZOROPTIONS(settingsFileName, gameOptions());
 }
 
 }  // namespace settings

@@ -77,12 +77,9 @@ struct GameOptions {
   int32_t MatchEngineColour6 = 0x80;
 };
 
-// The process-wide option set.
-GameOptions& gameOptions();
-
 // Reads every option from the settings file with the game's defaults. The first load of a file
 // switches damage normalisation on and records that in the file as "VersionNormalize=1".
+// Each catalogue keeps the set its load read (db::Catalogue::Options).
 void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options);
-void LOADZOROPTIONS(std::string_view settingsFileName);
 
 }  // namespace settings

@@ -174,13 +174,5 @@ TEST_F(GameOptionsTest, MatchEngineOptionsWithMissingOrOddFields) {
   EXPECT_EQ(odd.MatchEngineColour6, 0x80FF00);
 }
 
-TEST_F(GameOptionsTest, ProcessWideSetIsFilledByTheShortForm) {
-  writeFile("zor.cnf", "WeightPush=77\r\nVersionNormalize=1\r\n");
-  gameOptions() = GameOptions{};
-  LOADZOROPTIONS("zor.cnf");
-  EXPECT_EQ(gameOptions().WeightPush, 77);
-  gameOptions() = GameOptions{};
-}
-
 }  // namespace
 }  // namespace settings
