@@ -86,7 +86,7 @@ inline EventGaps measureEventGaps(const std::string& gameFolder, const std::stri
         imports::importBatch({exportPath}, "", catalogue, incoming, gameFolder);
     gaps.batchSeconds = clock.finish();
     gaps.pumpCalls = clock.calls();
-    gaps.imported = batch.Files.size() == 1 && batch.Files.front().Result.Code == imports::kSilentImported;
+    gaps.imported = batch.files.size() == 1 && batch.files.front().result.code == imports::kSilentImported;
     db::releaseCatalogue(catalogue);
   }
   services::setMessageBoxService(previousBoxes);

@@ -160,9 +160,9 @@ void BM_ImportWrestlers(benchmark::State& state) {
   state.counters["to_confirm_ms"] = beforeConfirm / static_cast<double>(state.iterations()) * 1000.0;
   state.counters["commit_ms"] = afterConfirm / static_cast<double>(state.iterations()) * 1000.0;
   state.counters["imported"] = result.imported() ? 1 : 0;
-  state.counters["added"] = static_cast<double>(result.Plan.WrestlersAdded.size());
-  state.counters["replaced"] = static_cast<double>(result.Plan.WrestlersReplaced.size());
-  state.counters["moves_added"] = static_cast<double>(result.Plan.MovesAdded.size());
+  state.counters["added"] = static_cast<double>(result.plan.wrestlersAdded.size());
+  state.counters["replaced"] = static_cast<double>(result.plan.wrestlersReplaced.size());
+  state.counters["moves_added"] = static_cast<double>(result.plan.movesAdded.size());
   state.counters["reports"] = reports;
 
   double copy = 0;

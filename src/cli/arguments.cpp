@@ -48,7 +48,7 @@ std::string_view optionName(std::string_view argument) {
 
 ParsedArguments usage(std::string message) {
   ParsedArguments parsed;
-  parsed.Error = std::move(message);
+  parsed.error = std::move(message);
   return parsed;
 }
 
@@ -76,14 +76,14 @@ std::optional<std::string> parseImportOption(const std::string& argument, Argume
   if (name == "--all" || name == "--none") {
     if (name.size() != argument.size()) return std::string(name) + " takes no value";
     const BaseSelection base = name == "--all" ? BaseSelection::All : BaseSelection::None;
-    if (options.Base != BaseSelection::Default && options.Base != base)
+    if (options.base != BaseSelection::Default && options.base != base)
       return "--all and --none exclude each other";
-    options.Base = base;
+    options.base = base;
     return std::nullopt;
   }
   if (name == "--dry-run" || name == "--verbose") {
     if (name.size() != argument.size()) return std::string(name) + " takes no value";
-    (name == "--dry-run" ? options.DryRun : options.Verbose) = true;
+    (name == "--dry-run" ? options.dryRun : options.verbose) = true;
     return std::nullopt;
   }
   std::string value;
@@ -91,7 +91,7 @@ std::optional<std::string> parseImportOption(const std::string& argument, Argume
     if (!reader.value(argument, name, value)) return std::string(name) + " needs a wrestler's name";
     std::optional<std::string> text = programText(value);
     if (!text) return std::string(name) + " '" + value + "' holds a character the game's files cannot hold";
-    options.Changes.push_back(SelectionChange{name == "--select", *text});
+    options.changes.push_back(SelectionChange{name == "--select", *text});
     return std::nullopt;
   }
   const bool moves = name == "--map-move" || name == "--rename-move";
@@ -100,7 +100,7 @@ std::optional<std::string> parseImportOption(const std::string& argument, Argume
     if (!reader.value(argument, name, value)) return std::string(name) + " needs a value";
     MappingOption mapping;
     if (auto error = parseMapping(name, value, name.starts_with("--rename"), mapping)) return error;
-    (moves ? options.Moves : options.Dives).push_back(mapping);
+    (moves ? options.moves : options.dives).push_back(mapping);
     return std::nullopt;
   }
   return "unknown option '" + argument + "'";
@@ -114,26 +114,26 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
   while (!reader.done()) {
     const std::string& argument = reader.take();
     if (argument == "--help" || argument == "-h") {
-      call.Command = CommandKind::Help;
+      call.command = CommandKind::Help;
       return ParsedArguments{call, ""};
     }
     if (argument == "--version") {
-      call.Command = CommandKind::Version;
+      call.command = CommandKind::Version;
       return ParsedArguments{call, ""};
     }
     if (argument == "-C") {
       if (reader.done()) return usage("-C needs a folder");
-      call.Directory = reader.take();
-      if (call.Directory.empty()) return usage("-C needs a folder");
+      call.directory = reader.take();
+      if (call.directory.empty()) return usage("-C needs a folder");
       continue;
     }
     if (argument == "undo") {
-      call.Command = CommandKind::Undo;
+      call.command = CommandKind::Undo;
       if (!reader.done()) return usage("undo takes no arguments, got '" + reader.take() + "'");
       return ParsedArguments{call, ""};
     }
     if (argument == "show" || argument == "import" || argument == "batch" || argument == "dump") {
-      call.Command = argument == "show"     ? CommandKind::Show
+      call.command = argument == "show"     ? CommandKind::Show
                      : argument == "import" ? CommandKind::Import
                      : argument == "batch"  ? CommandKind::Batch
                                             : CommandKind::Dump;
@@ -141,7 +141,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
       while (!reader.done()) {
         const std::string& next = reader.take();
         if (!optionsEnded && (next == "--help" || next == "-h")) {
-          call.Command = CommandKind::Help;
+          call.command = CommandKind::Help;
           return ParsedArguments{call, ""};
         }
         if (!optionsEnded && next == "--") {
@@ -149,17 +149,17 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
           continue;
         }
         if (!optionsEnded && next.starts_with("-") && next.size() > 1) {
-          if (call.Command != CommandKind::Import)
+          if (call.command != CommandKind::Import)
             return usage("unknown option '" + next + "' for " + argument);
-          if (auto error = parseImportOption(next, reader, call.Import)) return usage(*error);
+          if (auto error = parseImportOption(next, reader, call.import)) return usage(*error);
           continue;
         }
-        call.Files.push_back(next);
+        call.files.push_back(next);
       }
-      if (call.Files.empty())
+      if (call.files.empty())
         return usage(argument + " needs " + (argument == "batch" ? "export files" : "an export file"));
-      if (call.Command != CommandKind::Batch && call.Files.size() > 1) {
-        return usage(argument + " takes one export file, got " + std::to_string(call.Files.size()));
+      if (call.command != CommandKind::Batch && call.files.size() > 1) {
+        return usage(argument + " takes one export file, got " + std::to_string(call.files.size()));
       }
       return ParsedArguments{call, ""};
     }

@@ -17,35 +17,35 @@ enum class BaseSelection {
 };
 
 struct SelectionChange {
-  bool Select = true;
-  std::string Name;  // a wrestler's list name
+  bool select = true;
+  std::string name;  // a wrestler's list name
 };
 
 struct MappingOption {
-  std::string In;      // the incoming move's or dive's list name
-  std::string Target;  // an existing name, or the new name
-  bool Rename = false;
+  std::string in;      // the incoming move's or dive's list name
+  std::string target;  // an existing name, or the new name
+  bool rename = false;
 };
 
 struct ImportOptions {
-  BaseSelection Base = BaseSelection::Default;
-  std::vector<SelectionChange> Changes;  // in the order given
-  std::vector<MappingOption> Moves;      // in the order given
-  std::vector<MappingOption> Dives;
-  bool DryRun = false;
-  bool Verbose = false;
+  BaseSelection base = BaseSelection::Default;
+  std::vector<SelectionChange> changes;  // in the order given
+  std::vector<MappingOption> moves;      // in the order given
+  std::vector<MappingOption> dives;
+  bool dryRun = false;
+  bool verbose = false;
 };
 
 struct Invocation {
-  CommandKind Command = CommandKind::Help;
-  std::string Directory;           // -C DIR, "" for the current directory
-  std::vector<std::string> Files;  // as given (paths are not converted)
-  ImportOptions Import;
+  CommandKind command = CommandKind::Help;
+  std::string directory;           // -C DIR, "" for the current directory
+  std::vector<std::string> files;  // as given (paths are not converted)
+  ImportOptions import;
 };
 
 struct ParsedArguments {
-  std::optional<Invocation> Call;
-  std::string Error;  // a usage error when there is no call
+  std::optional<Invocation> call;
+  std::string error;  // a usage error when there is no call
 };
 
 // The arguments after the program name.

@@ -20,17 +20,17 @@ std::string shortName(const std::string& path) {
 }  // namespace
 
 int batchCommand(const Invocation& call, Console& console) {
-  const imports::BatchResult batch = imports::importBatch(call.Files, "");
+  const imports::BatchResult batch = imports::importBatch(call.files, "");
   bool allImported = true;
-  for (const imports::BatchFile& file : batch.Files) {
-    const std::string name = shortName(file.Path);
-    console.out << imports::batchStatusPrefix(file.Result) << name << '\n';
-    if (file.Result.Code != imports::kSilentImported) allImported = false;
-    if (!file.Result.Problem.empty()) {
+  for (const imports::BatchFile& file : batch.files) {
+    const std::string name = shortName(file.path);
+    console.out << imports::batchStatusPrefix(file.result) << name << '\n';
+    if (file.result.code != imports::kSilentImported) allImported = false;
+    if (!file.result.problem.empty()) {
       console.err << name << ": ";
-      printLine(console.err, file.Result.Problem);
+      printLine(console.err, file.result.problem);
     }
-    for (const imports::RemapWarning& warning : file.Result.Run.Plan.DroppedReferences) {
+    for (const imports::RemapWarning& warning : file.result.run.plan.droppedReferences) {
       console.err << name << ": Warning: ";
       printLine(console.err, imports::describeWarning(warning));
     }

@@ -8,7 +8,7 @@
 namespace cli {
 
 int dumpCommand(const Invocation& call, Console& console) {
-  const int32_t stream = exports::OPENCRYPT(call.Files.front());
+  const int32_t stream = exports::OPENCRYPT(call.files.front());
   if (stream <= 0) {
     printLine(console.err, stream < 0 ? exports::kCorruptFileMessage : exports::kOpenErrorMessage);
     return kExitFailed;

@@ -46,7 +46,7 @@ class ProgramSession {
 };
 
 int runCommand(const Invocation& call, Console& console) {
-  switch (call.Command) {
+  switch (call.command) {
     case CommandKind::Show:
       return showCommand(call, console);
     case CommandKind::Import:
@@ -69,23 +69,23 @@ int runCommand(const Invocation& call, Console& console) {
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   Console console{out, err};
   const ParsedArguments parsed = parseArguments(arguments);
-  if (!parsed.Call) return usageError(console, parsed.Error);
-  const Invocation& call = *parsed.Call;
-  if (call.Command == CommandKind::Help) {
+  if (!parsed.call) return usageError(console, parsed.error);
+  const Invocation& call = *parsed.call;
+  if (call.command == CommandKind::Help) {
     out << helpText();
     return kExitDone;
   }
-  if (call.Command == CommandKind::Version) {
+  if (call.command == CommandKind::Version) {
     printLine(out, services::titleFromVersionMarker(services::kVersionMarker));
     return kExitDone;
   }
 
   ConsoleServices services(console);
   FolderChange folder;
-  if (!folder.enter(call.Directory))
-    return usageError(console, "cannot change to the folder '" + call.Directory + "'");
-  ProgramSession session(call.Command != CommandKind::Dump,
-                         call.Command != CommandKind::Dump && call.Command != CommandKind::Undo);
+  if (!folder.enter(call.directory))
+    return usageError(console, "cannot change to the folder '" + call.directory + "'");
+  ProgramSession session(call.command != CommandKind::Dump,
+                         call.command != CommandKind::Dump && call.command != CommandKind::Undo);
   const int code = runCommand(call, console);
   out.flush();
   err.flush();

@@ -66,32 +66,32 @@ RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
   const int32_t stream =
       exports::openAtMarker(path, objects ? exports::kObjectsMarker : exports::kGimmicksMarker);
   if (stream <= 0) {
-    listing.Readable = false;
-    listing.Error = std::string(exports::kOpenErrorMessage);
+    listing.readable = false;
+    listing.error = std::string(exports::kOpenErrorMessage);
     return listing;
   }
   const int32_t count = exports::countValue(exports::INPUTCRYPT(stream));
   const int recordLines = objects ? db::kObjectLines : db::kGimmickLines;
-  for (int32_t i = 1; i <= count && listing.Readable; ++i) {
+  for (int32_t i = 1; i <= count && listing.readable; ++i) {
     std::string name;
     for (int n = 1; n <= recordLines; ++n) {
       if (exports::CRYPTEOF(stream)) {
-        listing.Readable = false;
+        listing.readable = false;
         break;
       }
       std::string line = exports::INPUTCRYPT(stream);
-      if (exports::holdsLineBreak(line)) listing.Readable = false;
+      if (exports::holdsLineBreak(line)) listing.readable = false;
       if (n == 1) name = std::move(line);
     }
-    if (!listing.Readable) break;
+    if (!listing.readable) break;
     const int32_t existing = existingRecord(kind, catalogue, name);
-    if (existing == 0) ++listing.NewRecords;
-    listing.Lines.push_back(std::string(objects ? "object" : "gimmick") + "\t" + status(existing) + "\t" +
+    if (existing == 0) ++listing.newRecords;
+    listing.lines.push_back(std::string(objects ? "object" : "gimmick") + "\t" + status(existing) + "\t" +
                             name);
   }
   exports::CLOSECRYPT(stream);
-  if (count < 0) listing.Readable = false;
-  if (!listing.Readable) listing.Error = std::string(exports::kCorruptFileMessage);
+  if (count < 0) listing.readable = false;
+  if (!listing.readable) listing.error = std::string(exports::kCorruptFileMessage);
   return listing;
 }
 

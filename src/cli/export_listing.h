@@ -16,10 +16,10 @@ namespace cli {
 std::vector<std::string> listWrestlerExport(const exports::IncomingRecords& incoming);
 
 struct RecordListing {
-  bool Readable = true;  // false: the file could not be opened or is damaged; Error says why
-  std::string Error;
-  std::vector<std::string> Lines;
-  int32_t NewRecords = 0;
+  bool readable = true;  // false: the file could not be opened or is damaged; error says why
+  std::string error;
+  std::vector<std::string> lines;
+  int32_t newRecords = 0;
 };
 
 // The records of an object or gimmick-match export, matched against the catalogue as their import

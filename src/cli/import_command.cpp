@@ -18,17 +18,17 @@ namespace {
 // --all / --none, then each --select / --deselect in order. Returns the first name no item has.
 std::optional<std::string> applySelection(const ImportOptions& options,
                                           std::vector<exports::WrestlerItem>& items) {
-  if (options.Base != BaseSelection::Default) {
-    for (exports::WrestlerItem& item : items) item.selected = options.Base == BaseSelection::All;
+  if (options.base != BaseSelection::Default) {
+    for (exports::WrestlerItem& item : items) item.selected = options.base == BaseSelection::All;
   }
-  for (const SelectionChange& change : options.Changes) {
+  for (const SelectionChange& change : options.changes) {
     bool found = false;
     for (exports::WrestlerItem& item : items) {
-      if (imports::itemName(item.text) != change.Name) continue;
-      item.selected = change.Select;
+      if (imports::itemName(item.text) != change.name) continue;
+      item.selected = change.select;
       found = true;
     }
-    if (!found) return change.Name;
+    if (!found) return change.name;
   }
   return std::nullopt;
 }
@@ -39,24 +39,24 @@ std::optional<std::string> mappingRows(imports::RecordKind kind, const std::vect
                                        std::vector<imports::MappingRow>& rows) {
   const std::string kindName(imports::kindName(kind));
   for (const MappingOption& option : options) {
-    if (std::find(listed.begin(), listed.end(), option.In) == listed.end()) {
-      return "'" + option.In + "' is not a new " + kindName + " that the selected wrestlers need";
+    if (std::find(listed.begin(), listed.end(), option.in) == listed.end()) {
+      return "'" + option.in + "' is not a new " + kindName + " that the selected wrestlers need";
     }
-    if (!option.Rename) {
+    if (!option.rename) {
       // The run looks the name up without its surrounding blanks.
-      const std::string target = std::string(platform::trimmed(option.Target));
+      const std::string target = std::string(platform::trimmed(option.target));
       const int32_t existing = kind == imports::RecordKind::Dive ? db::FINDDIVE(db::catalogue(), target)
                                                                  : db::FINDMOVE(db::catalogue(), target);
       if (existing == 0) return "the database has no " + kindName + " named '" + target + "'";
     }
     rows.push_back(
-        imports::MappingRow{option.In, option.Target, option.Rename ? imports::kRenameItemNumber : 0});
+        imports::MappingRow{option.in, option.target, option.rename ? imports::kRenameItemNumber : 0});
   }
   return std::nullopt;
 }
 
 void printWarnings(Console& console, const imports::ImportPlan& plan) {
-  for (const imports::RemapWarning& warning : plan.DroppedReferences) {
+  for (const imports::RemapWarning& warning : plan.droppedReferences) {
     printLine(console.err, "Warning: " + imports::describeWarning(warning));
   }
 }
@@ -64,13 +64,13 @@ void printWarnings(Console& console, const imports::ImportPlan& plan) {
 // A dry run of an object or gimmick-match export: what its import would add; nothing is written.
 int listRecords(const std::string& path, exports::ExportKind kind, Console& console) {
   const RecordListing listing = listRecordExport(path, kind, db::catalogue());
-  if (!listing.Readable) {
-    printLine(console.err, listing.Error);
+  if (!listing.readable) {
+    printLine(console.err, listing.error);
     return kExitFailed;
   }
-  for (const std::string& line : listing.Lines) printLine(console.out, line);
-  printLine(console.out, "Dry run: " + std::to_string(listing.NewRecords) + " of " +
-                             std::to_string(listing.Lines.size()) +
+  for (const std::string& line : listing.lines) printLine(console.out, line);
+  printLine(console.out, "Dry run: " + std::to_string(listing.newRecords) + " of " +
+                             std::to_string(listing.lines.size()) +
                              " records would be imported; nothing was written.");
   return kExitDone;
 }
@@ -84,9 +84,9 @@ int usageError(Console& console, std::string_view message) {
 }
 
 int importCommand(const Invocation& call, Console& console) {
-  const std::string& path = call.Files.front();
+  const std::string& path = call.files.front();
   const exports::ExportKind kind = exports::exportKindOf(path);
-  if (call.Import.DryRun && kind != exports::ExportKind::Wrestlers) return listRecords(path, kind, console);
+  if (call.import.dryRun && kind != exports::ExportKind::Wrestlers) return listRecords(path, kind, console);
 
   // The wizard's road: objects and gimmick matches are imported at once, anything else is parsed.
   imports::ImportSession session;
@@ -102,34 +102,34 @@ int importCommand(const Invocation& call, Console& console) {
   if (message) printMessage(console, *message, !parsedWell);
   if (!parsedWell) return kExitFailed;
 
-  if (auto unknown = applySelection(call.Import, parsed.wrestlerItems)) {
+  if (auto unknown = applySelection(call.import, parsed.wrestlerItems)) {
     return usageError(console, "the export holds no wrestler named '" + *unknown + "'");
   }
   const imports::NeededNames listed = session.select(parsed.wrestlerItems);
   imports::MappingRows rows;
-  if (auto error = mappingRows(imports::RecordKind::Move, call.Import.Moves, listed.Moves, rows.Moves)) {
+  if (auto error = mappingRows(imports::RecordKind::Move, call.import.moves, listed.moves, rows.moves)) {
     return usageError(console, *error);
   }
-  if (auto error = mappingRows(imports::RecordKind::Dive, call.Import.Dives, listed.Dives, rows.Dives)) {
+  if (auto error = mappingRows(imports::RecordKind::Dive, call.import.dives, listed.dives, rows.dives)) {
     return usageError(console, *error);
   }
 
   // The plan is printed with the confirmation, once the new files are written.
   bool warned = false;
   auto confirm = [&](const imports::ImportPlan& plan) {
-    if (call.Import.DryRun || call.Import.Verbose) {
+    if (call.import.dryRun || call.import.verbose) {
       for (const std::string& line : imports::describePlan(plan)) printLine(console.out, line);
     }
     printWarnings(console, plan);
     warned = true;
     return services::showMessageBox(imports::confirmationQuestion()) == 1;
   };
-  console.answerYes = !call.Import.DryRun;
+  console.answerYes = !call.import.dryRun;
   const imports::ImportRunResult result = session.import(rows, confirm);
-  for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
-  if (!warned) printWarnings(console, result.Plan);
+  for (const services::MessageBoxRequest& message : result.messages) services::showMessageBox(message);
+  if (!warned) printWarnings(console, result.plan);
 
-  switch (result.Outcome) {
+  switch (result.outcome) {
     case imports::RunOutcome::Imported:
       return kExitDone;
     case imports::RunOutcome::Declined:

@@ -7,15 +7,15 @@
 namespace cli {
 
 int showCommand(const Invocation& call, Console& console) {
-  const std::string& path = call.Files.front();
+  const std::string& path = call.files.front();
   const exports::ExportKind kind = exports::exportKindOf(path);
   if (kind != exports::ExportKind::Wrestlers) {
     const RecordListing listing = listRecordExport(path, kind, db::catalogue());
-    if (!listing.Readable) {
-      printLine(console.err, listing.Error);
+    if (!listing.readable) {
+      printLine(console.err, listing.error);
       return kExitFailed;
     }
-    for (const std::string& line : listing.Lines) printLine(console.out, line);
+    for (const std::string& line : listing.lines) printLine(console.out, line);
     return kExitDone;
   }
 

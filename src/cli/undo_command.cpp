@@ -6,11 +6,11 @@ namespace cli {
 
 int undoCommand(const Invocation&, Console& console) {
   const imports::UndoResult result = imports::undoLastImport(".");
-  if (result.Outcome == imports::UndoOutcome::Undone) {
-    printLine(console.out, result.Message);
+  if (result.outcome == imports::UndoOutcome::Undone) {
+    printLine(console.out, result.message);
     return kExitDone;
   }
-  printLine(console.err, result.Message);
+  printLine(console.err, result.message);
   return kExitFailed;
 }
 

@@ -15,8 +15,8 @@ void releaseCatalogue(Catalogue& catalogue) {
   clearCrowdEntries(catalogue);
   catalogue.CatalogueLoaded = 0;
   catalogue.GameFolder.clear();
-  catalogue.CircuitCounter = 0;
-  catalogue.KindLoads = {};
+  catalogue.circuitCounter = 0;
+  catalogue.kindLoads = {};
 }
 
 }  // namespace db

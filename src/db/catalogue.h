@@ -55,14 +55,14 @@ struct Catalogue {
   int32_t CatalogueLoaded = 0;
   std::string GameFolder;
   // The game's options, read from its settings file by each load.
-  settings::GameOptions Options;
-  int32_t CircuitCounter = 0;  // reset at every load, for the circuit loaders
+  settings::GameOptions options;
+  int32_t circuitCounter = 0;  // reset at every load, for the circuit loaders
 
   std::vector<CrowdEntry> CrowdEntries = std::vector<CrowdEntry>(1);  // 1..CrowdCount
   int32_t CrowdCount = 0;
 
   // How the last load read each record file (load_report.h); all "not loaded" before the first load.
-  std::array<KindLoad, kMainKindCount> KindLoads{};
+  std::array<KindLoad, kMainKindCount> kindLoads{};
 };
 
 // The program's catalogue.

@@ -68,15 +68,15 @@ bool DatabaseLock::acquireForChange(std::string_view gameFolder) {
   // Holding the lock, a journal can only be left by a change that did not end: what it needs is made
   // now. Only when that moved files of the database may the loaded catalogue be out of date.
   const platform::RecoveryResult repair = platform::recoverTransaction(databaseTransactionFiles(gameFolder));
-  if (repair.Action == platform::RecoveryAction::Failed && repair.Label.empty()) {
+  if (repair.action == platform::RecoveryAction::Failed && repair.label.empty()) {
     refusal_ = "The game's database could not be checked for an interrupted change";
-    if (repair.Failure) refusal_ += ": " + platform::describeFailure(*repair.Failure);
+    if (repair.failure) refusal_ += ": " + platform::describeFailure(*repair.failure);
     refusal_ += ". The database has not been changed.";
-  } else if (repair.Action == platform::RecoveryAction::Failed) {
+  } else if (repair.action == platform::RecoveryAction::Failed) {
     refusal_ = "An interrupted change of the game's database could not be repaired";
-    if (repair.Failure) refusal_ += ": " + platform::describeFailure(*repair.Failure);
+    if (repair.failure) refusal_ += ": " + platform::describeFailure(*repair.failure);
     refusal_ += ". Make sure the file can be read and written, then start the wizard again.";
-  } else if (repair.ChangedFiles) {
+  } else if (repair.changedFiles) {
     refusal_ =
         "An interrupted change of the game's database was found and has now been repaired, so the database "
         "may differ from the one loaded. Close the wizard, start it again and repeat the import.";

@@ -104,17 +104,17 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
 // raised meanwhile. The errors are reported as before; the record only remembers them.
 template <class Load>
 void watchKind(Catalogue& catalogue, int32_t kindBit, const std::string& path, Load load) {
-  KindLoad& record = catalogue.KindLoads[static_cast<size_t>(kindSlot(kindBit))];
+  KindLoad& record = catalogue.kindLoads[static_cast<size_t>(kindSlot(kindBit))];
   record = KindLoad{};
-  record.Loaded = true;
-  record.Path = path;
-  record.Stamp = platform::fileStamp(path);
+  record.loaded = true;
+  record.path = path;
+  record.stamp = platform::fileStamp(path);
   platform::ErrorWatch watch;
   const std::optional<platform::UntrappedError> problem = load();
   if (watch.sawErrors()) {
-    record.FirstError = watch.errors().front();
+    record.firstError = watch.errors().front();
   } else {
-    record.FirstError = problem;
+    record.firstError = problem;
   }
 }
 
@@ -123,7 +123,7 @@ template <class Record>
 void leaveEmpty(Catalogue& catalogue, int32_t kindBit, std::vector<Record>& records, int32_t& count) {
   releaseRecords(records, count);
   eraseRecords(records, count);
-  catalogue.KindLoads[static_cast<size_t>(kindSlot(kindBit))] = KindLoad{};
+  catalogue.kindLoads[static_cast<size_t>(kindSlot(kindBit))] = KindLoad{};
 }
 
 void pumpBetweenKinds() {
@@ -174,12 +174,12 @@ int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipC
   platform::ProcedureScope scope("LOADDBS");
   mask = mask == 0 ? kLoadEverything : (mask | kMainKinds);
   catalogue.GameFolder = std::string(gameFolder);
-  catalogue.CircuitCounter = 0;
+  catalogue.circuitCounter = 0;
   std::string filter = selected(mask, kFilterCircuits) ? circuitFilter() : std::string();
 
   if (catalogue.CatalogueLoaded == 1) releaseKinds(catalogue, mask, pumpBetweenKinds);
 
-  settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"), catalogue.Options);
+  settings::LOADZOROPTIONS(gamePath(gameFolder, "\\zor.cnf"), catalogue.options);
   // From here the load only reads: the folders it looks in stay as they are.
   const platform::FolderListingCache listings;
   catalogue.CatalogueLoaded = 1;

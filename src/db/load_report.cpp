@@ -13,8 +13,8 @@ constexpr const char* kKindFiles[kMainKindCount] = {
 };
 
 std::string pathOf(const Catalogue& catalogue, int slot) {
-  const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
-  return load.Path.empty() ? catalogue.GameFolder + kKindFiles[slot] : load.Path;
+  const KindLoad& load = catalogue.kindLoads[static_cast<size_t>(slot)];
+  return load.path.empty() ? catalogue.GameFolder + kKindFiles[slot] : load.path;
 }
 
 }  // namespace
@@ -35,12 +35,12 @@ std::optional<LoadProblem> incompleteLoad(const Catalogue& catalogue, int32_t ki
   for (int slot = 0; slot < kMainKindCount; ++slot) {
     const int32_t bit = int32_t{1} << slot;
     if ((kindMask & bit) == 0) continue;
-    const KindLoad& load = catalogue.KindLoads[static_cast<size_t>(slot)];
-    if (load.Loaded && !load.FirstError) continue;
+    const KindLoad& load = catalogue.kindLoads[static_cast<size_t>(slot)];
+    if (load.loaded && !load.firstError) continue;
     LoadProblem problem{bit, pathOf(catalogue, slot), 0, "not loaded"};
-    if (load.Loaded) {
-      problem.ErrorNumber = load.FirstError->number;
-      problem.Description = load.FirstError->description;
+    if (load.loaded) {
+      problem.errorNumber = load.firstError->number;
+      problem.description = load.firstError->description;
     }
     return problem;
   }
@@ -51,15 +51,15 @@ std::vector<KindLoad> loadedFiles(const Catalogue& catalogue, int32_t kindMask) 
   std::vector<KindLoad> files;
   for (int slot = 0; slot < kMainKindCount; ++slot) {
     if ((kindMask & (int32_t{1} << slot)) == 0) continue;
-    KindLoad& file = files.emplace_back(catalogue.KindLoads[static_cast<size_t>(slot)]);
-    file.Path = pathOf(catalogue, slot);
+    KindLoad& file = files.emplace_back(catalogue.kindLoads[static_cast<size_t>(slot)]);
+    file.path = pathOf(catalogue, slot);
   }
   return files;
 }
 
 std::optional<std::string> firstChanged(const std::vector<KindLoad>& files) {
   for (const KindLoad& file : files) {
-    if (!file.Loaded || platform::fileStamp(file.Path) != file.Stamp) return file.Path;
+    if (!file.loaded || platform::fileStamp(file.path) != file.stamp) return file.path;
   }
   return std::nullopt;
 }
@@ -74,10 +74,10 @@ std::string describeChangedFile(const std::string& path) {
 }
 
 std::string describeLoadProblem(const LoadProblem& problem) {
-  const std::string file = "\"" + problem.Path + "\"";
-  if (problem.ErrorNumber == 0) return file + " was not loaded";
+  const std::string file = "\"" + problem.path + "\"";
+  if (problem.errorNumber == 0) return file + " was not loaded";
   return file + " was not read completely when the database was loaded (" +
-         platform::errorText(problem.ErrorNumber, problem.Description) + ")";
+         platform::errorText(problem.errorNumber, problem.description) + ")";
 }
 
 }  // namespace db

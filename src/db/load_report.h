@@ -21,15 +21,15 @@ inline constexpr int kMainKindCount = 9;
 
 // How the last load read the file of one kind.
 struct KindLoad {
-  bool Loaded = false;  // the kind was in the load's mask
-  std::string Path;     // the file as the load named it
+  bool loaded = false;  // the kind was in the load's mask
+  std::string path;     // the file as the load named it
   // The first error raised while the kind was loaded (a failed open or read, a file shorter than its
   // count): the catalogue may hold less than the file.
-  std::optional<platform::UntrappedError> FirstError;
-  std::optional<platform::FileStamp> Stamp;  // taken before the file was opened; empty when missing
+  std::optional<platform::UntrappedError> firstError;
+  std::optional<platform::FileStamp> stamp;  // taken before the file was opened; empty when missing
 };
 
-// The slot of a kind's mask bit in the catalogue's KindLoads (1 -> 0, 2 -> 1, ... 256 -> 8); -1 for
+// The slot of a kind's mask bit in the catalogue's kindLoads (1 -> 0, 2 -> 1, ... 256 -> 8); -1 for
 // anything else.
 int kindSlot(int32_t kindBit);
 
@@ -39,10 +39,10 @@ std::string kindFilePath(std::string_view gameFolder, int32_t kindBit);
 
 // Why the catalogue cannot stand for one record file.
 struct LoadProblem {
-  int32_t Kind = 0;  // the kind's mask bit
-  std::string Path;
-  int ErrorNumber = 0;  // 0 when the kind was not loaded at all
-  std::string Description;
+  int32_t kind = 0;  // the kind's mask bit
+  std::string path;
+  int errorNumber = 0;  // 0 when the kind was not loaded at all
+  std::string description;
 };
 
 // The first kind of `kindMask` (in the order of the mask bits) whose file the last load did not read

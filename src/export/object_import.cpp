@@ -195,23 +195,23 @@ void replaceDatabaseFile(ObjectExportKind kind, const KindConstants& k, std::str
                          Steps& steps) {
   const std::string folder = db::dataFolder(gameFolder);
   platform::Transaction transaction;
-  transaction.Label = kind == ObjectExportKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
+  transaction.label = kind == ObjectExportKind::Objects ? db::kObjectImportChange : db::kGimmickImportChange;
   platform::TransactionStep replace;
-  replace.NewFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.newFile)));
-  replace.Target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.databaseFile)));
-  replace.Backup = platform::nameOnDisk(folder, db::withExtension(replace.Target, "old"));
-  transaction.Steps.push_back(replace);
+  replace.newFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.newFile)));
+  replace.target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(k.databaseFile)));
+  replace.backup = platform::nameOnDisk(folder, db::withExtension(replace.target, "old"));
+  transaction.steps.push_back(replace);
   platform::TransactionStep removeIndex;
-  removeIndex.What = platform::TransactionStep::Action::Remove;
-  removeIndex.Target = platform::nameOnDisk(folder, db::withExtension(replace.Target, "idx"));
-  transaction.Steps.push_back(removeIndex);
+  removeIndex.what = platform::TransactionStep::Action::Remove;
+  removeIndex.target = platform::nameOnDisk(folder, db::withExtension(replace.target, "idx"));
+  transaction.steps.push_back(removeIndex);
 
   const platform::TransactionResult result =
       platform::commitTransaction(db::databaseTransactionFiles(gameFolder), std::move(transaction));
   if (result.committed()) return;
   const std::string step =
-      std::string("replacing ") + k.databaseFile + " (" + platform::describeFailure(*result.Failure) + ")";
-  if (result.Status == platform::TransactionStatus::RollbackIncomplete) {
+      std::string("replacing ") + k.databaseFile + " (" + platform::describeFailure(*result.failure) + ")";
+  if (result.status == platform::TransactionStatus::RollbackIncomplete) {
     steps.failUnrestored(step);
   } else {
     steps.fail(step);

@@ -28,15 +28,15 @@ SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
   {
     platform::ProcedureScope scope("SILENTIMPORT");
     platform::ErrorTrap trap;
-    result.Parse = exports::PARSEEXPORT(path, catalogue, incoming, exports::ParseMode::Batch).outcome;
-    if (result.Parse != exports::ParseOutcome::Parsed) {
-      result.Code = kSilentNotOpened;
-      result.Problem = parseProblem(result.Parse, trap.errors());
+    result.parse = exports::PARSEEXPORT(path, catalogue, incoming, exports::ParseMode::Batch).outcome;
+    if (result.parse != exports::ParseOutcome::Parsed) {
+      result.code = kSilentNotOpened;
+      result.problem = parseProblem(result.parse, trap.errors());
       return result;
     }
     if (trap.failed()) {
-      result.Code = kSilentStopped;
-      result.Problem =
+      result.code = kSilentStopped;
+      result.problem =
           "The export file could not be read: " + platform::describeError(trap.errors().front(), false) + ".";
       return result;
     }
@@ -45,19 +45,19 @@ SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
   evaluateSelection(incoming);
   const RunLogging logging = batchLogging();
   const PreparedImport prepared = prepareImport(incoming, catalogue, MappingRows{}, databaseFolder, logging);
-  result.Run = finishImport(prepared, incoming, ConfirmImport{}, logging);
-  result.Problem = describeRunProblem(result.Run);
-  result.Code = result.Run.imported() ? kSilentImported : kSilentStopped;
+  result.run = finishImport(prepared, incoming, ConfirmImport{}, logging);
+  result.problem = describeRunProblem(result.run);
+  result.code = result.run.imported() ? kSilentImported : kSilentStopped;
 
   // A commit that was undone leaves the database as the catalogue holds it; anything else may have
   // changed the files.
-  const bool rolledBack = result.Run.Commit && result.Run.Commit->Status == CommitStatus::RolledBack;
-  if (result.Run.Commit && !rolledBack) db::LOADDBS(catalogue, databaseFolder, 1, 0, {});
+  const bool rolledBack = result.run.commit && result.run.commit->status == CommitStatus::RolledBack;
+  if (result.run.commit && !rolledBack) db::LOADDBS(catalogue, databaseFolder, 1, 0, {});
   return result;
 }
 
 int32_t SILENTIMPORT(std::string_view path) {
-  return silentImport(path, db::catalogue(), exports::incoming(), services::program().databaseFolder).Code;
+  return silentImport(path, db::catalogue(), exports::incoming(), services::program().databaseFolder).code;
 }
 
 std::string batchShortName(std::string_view path) {
@@ -69,26 +69,26 @@ std::string batchShortName(std::string_view path) {
 }
 
 std::string_view batchStatusPrefix(const SilentImportResult& result) {
-  return result.Code != kSilentImported ? "Import failed: " : "Imported: ";
+  return result.code != kSilentImported ? "Import failed: " : "Imported: ";
 }
 
 BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
                         db::Catalogue& catalogue, exports::IncomingRecords& incoming,
                         std::string_view databaseFolder, const BatchProgress& progress) {
   BatchResult batch;
-  batch.StatusText = std::string(statusText);
+  batch.statusText = std::string(statusText);
   const int32_t count = static_cast<int32_t>(paths.size());
   if (count == 0) return batch;
-  if (progress) progress(0, count, batch.StatusText);
+  if (progress) progress(0, count, batch.statusText);
 
   for (int32_t i = 1; i <= count; ++i) {
     BatchFile file;
-    file.Path = paths[static_cast<size_t>(i - 1)];
-    file.Result = silentImport(file.Path, catalogue, incoming, databaseFolder);
-    file.StatusLine = std::string(batchStatusPrefix(file.Result)) + batchShortName(file.Path);
-    batch.StatusText = file.StatusLine + "\r\n" + batch.StatusText;
-    batch.Files.push_back(std::move(file));
-    if (progress) progress(i, count, batch.StatusText);
+    file.path = paths[static_cast<size_t>(i - 1)];
+    file.result = silentImport(file.path, catalogue, incoming, databaseFolder);
+    file.statusLine = std::string(batchStatusPrefix(file.result)) + batchShortName(file.path);
+    batch.statusText = file.statusLine + "\r\n" + batch.statusText;
+    batch.files.push_back(std::move(file));
+    if (progress) progress(i, count, batch.statusText);
     services::pumpEvents(kBatchPumpCount);
   }
   return batch;

@@ -23,10 +23,10 @@ inline constexpr int32_t kSilentNotOpened =
 inline constexpr int32_t kSilentStopped = -2;  // stopped by a failure: the database as it was
 
 struct SilentImportResult {
-  int32_t Code = kSilentImported;
-  exports::ParseOutcome Parse = exports::ParseOutcome::Parsed;
-  ImportRunResult Run;  // when the file was parsed
-  std::string Problem;  // why the file was not imported, or what its commit left undone; "" when nothing
+  int32_t code = kSilentImported;
+  exports::ParseOutcome parse = exports::ParseOutcome::Parsed;
+  ImportRunResult run;  // when the file was parsed
+  std::string problem;  // why the file was not imported, or what its commit left undone; "" when nothing
 };
 
 // Imports one export file into the database in `databaseFolder` and reloads `catalogue` from it.
@@ -43,14 +43,14 @@ std::string batchShortName(std::string_view path);
 std::string_view batchStatusPrefix(const SilentImportResult& result);
 
 struct BatchFile {
-  std::string Path;
-  std::string StatusLine;  // "Imported: " or "Import failed: " and the short name
-  SilentImportResult Result;
+  std::string path;
+  std::string statusLine;  // "Imported: " or "Import failed: " and the short name
+  SilentImportResult result;
 };
 
 struct BatchResult {
-  std::vector<BatchFile> Files;  // in the order imported
-  std::string StatusText;  // the status lines, newest first, each followed by CR LF, then the earlier text
+  std::vector<BatchFile> files;  // in the order imported
+  std::string statusText;  // the status lines, newest first, each followed by CR LF, then the earlier text
 };
 
 // Told the position (0 before the first file, then i after file i) of `count` files and the status

@@ -16,8 +16,8 @@ std::string failureList(const std::vector<FileFailure>& failures) {
 
 CommitResult rolledBack(FileFailure failure) {
   CommitResult result;
-  result.Status = CommitStatus::RolledBack;
-  result.Failure = std::move(failure);
+  result.status = CommitStatus::RolledBack;
+  result.failure = std::move(failure);
   return result;
 }
 
@@ -26,9 +26,9 @@ CommitResult rolledBack(FileFailure failure) {
 platform::TransactionStep replacement(const std::string& folder, std::string_view newPath,
                                       std::string_view target) {
   platform::TransactionStep step;
-  step.NewFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(newPath)));
-  step.Target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(target)));
-  step.Backup = platform::nameOnDisk(folder, step.Target + ".bak");
+  step.newFile = platform::nameOnDisk(folder, std::string(platform::fileNameOf(newPath)));
+  step.target = platform::nameOnDisk(folder, std::string(platform::fileNameOf(target)));
+  step.backup = platform::nameOnDisk(folder, step.target + ".bak");
   return step;
 }
 
@@ -48,22 +48,22 @@ constexpr RecordKind kIndexOrder[] = {RecordKind::Move, RecordKind::Wrestler, Re
 }  // namespace
 
 std::string describeCommit(const CommitResult& result) {
-  switch (result.Status) {
+  switch (result.status) {
     case CommitStatus::Committed: {
       std::string text = "The new files are in place.";
-      if (!result.CleanupFailures.empty()) {
+      if (!result.cleanupFailures.empty()) {
         text += " Some files could not be tidied away; the next start does it:" +
-                failureList(result.CleanupFailures);
+                failureList(result.cleanupFailures);
       }
       return text;
     }
     case CommitStatus::RolledBack:
       return "The database was not changed. " +
-             (result.Failure ? describeFailure(*result.Failure) + "." : "");
+             (result.failure ? describeFailure(*result.failure) + "." : "");
     case CommitStatus::RollbackIncomplete:
       return "The database could not be restored completely; the next start of the wizard repairs it. " +
-             (result.Failure ? describeFailure(*result.Failure) + "." : "") +
-             failureList(result.RollbackFailures);
+             (result.failure ? describeFailure(*result.failure) + "." : "") +
+             failureList(result.rollbackFailures);
   }
   return "";
 }
@@ -74,7 +74,7 @@ std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const
   OpenedFile file;
   file.open(path, platform::FileMode::Output);
   if (auto failure = trap.take("open", path)) return failure;
-  for (int32_t total : {newTotals.Wrestlers, newTotals.Moves, newTotals.Managers}) {
+  for (int32_t total : {newTotals.wrestlers, newTotals.moves, newTotals.managers}) {
     platform::writeLine(file.number(), numberLine(total));
     if (auto failure = trap.take("write", path)) return failure;
   }
@@ -88,8 +88,8 @@ CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target) {
   platform::ProcedureScope scope("BACKUPANDWRITE");
   const std::string folder(platform::folderOf(target));
   platform::Transaction transaction;
-  transaction.Label = "replace";
-  transaction.Steps.push_back(replacement(folder, newPath, target));
+  transaction.label = "replace";
+  transaction.steps.push_back(replacement(folder, newPath, target));
   return platform::commitTransaction(platform::TransactionFiles{folder, std::string(db::kJournalFile), ""},
                                      std::move(transaction));
 }
@@ -135,12 +135,12 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
 
   const std::string folder = db::dataFolder(databaseFolder);
   platform::Transaction transaction;
-  transaction.Label = std::string(db::kWrestlerImportChange);
+  transaction.label = std::string(db::kWrestlerImportChange);
   for (RecordKind kind : kRecordOrder) {
-    transaction.Steps.push_back(
+    transaction.steps.push_back(
         replacement(folder, newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)));
   }
-  transaction.Steps.push_back(replacement(folder, newCountFile(databaseFolder), countFile(databaseFolder)));
+  transaction.steps.push_back(replacement(folder, newCountFile(databaseFolder), countFile(databaseFolder)));
 
   // The indexes are made from the new record files, which keep their byte positions when renamed.
   for (RecordKind kind : kIndexOrder) {
@@ -150,7 +150,7 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
                                  platform::pathIn(folder, newIndex), 1)) {
       return rolledBack(*failure);
     }
-    transaction.Steps.push_back(replacement(folder, newIndex, index));
+    transaction.steps.push_back(replacement(folder, newIndex, index));
   }
   return platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction));
 }

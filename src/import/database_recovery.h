@@ -12,10 +12,10 @@
 namespace imports {
 
 struct RecoveryReport {
-  platform::RecoveryAction Action = platform::RecoveryAction::Nothing;
-  std::string Message;  // with its brace code ("{i}" or "{S}"); "" when nothing was found
+  platform::RecoveryAction action = platform::RecoveryAction::Nothing;
+  std::string message;  // with its brace code ("{i}" or "{S}"); "" when nothing was found
 
-  bool failed() const { return Action == platform::RecoveryAction::Failed; }
+  bool failed() const { return action == platform::RecoveryAction::Failed; }
 };
 
 // Takes the database lock for the repair; while another program holds it, its journal is its own and

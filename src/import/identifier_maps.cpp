@@ -45,9 +45,9 @@ void POPULATE(IdentifierMap& map, const std::vector<exports::IncomingRecord>& re
 
 IdentifierMaps buildIdentifierMaps(const exports::IncomingRecords& incoming, const MaxSourceNumbers& bounds) {
   IdentifierMaps maps;
-  maps.DiveMap = makeIdentifierMap(bounds.Dives);
-  maps.MoveMap = makeIdentifierMap(bounds.Moves);
-  maps.ManagerMap = makeIdentifierMap(bounds.Managers);
+  maps.DiveMap = makeIdentifierMap(bounds.dives);
+  maps.MoveMap = makeIdentifierMap(bounds.moves);
+  maps.ManagerMap = makeIdentifierMap(bounds.managers);
   POPULATE(maps.DiveMap, incoming.IncomingDives, incoming.IncomingDiveCount);
   POPULATE(maps.MoveMap, incoming.IncomingMoves, incoming.IncomingMoveCount);
   POPULATE(maps.ManagerMap, incoming.IncomingManagers, incoming.IncomingManagerCount);
@@ -78,37 +78,37 @@ RemapResult REMAPANDREPLACE(std::string& fieldText, int32_t firstBit, int32_t la
   const int32_t value = platform::low32(platform::numberValue(fieldText));
   if (value == -1) return result;
 
-  result.Item = db::GETBITS(value, firstBit, lastBit);
-  if (result.Item > mapUpperBound || result.Item > upperBound(map)) {
-    services::LOGM("Error: trying to map item " + std::to_string(result.Item) + " in a map with " +
+  result.item = db::GETBITS(value, firstBit, lastBit);
+  if (result.item > mapUpperBound || result.item > upperBound(map)) {
+    services::LOGM("Error: trying to map item " + std::to_string(result.item) + " in a map with " +
                    std::to_string(mapUpperBound) + " records.");
-    result.Outcome = RemapOutcome::NotInMap;
+    result.outcome = RemapOutcome::NotInMap;
     return result;
   }
-  if (result.Item == 0) return result;
+  if (result.item == 0) return result;
 
-  result.NewNumber = map[static_cast<size_t>(result.Item)];
-  if (result.NewNumber == result.Item) return result;
+  result.newNumber = map[static_cast<size_t>(result.item)];
+  if (result.newNumber == result.item) return result;
 
   const bool logging = services::logging();
   const std::string range = logging ? std::to_string(firstBit) + "-" + std::to_string(lastBit) : "";
   int32_t rewritten = value;
-  if (fitsRange(result.NewNumber, firstBit, lastBit)) {
+  if (fitsRange(result.newNumber, firstBit, lastBit)) {
     if (logging) {
-      services::LOGM("Replacing " + std::to_string(result.Item) + " with " +
-                     std::to_string(result.NewNumber) + " in bits " + range + " of " + std::to_string(value));
+      services::LOGM("Replacing " + std::to_string(result.item) + " with " +
+                     std::to_string(result.newNumber) + " in bits " + range + " of " + std::to_string(value));
     }
-    REPLACEBITS(rewritten, firstBit, lastBit, result.NewNumber);
-    result.Outcome = RemapOutcome::Replaced;
+    REPLACEBITS(rewritten, firstBit, lastBit, result.newNumber);
+    result.outcome = RemapOutcome::Replaced;
   } else {
     // A number wider than the range would spill into the neighbouring values of the line.
     if (logging) {
-      services::LOGM("Error: item " + std::to_string(result.Item) + " maps to " +
-                     std::to_string(result.NewNumber) + ", which does not fit in bits " + range + " of " +
+      services::LOGM("Error: item " + std::to_string(result.item) + " maps to " +
+                     std::to_string(result.newNumber) + ", which does not fit in bits " + range + " of " +
                      std::to_string(value) + "; the reference is cleared.");
     }
     REPLACEBITS(rewritten, firstBit, lastBit, 0);
-    result.Outcome = RemapOutcome::Cleared;
+    result.outcome = RemapOutcome::Cleared;
   }
   if (logging) logRewrite(value, rewritten);
   fieldText = std::to_string(rewritten);

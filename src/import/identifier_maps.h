@@ -18,9 +18,9 @@ using IdentifierMap = std::vector<int32_t>;
 
 // The highest source number per referenced kind among the incoming records (0 when none).
 struct MaxSourceNumbers {
-  int32_t Moves = 0;
-  int32_t Dives = 0;
-  int32_t Managers = 0;
+  int32_t moves = 0;
+  int32_t dives = 0;
+  int32_t managers = 0;
 };
 
 struct IdentifierMaps {
@@ -56,9 +56,9 @@ enum class RemapOutcome {
 };
 
 struct RemapResult {
-  RemapOutcome Outcome = RemapOutcome::Unchanged;
-  int64_t Item = 0;       // the reference read from the range
-  int64_t NewNumber = 0;  // its map entry (Replaced, Cleared)
+  RemapOutcome outcome = RemapOutcome::Unchanged;
+  int64_t item = 0;       // the reference read from the range
+  int64_t newNumber = 0;  // its map entry (Replaced, Cleared)
 };
 
 // Translates the reference in bits firstBit..lastBit of the numeric line `fieldText` through the map

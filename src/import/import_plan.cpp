@@ -27,8 +27,8 @@ void describeRecords(std::vector<std::string>& lines, const std::string& heading
   if (records.empty()) return;
   lines.push_back(heading + " (" + std::to_string(records.size()) + "):");
   for (const PlannedRecord& record : records) {
-    std::string line = "  " + std::to_string(record.Number) + "\t" + record.Name;
-    if (!record.Replaces.empty()) line += " (replaces " + record.Replaces + ")";
+    std::string line = "  " + std::to_string(record.number) + "\t" + record.name;
+    if (!record.replaces.empty()) line += " (replaces " + record.replaces + ")";
     lines.push_back(line);
   }
 }
@@ -40,72 +40,72 @@ std::string totalLine(std::string_view kind, int32_t existing, int32_t total) {
 }  // namespace
 
 bool ImportPlan::changesNothing() const {
-  return WrestlersAdded.empty() && WrestlersReplaced.empty() && MovesAdded.empty() && DivesAdded.empty() &&
-         ManagersAdded.empty() && TeamsAdded.empty();
+  return wrestlersAdded.empty() && wrestlersReplaced.empty() && movesAdded.empty() && divesAdded.empty() &&
+         managersAdded.empty() && teamsAdded.empty();
 }
 
 ImportPlan planImport(const exports::IncomingRecords& incoming, const ExistingDatabase& database,
                       const RecordCounts& newTotals) {
   ImportPlan plan;
-  plan.ExistingCounts = database.Counts;
-  plan.NewTotals = newTotals;
+  plan.existingCounts = database.counts;
+  plan.newTotals = newTotals;
 
   // As the write-out does: existing wrestler k is replaced by the first selected wrestler matching it;
   // the selected new wrestlers are appended in order.
   std::map<int32_t, int32_t> replacing;
-  int32_t next = database.Counts.Wrestlers;
+  int32_t next = database.counts.wrestlers;
   const int32_t last = lastIndex(incoming.IncomingWrestlers, incoming.IncomingWrestlerCount);
   for (int32_t j = 1; j <= last; ++j) {
     const IncomingRecord& wrestler = incoming.IncomingWrestlers[static_cast<size_t>(j)];
     if (wrestler.ImportNumber == 0) continue;
     const int32_t k = wrestler.ExistingNumber;
     if (k == 0) {
-      plan.WrestlersAdded.push_back(PlannedRecord{j, wrestler.ListName, ++next, ""});
+      plan.wrestlersAdded.push_back(PlannedRecord{j, wrestler.ListName, ++next, ""});
       continue;
     }
-    const std::string replaced = static_cast<size_t>(k) < database.WrestlerNames.size()
-                                     ? database.WrestlerNames[static_cast<size_t>(k)]
+    const std::string replaced = static_cast<size_t>(k) < database.wrestlerNames.size()
+                                     ? database.wrestlerNames[static_cast<size_t>(k)]
                                      : "";
     PlannedRecord record{j, wrestler.ListName, k, replaced};
-    if (k > database.Counts.Wrestlers || !replacing.emplace(k, j).second) {
-      plan.WrestlersNotWritten.push_back(record);
+    if (k > database.counts.wrestlers || !replacing.emplace(k, j).second) {
+      plan.wrestlersNotWritten.push_back(record);
     } else {
-      plan.WrestlersReplaced.push_back(record);
+      plan.wrestlersReplaced.push_back(record);
     }
   }
-  plan.MovesAdded = addedRecords(incoming.IncomingMoves, incoming.IncomingMoveCount);
-  plan.DivesAdded = addedRecords(incoming.IncomingDives, incoming.IncomingDiveCount);
-  plan.ManagersAdded = addedRecords(incoming.IncomingManagers, incoming.IncomingManagerCount);
-  plan.TeamsAdded = addedRecords(incoming.IncomingTeams, incoming.IncomingTeamCount);
+  plan.movesAdded = addedRecords(incoming.IncomingMoves, incoming.IncomingMoveCount);
+  plan.divesAdded = addedRecords(incoming.IncomingDives, incoming.IncomingDiveCount);
+  plan.managersAdded = addedRecords(incoming.IncomingManagers, incoming.IncomingManagerCount);
+  plan.teamsAdded = addedRecords(incoming.IncomingTeams, incoming.IncomingTeamCount);
   return plan;
 }
 
 std::vector<std::string> describePlan(const ImportPlan& plan) {
   std::vector<std::string> lines;
   if (plan.changesNothing()) lines.push_back("Nothing is added or replaced.");
-  describeRecords(lines, "Wrestlers added", plan.WrestlersAdded);
-  describeRecords(lines, "Wrestlers replaced", plan.WrestlersReplaced);
+  describeRecords(lines, "Wrestlers added", plan.wrestlersAdded);
+  describeRecords(lines, "Wrestlers replaced", plan.wrestlersReplaced);
   describeRecords(lines, "Wrestlers not written (an earlier one replaces the same record)",
-                  plan.WrestlersNotWritten);
-  describeRecords(lines, "Moves added", plan.MovesAdded);
-  describeRecords(lines, "Dives added", plan.DivesAdded);
-  describeRecords(lines, "Managers added", plan.ManagersAdded);
-  describeRecords(lines, "Teams added", plan.TeamsAdded);
-  if (!plan.Mappings.empty()) {
-    lines.push_back("Mappings (" + std::to_string(plan.Mappings.size()) + "):");
-    for (const AppliedMapping& mapping : plan.Mappings) lines.push_back("  " + describeMapping(mapping));
+                  plan.wrestlersNotWritten);
+  describeRecords(lines, "Moves added", plan.movesAdded);
+  describeRecords(lines, "Dives added", plan.divesAdded);
+  describeRecords(lines, "Managers added", plan.managersAdded);
+  describeRecords(lines, "Teams added", plan.teamsAdded);
+  if (!plan.mappings.empty()) {
+    lines.push_back("Mappings (" + std::to_string(plan.mappings.size()) + "):");
+    for (const AppliedMapping& mapping : plan.mappings) lines.push_back("  " + describeMapping(mapping));
   }
-  if (!plan.DroppedReferences.empty()) {
-    lines.push_back("References dropped (" + std::to_string(plan.DroppedReferences.size()) + "):");
-    for (const RemapWarning& warning : plan.DroppedReferences)
+  if (!plan.droppedReferences.empty()) {
+    lines.push_back("References dropped (" + std::to_string(plan.droppedReferences.size()) + "):");
+    for (const RemapWarning& warning : plan.droppedReferences)
       lines.push_back("  " + describeWarning(warning));
   }
   lines.push_back("Record counts:");
-  lines.push_back(totalLine("wrestlers", plan.ExistingCounts.Wrestlers, plan.NewTotals.Wrestlers));
-  lines.push_back(totalLine("moves", plan.ExistingCounts.Moves, plan.NewTotals.Moves));
-  lines.push_back(totalLine("dives", plan.ExistingCounts.Dives, plan.NewTotals.Dives));
-  lines.push_back(totalLine("managers", plan.ExistingCounts.Managers, plan.NewTotals.Managers));
-  lines.push_back(totalLine("teams", plan.ExistingCounts.Teams, plan.NewTotals.Teams));
+  lines.push_back(totalLine("wrestlers", plan.existingCounts.wrestlers, plan.newTotals.wrestlers));
+  lines.push_back(totalLine("moves", plan.existingCounts.moves, plan.newTotals.moves));
+  lines.push_back(totalLine("dives", plan.existingCounts.dives, plan.newTotals.dives));
+  lines.push_back(totalLine("managers", plan.existingCounts.managers, plan.newTotals.managers));
+  lines.push_back(totalLine("teams", plan.existingCounts.teams, plan.newTotals.teams));
   return lines;
 }
 

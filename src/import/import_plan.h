@@ -17,25 +17,25 @@
 namespace imports {
 
 struct PlannedRecord {
-  int32_t Index = 0;     // among the incoming records of its kind
-  std::string Name;      // as the lists show it
-  int32_t Number = 0;    // its record number after the import
-  std::string Replaces;  // a replacing wrestler: the name of the wrestler it replaces
+  int32_t index = 0;     // among the incoming records of its kind
+  std::string name;      // as the lists show it
+  int32_t number = 0;    // its record number after the import
+  std::string replaces;  // a replacing wrestler: the name of the wrestler it replaces
 };
 
 struct ImportPlan {
-  RecordCounts ExistingCounts;
-  RecordCounts NewTotals;
-  std::vector<PlannedRecord> WrestlersAdded;
-  std::vector<PlannedRecord> WrestlersReplaced;
+  RecordCounts existingCounts;
+  RecordCounts newTotals;
+  std::vector<PlannedRecord> wrestlersAdded;
+  std::vector<PlannedRecord> wrestlersReplaced;
   // Selected wrestlers that are not written: an earlier selected wrestler replaces the same record.
-  std::vector<PlannedRecord> WrestlersNotWritten;
-  std::vector<PlannedRecord> MovesAdded;
-  std::vector<PlannedRecord> DivesAdded;
-  std::vector<PlannedRecord> ManagersAdded;
-  std::vector<PlannedRecord> TeamsAdded;
-  std::vector<AppliedMapping> Mappings;
-  RemapWarnings DroppedReferences;
+  std::vector<PlannedRecord> wrestlersNotWritten;
+  std::vector<PlannedRecord> movesAdded;
+  std::vector<PlannedRecord> divesAdded;
+  std::vector<PlannedRecord> managersAdded;
+  std::vector<PlannedRecord> teamsAdded;
+  std::vector<AppliedMapping> mappings;
+  RemapWarnings droppedReferences;
 
   // No record is added or replaced (the files are still rewritten).
   bool changesNothing() const;

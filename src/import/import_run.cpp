@@ -41,13 +41,13 @@ RunLogging interactiveLogging() {
 
 RunLogging batchLogging() {
   RunLogging logging;
-  logging.Numbering = false;
-  logging.Maps = false;
-  logging.Translation.LogHeadings = false;
-  logging.Translation.LogTeamTextBefore = false;
-  logging.Writing.LogHeadings = false;
-  logging.Writing.LogReplacements = false;
-  logging.Done = false;
+  logging.numbering = false;
+  logging.maps = false;
+  logging.translation.logHeadings = false;
+  logging.translation.logTeamTextBefore = false;
+  logging.writing.logHeadings = false;
+  logging.writing.logReplacements = false;
+  logging.done = false;
   return logging;
 }
 
@@ -57,25 +57,25 @@ PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catal
   platform::ProcedureScope scope(kProcedure);
   platform::ErrorTrap trap;
   PreparedImport prepared;
-  prepared.Database = existingDatabaseOf(catalogue, databaseFolder);
-  prepared.IncompleteLoad = db::incompleteLoad(catalogue, kRewrittenKinds);
-  prepared.LoadedFiles = db::loadedFiles(catalogue, kRewrittenKinds);
+  prepared.database = existingDatabaseOf(catalogue, databaseFolder);
+  prepared.incompleteLoad = db::incompleteLoad(catalogue, kRewrittenKinds);
+  prepared.loadedFiles = db::loadedFiles(catalogue, kRewrittenKinds);
 
   std::vector<AppliedMapping> mappings = applyMappings(rows, incoming, catalogue);
-  prepared.NewTotals = numberNewRecords(incoming, prepared.Database.Counts, logging.Numbering);
+  prepared.newTotals = numberNewRecords(incoming, prepared.database.counts, logging.numbering);
 
   const IdentifierMaps maps = buildIdentifierMaps(incoming, findMaxSourceNumbers(incoming));
-  if (logging.Maps) {
+  if (logging.maps) {
     logMap("Dive map:", maps.DiveMap);
     logMap("Move map:", maps.MoveMap);
     logMap("Manager map:", maps.ManagerMap);
   }
-  RemapWarnings warnings = translateReferences(incoming, maps, logging.Translation);
+  RemapWarnings warnings = translateReferences(incoming, maps, logging.translation);
 
-  prepared.Plan = planImport(incoming, prepared.Database, prepared.NewTotals);
-  prepared.Plan.Mappings = std::move(mappings);
-  prepared.Plan.DroppedReferences = std::move(warnings);
-  takeErrors(trap, prepared.Errors);
+  prepared.plan = planImport(incoming, prepared.database, prepared.newTotals);
+  prepared.plan.mappings = std::move(mappings);
+  prepared.plan.droppedReferences = std::move(warnings);
+  takeErrors(trap, prepared.errors);
   return prepared;
 }
 
@@ -88,75 +88,75 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   platform::ProcedureScope scope(kProcedure);
   platform::ErrorTrap trap;
   ImportRunResult result;
-  result.Plan = prepared.Plan;
-  result.Errors = prepared.Errors;
-  if (!result.Errors.empty()) return result;
+  result.plan = prepared.plan;
+  result.errors = prepared.errors;
+  if (!result.errors.empty()) return result;
   // Rewriting a file the load did not read completely would lose the records it did not read.
-  result.IncompleteLoad = prepared.IncompleteLoad;
-  if (result.IncompleteLoad) return result;
+  result.incompleteLoad = prepared.incompleteLoad;
+  if (result.incompleteLoad) return result;
 
   // From the write-out to the commit this run is the database's only writer.
   db::DatabaseLock lock;
-  if (!lock.acquireForChange(prepared.Database.Folder)) {
-    result.Refusal = lock.refusal();
+  if (!lock.acquireForChange(prepared.database.folder)) {
+    result.refusal = lock.refusal();
     return result;
   }
   // Written since the load (by another import, or the game), a file would lose what it gained.
-  if (const std::optional<std::string> changed = db::firstChanged(prepared.LoadedFiles)) {
-    result.Refusal =
+  if (const std::optional<std::string> changed = db::firstChanged(prepared.loadedFiles)) {
+    result.refusal =
         db::describeChangedFile(*changed) + ". Close the wizard and start it again, then repeat the import.";
     return result;
   }
 
-  result.WriteFailure = writeDatabase(prepared.Database, prepared.NewTotals, incoming, logging.Writing);
-  takeErrors(trap, result.Errors);
-  if (result.WriteFailure || !result.Errors.empty()) return result;
-  if (logging.Done) services::LOGM("Done.");
+  result.writeFailure = writeDatabase(prepared.database, prepared.newTotals, incoming, logging.writing);
+  takeErrors(trap, result.errors);
+  if (result.writeFailure || !result.errors.empty()) return result;
+  if (logging.done) services::LOGM("Done.");
 
   if (confirm) {
-    const bool confirmed = confirm(result.Plan);
-    takeErrors(trap, result.Errors);
-    if (!result.Errors.empty()) return result;
+    const bool confirmed = confirm(result.plan);
+    takeErrors(trap, result.errors);
+    if (!result.errors.empty()) return result;
     if (!confirmed) {
-      result.Outcome = RunOutcome::Declined;
+      result.outcome = RunOutcome::Declined;
       return result;
     }
   }
 
-  result.Commit = commitImport(prepared.Database.Folder, prepared.NewTotals);
-  takeErrors(trap, result.Errors);
-  result.Outcome = result.Commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;
+  result.commit = commitImport(prepared.database.folder, prepared.newTotals);
+  takeErrors(trap, result.errors);
+  result.outcome = result.commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;
   return result;
 }
 
 std::string describeRunProblem(const ImportRunResult& result) {
   std::string text;
-  switch (result.Outcome) {
+  switch (result.outcome) {
     case RunOutcome::Declined:
       return text;
     case RunOutcome::Failed:
-      if (result.IncompleteLoad) {
-        return "The import was stopped: " + db::describeLoadProblem(*result.IncompleteLoad) + "." +
+      if (result.incompleteLoad) {
+        return "The import was stopped: " + db::describeLoadProblem(*result.incompleteLoad) + "." +
                std::string(kUnchanged) + " Close and start again once the file can be read.";
       }
-      if (!result.Refusal.empty())
-        return "The import was not started: " + result.Refusal + std::string(kUnchanged);
-      if (result.WriteFailure) {
-        return "The import was stopped: " + describeFailure(*result.WriteFailure) + "." +
+      if (!result.refusal.empty())
+        return "The import was not started: " + result.refusal + std::string(kUnchanged);
+      if (result.writeFailure) {
+        return "The import was stopped: " + describeFailure(*result.writeFailure) + "." +
                std::string(kUnchanged);
       }
-      if (!result.Commit) {
-        if (result.Errors.empty()) return "The import was stopped." + std::string(kUnchanged);
-        return "The import was stopped: " + platform::describeError(result.Errors.front()) + "." +
+      if (!result.commit) {
+        if (result.errors.empty()) return "The import was stopped." + std::string(kUnchanged);
+        return "The import was stopped: " + platform::describeError(result.errors.front()) + "." +
                std::string(kUnchanged);
       }
-      text = "The import was stopped. " + describeCommit(*result.Commit);
+      text = "The import was stopped. " + describeCommit(*result.commit);
       break;
     case RunOutcome::Imported:
-      if (result.Commit && !result.Commit->complete()) text = describeCommit(*result.Commit);
+      if (result.commit && !result.commit->complete()) text = describeCommit(*result.commit);
       break;
   }
-  for (const platform::UntrappedError& error : result.Errors) {
+  for (const platform::UntrappedError& error : result.errors) {
     text +=
         (text.empty() ? "" : " ") + std::string("During the import: ") + platform::describeError(error) + ".";
   }
@@ -170,8 +170,8 @@ ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Cata
       prepareImport(incoming, catalogue, rows, databaseFolder, interactiveLogging());
   ImportRunResult result = finishImport(prepared, incoming, confirm, interactiveLogging());
   const std::string problem = describeRunProblem(result);
-  if (result.imported()) result.Messages.push_back(services::mainFormBox(kSuccessText));
-  if (!problem.empty()) result.Messages.push_back(services::mainFormBox("{S}" + problem));
+  if (result.imported()) result.messages.push_back(services::mainFormBox(kSuccessText));
+  if (!problem.empty()) result.messages.push_back(services::mainFormBox("{S}" + problem));
   return result;
 }
 

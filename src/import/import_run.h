@@ -31,24 +31,24 @@ namespace imports {
 // run leaves out the numbering, the map listing, the translation headings, the "Before: " line of the
 // team move texts, the write-out headings, the replaced wrestlers and "Done.".
 struct RunLogging {
-  bool Numbering = true;
-  bool Maps = true;
-  TranslationOptions Translation;
-  WriteOptions Writing;
-  bool Done = true;
+  bool numbering = true;
+  bool maps = true;
+  TranslationOptions translation;
+  WriteOptions writing;
+  bool done = true;
 };
 RunLogging interactiveLogging();
 RunLogging batchLogging();
 
 // The outcome of passes 1 to 5.
 struct PreparedImport {
-  ExistingDatabase Database;
-  RecordCounts NewTotals;
-  ImportPlan Plan;
-  std::vector<platform::UntrappedError> Errors;  // raised while preparing: the run cannot go on
+  ExistingDatabase database;
+  RecordCounts newTotals;
+  ImportPlan plan;
+  std::vector<platform::UntrappedError> errors;  // raised while preparing: the run cannot go on
   // A file the run rewrites that the catalogue does not hold completely: the run must not write.
-  std::optional<db::LoadProblem> IncompleteLoad;
-  std::vector<db::KindLoad> LoadedFiles;  // the rewritten files as the load found them
+  std::optional<db::LoadProblem> incompleteLoad;
+  std::vector<db::KindLoad> loadedFiles;  // the rewritten files as the load found them
 };
 
 PreparedImport prepareImport(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,
@@ -64,24 +64,24 @@ inline constexpr std::string_view kSuccessText = "{i}The selected wrestlers were
 services::MessageBoxRequest confirmationQuestion();
 
 enum class RunOutcome {
-  Imported,  // committed (see problems in Commit: indexes, old backups)
+  Imported,  // committed (see problems in commit: indexes, old backups)
   Declined,  // the confirmation was answered No: the ".new" files stay, the database is unchanged
-  Failed,    // stopped by a failure; the database is as it was unless Commit says otherwise
+  Failed,    // stopped by a failure; the database is as it was unless commit says otherwise
 };
 
 struct ImportRunResult {
-  RunOutcome Outcome = RunOutcome::Failed;
-  ImportPlan Plan;
+  RunOutcome outcome = RunOutcome::Failed;
+  ImportPlan plan;
   std::string
-      Refusal;  // why the run could not begin to write (the database is locked, ...); "" when it could
-  std::optional<FileFailure> WriteFailure;
-  std::optional<CommitResult> Commit;
-  std::vector<platform::UntrappedError> Errors;   // raised during the run outside the checked file steps
-  std::optional<db::LoadProblem> IncompleteLoad;  // why the run wrote nothing, when the load was incomplete
+      refusal;  // why the run could not begin to write (the database is locked, ...); "" when it could
+  std::optional<FileFailure> writeFailure;
+  std::optional<CommitResult> commit;
+  std::vector<platform::UntrappedError> errors;   // raised during the run outside the checked file steps
+  std::optional<db::LoadProblem> incompleteLoad;  // why the run wrote nothing, when the load was incomplete
   // What PROCESSIMPORT has to tell the user afterwards, in order; the front end shows them.
-  std::vector<services::MessageBoxRequest> Messages;
+  std::vector<services::MessageBoxRequest> messages;
 
-  bool imported() const { return Outcome == RunOutcome::Imported; }
+  bool imported() const { return outcome == RunOutcome::Imported; }
 };
 
 // Passes 6 to 8. Without a confirmation the run commits at once.
@@ -92,7 +92,7 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
 // to tell.
 std::string describeRunProblem(const ImportRunResult& result);
 
-// The interactive run from the Import command: passes 1 to 8; its Messages hold the success box, or a
+// The interactive run from the Import command: passes 1 to 8; its messages hold the success box, or a
 // stop box saying what failed. The wizard's reset (and with it the reload of the catalogue) is the
 // caller's.
 ImportRunResult PROCESSIMPORT(exports::IncomingRecords& incoming, const db::Catalogue& catalogue,

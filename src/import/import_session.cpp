@@ -38,10 +38,10 @@ NeededNames ImportSession::select(const std::vector<exports::WrestlerItem>& item
   copyWrestlerSelection(items, incoming_);
   evaluateSelection(incoming_);
   const NeededNewRecords needed = neededNewRecords(incoming_);
-  return NeededNames{listNames(incoming_.IncomingMoves, needed.Moves),
-                     listNames(incoming_.IncomingDives, needed.Dives),
-                     listNames(incoming_.IncomingManagers, needed.Managers),
-                     listNames(incoming_.IncomingTeams, needed.Teams)};
+  return NeededNames{listNames(incoming_.IncomingMoves, needed.moves),
+                     listNames(incoming_.IncomingDives, needed.dives),
+                     listNames(incoming_.IncomingManagers, needed.managers),
+                     listNames(incoming_.IncomingTeams, needed.teams)};
 }
 
 ImportRunResult ImportSession::import(const MappingRows& rows, const ConfirmImport& confirm) {

@@ -20,10 +20,10 @@ namespace imports {
 // The list names of the new records the selected wrestlers need, by kind, in incoming order: the
 // rows of the two mapping lists and the manager and team lists.
 struct NeededNames {
-  std::vector<std::string> Moves;
-  std::vector<std::string> Dives;
-  std::vector<std::string> Managers;
-  std::vector<std::string> Teams;
+  std::vector<std::string> moves;
+  std::vector<std::string> dives;
+  std::vector<std::string> managers;
+  std::vector<std::string> teams;
 };
 
 class ImportSession {
@@ -38,7 +38,7 @@ class ImportSession {
   exports::OpenExportResult open(std::string_view path, exports::ExportKind kind);
   // The items' selection becomes the wrestlers' ImportNumber and what they need is evaluated.
   NeededNames select(const std::vector<exports::WrestlerItem>& items);
-  // Passes 1 to 8 with the mappings; the result's Messages are for the user.
+  // Passes 1 to 8 with the mappings; the result's messages are for the user.
   ImportRunResult import(const MappingRows& rows, const ConfirmImport& confirm);
 
  private:

@@ -48,20 +48,20 @@ std::string cut(std::string text) {
 AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords records,
                         const db::Catalogue& catalogue) {
   AppliedMapping applied;
-  applied.Kind = kind;
-  applied.Row = row;
-  applied.Target = std::string(platform::trimmed(row.Column1));
-  const std::string& a = row.Column0;
-  const std::string& b = applied.Target;
+  applied.kind = kind;
+  applied.row = row;
+  applied.target = std::string(platform::trimmed(row.column1));
+  const std::string& a = row.column0;
+  const std::string& b = applied.target;
   if (b.empty()) {
-    applied.Outcome = MappingOutcome::Empty;
+    applied.outcome = MappingOutcome::Empty;
     return applied;
   }
   int32_t n = 0;
   if (!row.isRename()) {
     n = findExisting(kind, catalogue, b);
     if (n == 0) {
-      applied.Outcome = MappingOutcome::UnknownExisting;
+      applied.outcome = MappingOutcome::UnknownExisting;
       return applied;
     }
   }
@@ -69,15 +69,15 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
   if (index == 0) {
     services::LOGM("Read " + a + " and " + b + " from listview.");
     services::LOGM("ERROR: The latter maps to " + std::to_string(n) + " but I couldn't find the former.");
-    applied.Outcome = MappingOutcome::UnknownIncoming;
+    applied.outcome = MappingOutcome::UnknownIncoming;
     return applied;
   }
   IncomingRecord& record = records.records[static_cast<size_t>(index)];
-  applied.IncomingIndex = index;
+  applied.incomingIndex = index;
   if (row.isRename()) {
     // The new name becomes line 1 of the record: a line break in it would split the record.
     if (exports::holdsLineBreak(b)) {
-      applied.Outcome = MappingOutcome::InvalidName;
+      applied.outcome = MappingOutcome::InvalidName;
       return applied;
     }
     record.ListName = cut(b);
@@ -85,15 +85,15 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
     RecordLines& lines = records.lines[static_cast<size_t>(index)];
     if (lines.size() < 2) lines.resize(2);
     lines[1] = record.StoredName;
-    applied.Outcome = MappingOutcome::Renamed;
+    applied.outcome = MappingOutcome::Renamed;
     return applied;
   }
   record.IsNew = 0;
   record.ExistingNumber = n;
   services::LOGM("Read " + a + " and " + b + " from listview.");
   services::LOGM("They map to " + std::to_string(index) + " and " + std::to_string(n) + " respectively.");
-  applied.Outcome = MappingOutcome::Mapped;
-  applied.ExistingNumber = n;
+  applied.outcome = MappingOutcome::Mapped;
+  applied.existingNumber = n;
   return applied;
 }
 
@@ -111,25 +111,25 @@ std::vector<AppliedMapping> applyMappingRows(RecordKind kind, const std::vector<
 
 std::vector<AppliedMapping> applyMappings(const MappingRows& rows, exports::IncomingRecords& incoming,
                                           const db::Catalogue& catalogue) {
-  std::vector<AppliedMapping> applied = applyMappingRows(RecordKind::Move, rows.Moves, incoming, catalogue);
-  std::vector<AppliedMapping> dives = applyMappingRows(RecordKind::Dive, rows.Dives, incoming, catalogue);
+  std::vector<AppliedMapping> applied = applyMappingRows(RecordKind::Move, rows.moves, incoming, catalogue);
+  std::vector<AppliedMapping> dives = applyMappingRows(RecordKind::Dive, rows.dives, incoming, catalogue);
   applied.insert(applied.end(), dives.begin(), dives.end());
   return applied;
 }
 
 std::string describeMapping(const AppliedMapping& mapping) {
-  const std::string kind(kindName(mapping.Kind));
-  const std::string& name = mapping.Row.Column0;
-  switch (mapping.Outcome) {
+  const std::string kind(kindName(mapping.kind));
+  const std::string& name = mapping.row.column0;
+  switch (mapping.outcome) {
     case MappingOutcome::Mapped:
-      return name + " -> existing " + kind + " " + std::to_string(mapping.ExistingNumber) + " (" +
-             mapping.Target + ")";
+      return name + " -> existing " + kind + " " + std::to_string(mapping.existingNumber) + " (" +
+             mapping.target + ")";
     case MappingOutcome::Renamed:
-      return name + " renamed to " + mapping.Target;
+      return name + " renamed to " + mapping.target;
     case MappingOutcome::Empty:
       return name + " imported under its own name";
     case MappingOutcome::UnknownExisting:
-      return name + " not mapped: there is no " + kind + " named " + mapping.Target;
+      return name + " not mapped: there is no " + kind + " named " + mapping.target;
     case MappingOutcome::UnknownIncoming:
       return name + " not mapped: the export holds no " + kind + " of that name";
     case MappingOutcome::InvalidName:

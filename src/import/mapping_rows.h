@@ -18,16 +18,16 @@ namespace imports {
 inline constexpr int32_t kRenameItemNumber = 9999;
 
 struct MappingRow {
-  std::string Column0;
-  std::string Column1;
-  int32_t ItemNumber = 0;
+  std::string column0;
+  std::string column1;
+  int32_t itemNumber = 0;
 
-  bool isRename() const { return ItemNumber == kRenameItemNumber; }
+  bool isRename() const { return itemNumber == kRenameItemNumber; }
 };
 
 struct MappingRows {
-  std::vector<MappingRow> Moves;
-  std::vector<MappingRow> Dives;
+  std::vector<MappingRow> moves;
+  std::vector<MappingRow> dives;
 };
 
 enum class MappingOutcome {
@@ -40,12 +40,12 @@ enum class MappingOutcome {
 };
 
 struct AppliedMapping {
-  RecordKind Kind = RecordKind::Move;
-  MappingRow Row;
-  std::string Target;  // column 1 without its leading and trailing blanks
-  MappingOutcome Outcome = MappingOutcome::Empty;
-  int32_t IncomingIndex = 0;   // the incoming record changed, 0 when none
-  int32_t ExistingNumber = 0;  // Mapped: the record merged into
+  RecordKind kind = RecordKind::Move;
+  MappingRow row;
+  std::string target;  // column 1 without its leading and trailing blanks
+  MappingOutcome outcome = MappingOutcome::Empty;
+  int32_t incomingIndex = 0;   // the incoming record changed, 0 when none
+  int32_t existingNumber = 0;  // Mapped: the record merged into
 };
 
 // Applies the rows of one list (moves with FINDMOVE and the incoming moves, dives with FINDDIVE and

@@ -57,16 +57,16 @@ int32_t numberKind(std::string_view heading, std::vector<IncomingRecord>& record
 RecordCounts numberNewRecords(exports::IncomingRecords& incoming, const RecordCounts& existing,
                               bool logLines) {
   RecordCounts totals;
-  totals.Wrestlers = numberWrestlers(incoming.IncomingWrestlers, incoming.IncomingWrestlerCount,
-                                     existing.Wrestlers, logLines);
-  totals.Moves = numberKind("Importing moves:", incoming.IncomingMoves, incoming.IncomingMoveCount,
-                            existing.Moves, logLines);
-  totals.Dives = numberKind("Importing dives:", incoming.IncomingDives, incoming.IncomingDiveCount,
-                            existing.Dives, logLines);
-  totals.Managers = numberKind("Importing managers:", incoming.IncomingManagers,
-                               incoming.IncomingManagerCount, existing.Managers, logLines);
-  totals.Teams = numberKind("Importing teams:", incoming.IncomingTeams, incoming.IncomingTeamCount,
-                            existing.Teams, logLines);
+  totals.wrestlers = numberWrestlers(incoming.IncomingWrestlers, incoming.IncomingWrestlerCount,
+                                     existing.wrestlers, logLines);
+  totals.moves = numberKind("Importing moves:", incoming.IncomingMoves, incoming.IncomingMoveCount,
+                            existing.moves, logLines);
+  totals.dives = numberKind("Importing dives:", incoming.IncomingDives, incoming.IncomingDiveCount,
+                            existing.dives, logLines);
+  totals.managers = numberKind("Importing managers:", incoming.IncomingManagers,
+                               incoming.IncomingManagerCount, existing.managers, logLines);
+  totals.teams = numberKind("Importing teams:", incoming.IncomingTeams, incoming.IncomingTeamCount,
+                            existing.teams, logLines);
   return totals;
 }
 

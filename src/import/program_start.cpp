@@ -26,7 +26,7 @@ void startProgram(const StartOptions& options, const TellRepair& tell) {
   // An import that was interrupted is finished (or undone) before anything reads the database.
   if (options.repair) {
     const RecoveryReport recovery = recoverDatabase(program.databaseFolder);
-    if (!recovery.Message.empty() && tell) tell(recovery.Message);
+    if (!recovery.message.empty() && tell) tell(recovery.message);
   }
   // Whatever the load reports, the program goes on.
   if (options.load) db::LOADDBS(db::catalogue(), program.databaseFolder, kSkipCircuits, kEveryRecordSet, {});

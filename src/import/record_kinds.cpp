@@ -82,15 +82,15 @@ std::string newCountFile(std::string_view databaseFolder) {
 int32_t countOf(const RecordCounts& counts, RecordKind kind) {
   switch (kind) {
     case RecordKind::Wrestler:
-      return counts.Wrestlers;
+      return counts.wrestlers;
     case RecordKind::Team:
-      return counts.Teams;
+      return counts.teams;
     case RecordKind::Move:
-      return counts.Moves;
+      return counts.moves;
     case RecordKind::Manager:
-      return counts.Managers;
+      return counts.managers;
     case RecordKind::Dive:
-      return counts.Dives;
+      return counts.dives;
   }
   return 0;
 }

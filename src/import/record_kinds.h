@@ -26,11 +26,11 @@ std::string newCountFile(std::string_view databaseFolder);
 
 // Per kind a record count: the loaded database's counts, or the totals after an import.
 struct RecordCounts {
-  int32_t Wrestlers = 0;
-  int32_t Moves = 0;
-  int32_t Dives = 0;
-  int32_t Managers = 0;
-  int32_t Teams = 0;
+  int32_t wrestlers = 0;
+  int32_t moves = 0;
+  int32_t dives = 0;
+  int32_t managers = 0;
+  int32_t teams = 0;
 };
 int32_t countOf(const RecordCounts& counts, RecordKind kind);
 

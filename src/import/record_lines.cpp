@@ -60,7 +60,7 @@ std::span<const ReferenceRange> moveMoveRanges() {
 
 std::optional<int64_t> referenceIn(int32_t value, const ReferenceRange& range) {
   if (value == -1) return std::nullopt;
-  return db::GETBITS(value, range.FirstBit, range.LastBit);
+  return db::GETBITS(value, range.firstBit, range.lastBit);
 }
 
 std::optional<TeamMoveText> parseTeamMoveText(std::string_view text) {
@@ -71,16 +71,16 @@ std::optional<TeamMoveText> parseTeamMoveText(std::string_view text) {
   std::string_view head = rest;
   if (size_t slash = rest.find('/'); slash != std::string_view::npos) {
     head = rest.substr(0, slash);
-    parsed.Tail = std::string(rest.substr(slash));
+    parsed.tail = std::string(rest.substr(slash));
   }
   size_t dash = head.find('-');
-  parsed.First = std::string(head.substr(0, dash));
+  parsed.first = std::string(head.substr(0, dash));
   if (dash == std::string_view::npos) return parsed;
-  parsed.HasSecond = true;
+  parsed.hasSecond = true;
   std::string_view afterDash = head.substr(dash + 1);
   size_t nextDash = afterDash.find('-');
-  parsed.Second = std::string(afterDash.substr(0, nextDash));
-  if (nextDash != std::string_view::npos) parsed.Rest = std::string(afterDash.substr(nextDash));
+  parsed.second = std::string(afterDash.substr(0, nextDash));
+  if (nextDash != std::string_view::npos) parsed.rest = std::string(afterDash.substr(nextDash));
   return parsed;
 }
 

@@ -19,11 +19,11 @@ std::string_view lineText(const exports::RecordLines& lines, int line);
 // Line n read as a number and held as 32 bits (the low 32 bits of the value read).
 int32_t lineValue(const exports::RecordLines& lines, int line);
 
-// A reference packed into bits FirstBit..LastBit of line Line.
+// A reference packed into bits firstBit..lastBit of line `line`.
 struct ReferenceRange {
-  int32_t Line;
-  int32_t FirstBit;
-  int32_t LastBit;
+  int32_t line;
+  int32_t firstBit;
+  int32_t lastBit;
 };
 
 // In the order the translation visits them.
@@ -39,11 +39,11 @@ std::optional<int64_t> referenceIn(int32_t value, const ReferenceRange& range);
 
 // The numbered form of a team's move text: "!" a "-" b, usually followed by "/" and the performer.
 struct TeamMoveText {
-  std::string First;  // a, as written
-  bool HasSecond = false;
-  std::string Second;  // b (up to a further "-"), as written
-  std::string Rest;    // whatever follows b in front of the "/" (a further "-" part), as written
-  std::string Tail;    // from the first "/" on, "/" included; "" when there is none
+  std::string first;  // a, as written
+  bool hasSecond = false;
+  std::string second;  // b (up to a further "-"), as written
+  std::string rest;    // whatever follows b in front of the "/" (a further "-" part), as written
+  std::string tail;    // from the first "/" on, "/" included; "" when there is none
 };
 // Nothing unless the text's first character is "!"; leading "!" characters are dropped.
 std::optional<TeamMoveText> parseTeamMoveText(std::string_view text);

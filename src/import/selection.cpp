@@ -40,7 +40,7 @@ int32_t counterAt(const ReferenceTable& table, int32_t number) {
 bool countRanges(const RecordLines& lines, std::span<const ReferenceRange> ranges, ReferenceTable& table) {
   bool namedAny = false;
   for (const ReferenceRange& range : ranges) {
-    std::optional<int64_t> number = referenceIn(lineValue(lines, range.Line), range);
+    std::optional<int64_t> number = referenceIn(lineValue(lines, range.line), range);
     if (!number || *number == 0) continue;
     namedAny = true;
     raise(table, *number);
@@ -81,15 +81,15 @@ void listNeededNew(const std::vector<IncomingRecord>& records, int32_t count, st
 
 MaxSourceNumbers findMaxSourceNumbers(const IncomingRecords& incoming) {
   MaxSourceNumbers bounds;
-  bounds.Moves = maxSourceNumber(incoming.IncomingMoves, incoming.IncomingMoveCount);
-  bounds.Dives = maxSourceNumber(incoming.IncomingDives, incoming.IncomingDiveCount);
-  bounds.Managers = maxSourceNumber(incoming.IncomingManagers, incoming.IncomingManagerCount);
+  bounds.moves = maxSourceNumber(incoming.IncomingMoves, incoming.IncomingMoveCount);
+  bounds.dives = maxSourceNumber(incoming.IncomingDives, incoming.IncomingDiveCount);
+  bounds.managers = maxSourceNumber(incoming.IncomingManagers, incoming.IncomingManagerCount);
   return bounds;
 }
 
 ReferenceTables makeReferenceTables(const MaxSourceNumbers& bounds) {
   auto table = [](int32_t bound) { return ReferenceTable(static_cast<size_t>(std::max(bound, 0)) + 1, 0); };
-  return ReferenceTables{table(bounds.Moves), table(bounds.Dives), table(bounds.Managers)};
+  return ReferenceTables{table(bounds.moves), table(bounds.dives), table(bounds.managers)};
 }
 
 void clearNeeded(IncomingRecords& incoming) {
@@ -143,8 +143,8 @@ void UPDATETEAMS(const IncomingRecords& incoming, ReferenceTable& moves) {
   for (int32_t i = 1; i <= last; ++i) {
     std::optional<TeamMoveText> text = parseTeamMoveText(lineText(linesOf(incoming.IncomingTeamLines, i), 4));
     if (!text) continue;
-    raise(moves, platform::numberValue(text->First));
-    if (text->HasSecond) raise(moves, platform::numberValue(text->Second));
+    raise(moves, platform::numberValue(text->first));
+    if (text->hasSecond) raise(moves, platform::numberValue(text->second));
   }
 }
 
@@ -178,31 +178,31 @@ MaxSourceNumbers evaluateSelection(IncomingRecords& incoming) {
   clearNeeded(incoming);
   markNeededTeams(incoming);
 
-  UPDATEWRESTLERMOVES(incoming, tables.Moves);
-  UPDATEWRESTLERMANAGERS(incoming, tables.Managers);
-  UPDATEWRESTLERDIVES(incoming, tables.Dives);
-  carryTable(tables.Moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
-  carryTable(tables.Dives, incoming.IncomingDives, incoming.IncomingDiveCount);
-  carryTable(tables.Managers, incoming.IncomingManagers, incoming.IncomingManagerCount);
+  UPDATEWRESTLERMOVES(incoming, tables.moves);
+  UPDATEWRESTLERMANAGERS(incoming, tables.managers);
+  UPDATEWRESTLERDIVES(incoming, tables.dives);
+  carryTable(tables.moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
+  carryTable(tables.dives, incoming.IncomingDives, incoming.IncomingDiveCount);
+  carryTable(tables.managers, incoming.IncomingManagers, incoming.IncomingManagerCount);
 
-  UPDATEDIVES(incoming, tables.Moves, tables.Dives);
-  carryTable(tables.Moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
+  UPDATEDIVES(incoming, tables.moves, tables.dives);
+  carryTable(tables.moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
 
-  UPDATETEAMS(incoming, tables.Moves);
-  carryTable(tables.Moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
+  UPDATETEAMS(incoming, tables.moves);
+  carryTable(tables.moves, incoming.IncomingMoves, incoming.IncomingMoveCount);
 
-  while (UPDATEMOVES(incoming, tables.Moves) != 0) {
-    if (carryTable(tables.Moves, incoming.IncomingMoves, incoming.IncomingMoveCount) == 0) break;
+  while (UPDATEMOVES(incoming, tables.moves) != 0) {
+    if (carryTable(tables.moves, incoming.IncomingMoves, incoming.IncomingMoveCount) == 0) break;
   }
   return bounds;
 }
 
 NeededNewRecords neededNewRecords(const IncomingRecords& incoming) {
   NeededNewRecords listed;
-  listNeededNew(incoming.IncomingMoves, incoming.IncomingMoveCount, listed.Moves);
-  listNeededNew(incoming.IncomingDives, incoming.IncomingDiveCount, listed.Dives);
-  listNeededNew(incoming.IncomingManagers, incoming.IncomingManagerCount, listed.Managers);
-  listNeededNew(incoming.IncomingTeams, incoming.IncomingTeamCount, listed.Teams);
+  listNeededNew(incoming.IncomingMoves, incoming.IncomingMoveCount, listed.moves);
+  listNeededNew(incoming.IncomingDives, incoming.IncomingDiveCount, listed.dives);
+  listNeededNew(incoming.IncomingManagers, incoming.IncomingManagerCount, listed.managers);
+  listNeededNew(incoming.IncomingTeams, incoming.IncomingTeamCount, listed.teams);
   return listed;
 }
 

@@ -16,9 +16,9 @@ namespace imports {
 using ReferenceTable = std::vector<int32_t>;
 
 struct ReferenceTables {
-  ReferenceTable Moves;
-  ReferenceTable Dives;
-  ReferenceTable Managers;
+  ReferenceTable moves;
+  ReferenceTable dives;
+  ReferenceTable managers;
 };
 
 // The highest SourceNumber of the moves, dives and managers (0 when there are none).
@@ -55,10 +55,10 @@ MaxSourceNumbers evaluateSelection(exports::IncomingRecords& incoming);
 // Indexes (incoming order) of the needed records that are not in the database yet: what the
 // selection lists for mapping and review.
 struct NeededNewRecords {
-  std::vector<int32_t> Moves;
-  std::vector<int32_t> Dives;
-  std::vector<int32_t> Managers;
-  std::vector<int32_t> Teams;
+  std::vector<int32_t> moves;
+  std::vector<int32_t> dives;
+  std::vector<int32_t> managers;
+  std::vector<int32_t> teams;
 };
 NeededNewRecords neededNewRecords(const exports::IncomingRecords& incoming);
 

@@ -32,12 +32,12 @@ void remapRanges(RecordKind kind, std::vector<IncomingRecord>& records, std::vec
     if (record.ImportNumber == 0) continue;
     RecordLines& recordLines = lines[static_cast<size_t>(i)];
     for (const ReferenceRange& range : ranges) {
-      if (range.Line < 0 || static_cast<size_t>(range.Line) >= recordLines.size()) continue;
-      RemapResult result = REMAPANDREPLACE(recordLines[static_cast<size_t>(range.Line)], range.FirstBit,
-                                           range.LastBit, map, upperBound(map));
-      if (result.Outcome != RemapOutcome::Cleared) continue;
-      warnings.push_back(RemapWarning{kind, i, record.StoredName, range.Line, range.FirstBit, range.LastBit,
-                                      result.Item, result.NewNumber});
+      if (range.line < 0 || static_cast<size_t>(range.line) >= recordLines.size()) continue;
+      RemapResult result = REMAPANDREPLACE(recordLines[static_cast<size_t>(range.line)], range.firstBit,
+                                           range.lastBit, map, upperBound(map));
+      if (result.outcome != RemapOutcome::Cleared) continue;
+      warnings.push_back(RemapWarning{kind, i, record.StoredName, range.line, range.firstBit, range.lastBit,
+                                      result.item, result.newNumber});
     }
   }
 }
@@ -56,10 +56,10 @@ std::optional<int32_t> teamMoveEntry(std::string_view written, const IdentifierM
 }  // namespace
 
 std::string describeWarning(const RemapWarning& warning) {
-  return std::string(kindName(warning.Kind)) + " " + std::to_string(warning.RecordIndex) + " (" +
-         warning.RecordName + "), field " + std::to_string(warning.Field) + " bits " +
-         std::to_string(warning.FirstBit) + "-" + std::to_string(warning.LastBit) + ": reference " +
-         std::to_string(warning.Item) + " would become " + std::to_string(warning.Number) +
+  return std::string(kindName(warning.kind)) + " " + std::to_string(warning.recordIndex) + " (" +
+         warning.recordName + "), field " + std::to_string(warning.field) + " bits " +
+         std::to_string(warning.firstBit) + "-" + std::to_string(warning.lastBit) + ": reference " +
+         std::to_string(warning.item) + " would become " + std::to_string(warning.number) +
          ", which does not fit; the reference was removed.";
 }
 
@@ -97,14 +97,14 @@ std::string translateTeamMoveText(std::string_view text, const IdentifierMap& mo
   std::optional<TeamMoveText> parsed = parseTeamMoveText(text);
   if (!parsed) return std::string(text);
 
-  std::optional<int32_t> first = teamMoveEntry(parsed->First, moveMap);
-  std::string result = "!" + (first ? std::to_string(*first) : parsed->First);
-  if (!parsed->HasSecond) return result + parsed->Tail;
+  std::optional<int32_t> first = teamMoveEntry(parsed->first, moveMap);
+  std::string result = "!" + (first ? std::to_string(*first) : parsed->first);
+  if (!parsed->hasSecond) return result + parsed->tail;
 
   // A label (numeric value 0) or a move without a final number keeps its text as written.
-  std::optional<int32_t> second = teamMoveEntry(parsed->Second, moveMap);
-  result += "-" + (second && *second != 0 ? std::to_string(*second) : parsed->Second);
-  return result + parsed->Rest + parsed->Tail;
+  std::optional<int32_t> second = teamMoveEntry(parsed->second, moveMap);
+  result += "-" + (second && *second != 0 ? std::to_string(*second) : parsed->second);
+  return result + parsed->rest + parsed->tail;
 }
 
 void remapMovesInTeams(exports::IncomingRecords& incoming, const IdentifierMap& moveMap, bool logBefore) {
@@ -124,7 +124,7 @@ RemapWarnings translateReferences(exports::IncomingRecords& incoming, const Iden
                                   const TranslationOptions& options) {
   RemapWarnings warnings;
   auto heading = [&options](std::string_view text) {
-    if (!options.LogHeadings) return;
+    if (!options.logHeadings) return;
     services::LOGM("");
     services::LOGM(text);
   };
@@ -139,7 +139,7 @@ RemapWarnings translateReferences(exports::IncomingRecords& incoming, const Iden
   heading("Remapping dives in wrestlers");
   remapDivesInWrestlers(incoming, maps.DiveMap, warnings);
   heading("Remapping moves in teams");
-  remapMovesInTeams(incoming, maps.MoveMap, options.LogTeamTextBefore);
+  remapMovesInTeams(incoming, maps.MoveMap, options.logTeamTextBefore);
   return warnings;
 }
 

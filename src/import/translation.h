@@ -16,14 +16,14 @@ namespace imports {
 
 // A reference whose new number did not fit its bit range and was cleared to 0.
 struct RemapWarning {
-  RecordKind Kind = RecordKind::Wrestler;  // the record holding the reference
-  int32_t RecordIndex = 0;                 // its index among the incoming records of its kind
-  std::string RecordName;                  // its StoredName
-  int32_t Field = 0;
-  int32_t FirstBit = 0;
-  int32_t LastBit = 0;
-  int64_t Item = 0;    // the number it held
-  int64_t Number = 0;  // the number it should have become
+  RecordKind kind = RecordKind::Wrestler;  // the record holding the reference
+  int32_t recordIndex = 0;                 // its index among the incoming records of its kind
+  std::string recordName;                  // its StoredName
+  int32_t field = 0;
+  int32_t firstBit = 0;
+  int32_t lastBit = 0;
+  int64_t item = 0;    // the number it held
+  int64_t number = 0;  // the number it should have become
 };
 using RemapWarnings = std::vector<RemapWarning>;
 
@@ -49,8 +49,8 @@ void remapMovesInTeams(exports::IncomingRecords& incoming, const IdentifierMap& 
 std::string translateTeamMoveText(std::string_view text, const IdentifierMap& moveMap);
 
 struct TranslationOptions {
-  bool LogHeadings = true;        // "Remapping moves in dives" and its siblings before each row
-  bool LogTeamTextBefore = true;  // the "Before: " line of each team move text
+  bool logHeadings = true;        // "Remapping moves in dives" and its siblings before each row
+  bool logTeamTextBefore = true;  // the "Before: " line of each team move text
 };
 
 // All six rows in order, with the maps' upper bounds.

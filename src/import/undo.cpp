@@ -19,17 +19,17 @@ constexpr std::string_view kRestoredSuffix = ".undo";
 
 UndoResult refused(std::string message) {
   UndoResult result;
-  result.Outcome = UndoOutcome::Refused;
-  result.Message = std::move(message);
+  result.outcome = UndoOutcome::Refused;
+  result.message = std::move(message);
   return result;
 }
 
 UndoResult failed(const FileFailure& failure) {
   UndoResult result;
-  result.Outcome = UndoOutcome::Failed;
-  result.Commit.Status = CommitStatus::RolledBack;
-  result.Commit.Failure = failure;
-  result.Message = "The last import could not be undone: " + describeFailure(failure) +
+  result.outcome = UndoOutcome::Failed;
+  result.commit.status = CommitStatus::RolledBack;
+  result.commit.failure = failure;
+  result.message = "The last import could not be undone: " + describeFailure(failure) +
                    ". The database has not been changed.";
   return result;
 }
@@ -62,38 +62,38 @@ std::optional<FileFailure> copyDurably(const std::string& from, const std::strin
 }
 
 struct Plan {
-  platform::Transaction Undo;  // its Replace steps put a copy of each backup in place
-  std::vector<TransactionStep> RemovedIndexes;  // indexes the change removed
+  platform::Transaction undo;  // its Replace steps put a copy of each backup in place
+  std::vector<TransactionStep> removedIndexes;  // indexes the change removed
 };
 
 // Checks that the change can be undone and plans it; the refusal text otherwise.
 std::string planUndo(const platform::Transaction& change, const std::string& folder, Plan& plan) {
-  plan.Undo.Label = std::string(db::kUndoChange);
-  for (const TransactionStep& step : change.Steps) {
-    if (step.What == Action::Remove) {
-      if (!step.OldDigest.empty()) plan.RemovedIndexes.push_back(step);
+  plan.undo.label = std::string(db::kUndoChange);
+  for (const TransactionStep& step : change.steps) {
+    if (step.what == Action::Remove) {
+      if (!step.oldDigest.empty()) plan.removedIndexes.push_back(step);
       continue;
     }
-    const std::string target = platform::pathIn(folder, step.Target);
-    if (platform::fileDigest(target) != step.NewDigest) return changedText(target);
-    if (step.OldDigest.empty()) {
+    const std::string target = platform::pathIn(folder, step.target);
+    if (platform::fileDigest(target) != step.newDigest) return changedText(target);
+    if (step.oldDigest.empty()) {
       TransactionStep remove;
-      remove.What = Action::Remove;
-      remove.Target = step.Target;
-      plan.Undo.Steps.push_back(remove);
+      remove.what = Action::Remove;
+      remove.target = step.target;
+      plan.undo.steps.push_back(remove);
       continue;
     }
-    const std::string backup = step.Backup.empty() ? "" : platform::pathIn(folder, step.Backup);
-    if (backup.empty() || platform::fileDigest(backup) != step.OldDigest) {
+    const std::string backup = step.backup.empty() ? "" : platform::pathIn(folder, step.backup);
+    if (backup.empty() || platform::fileDigest(backup) != step.oldDigest) {
       return "The backup of \"" + target +
              "\" is no longer the file the last import replaced, so the last import cannot be undone. "
              "Nothing has been changed.";
     }
     TransactionStep restore;
-    restore.NewFile = step.Target + std::string(kRestoredSuffix);
-    restore.Target = step.Target;
-    restore.Backup = step.Backup;
-    plan.Undo.Steps.push_back(restore);
+    restore.newFile = step.target + std::string(kRestoredSuffix);
+    restore.target = step.target;
+    restore.backup = step.backup;
+    plan.undo.steps.push_back(restore);
   }
   return "";
 }
@@ -101,19 +101,19 @@ std::string planUndo(const platform::Transaction& change, const std::string& fol
 // Rebuilds, from the restored record file, an index the change had removed.
 std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t recordLines,
                                      const std::string& folder, Plan& plan) {
-  for (const TransactionStep& restore : plan.Undo.Steps) {
-    if (restore.What != Action::Replace ||
-        db::withExtension(restore.Target, "idx") != db::withExtension(removed.Target, "idx")) {
+  for (const TransactionStep& restore : plan.undo.steps) {
+    if (restore.what != Action::Replace ||
+        db::withExtension(restore.target, "idx") != db::withExtension(removed.target, "idx")) {
       continue;
     }
     TransactionStep index;
-    index.NewFile = removed.Target + ".new";
-    index.Target = removed.Target;
-    if (auto failure = MAKEINDEX(platform::pathIn(folder, restore.NewFile), recordLines,
-                                 platform::pathIn(folder, index.NewFile), 1)) {
+    index.newFile = removed.target + ".new";
+    index.target = removed.target;
+    if (auto failure = MAKEINDEX(platform::pathIn(folder, restore.newFile), recordLines,
+                                 platform::pathIn(folder, index.newFile), 1)) {
       return failure;
     }
-    plan.Undo.Steps.push_back(index);
+    plan.undo.steps.push_back(index);
   }
   return std::nullopt;
 }
@@ -121,9 +121,9 @@ std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t rec
 // The copies made for an undo that did not happen; what cannot be removed stays harmlessly.
 void removeCopies(const Plan& plan, const std::string& folder) {
   FileErrorTrap trap;
-  for (const TransactionStep& step : plan.Undo.Steps) {
-    if (step.NewFile.empty()) continue;
-    const std::string path = platform::pathIn(folder, step.NewFile);
+  for (const TransactionStep& step : plan.undo.steps) {
+    if (step.newFile.empty()) continue;
+    const std::string path = platform::pathIn(folder, step.newFile);
     if (platform::fileExists(path)) platform::deleteFile(path);
   }
 }
@@ -140,41 +140,41 @@ UndoResult undoLastImport(std::string_view gameFolder) {
   const std::optional<platform::Transaction> change = platform::readTransactionRecord(files, unreadable);
   if (unreadable) return failed(*unreadable);
   if (!change) return refused("There is no import to undo in this game folder.");
-  if (change->Label == db::kUndoChange) return refused("The last import has already been undone.");
+  if (change->label == db::kUndoChange) return refused("The last import has already been undone.");
 
   Plan plan;
-  if (std::string refusal = planUndo(*change, files.Folder, plan); !refusal.empty()) {
+  if (std::string refusal = planUndo(*change, files.folder, plan); !refusal.empty()) {
     return refused(std::move(refusal));
   }
   std::optional<FileFailure> failure;
-  for (const TransactionStep& restore : plan.Undo.Steps) {
-    if (restore.What == Action::Replace && !failure) {
-      failure = copyDurably(platform::pathIn(files.Folder, restore.Backup),
-                            platform::pathIn(files.Folder, restore.NewFile));
+  for (const TransactionStep& restore : plan.undo.steps) {
+    if (restore.what == Action::Replace && !failure) {
+      failure = copyDurably(platform::pathIn(files.folder, restore.backup),
+                            platform::pathIn(files.folder, restore.newFile));
     }
   }
-  if (const std::optional<int32_t> lines = indexedRecordLines(change->Label)) {
-    for (const TransactionStep& removed : plan.RemovedIndexes) {
-      if (!failure) failure = planIndex(removed, *lines, files.Folder, plan);
+  if (const std::optional<int32_t> lines = indexedRecordLines(change->label)) {
+    for (const TransactionStep& removed : plan.removedIndexes) {
+      if (!failure) failure = planIndex(removed, *lines, files.folder, plan);
     }
   }
   if (failure) {
-    removeCopies(plan, files.Folder);
+    removeCopies(plan, files.folder);
     return failed(*failure);
   }
 
   UndoResult result;
-  result.Commit = platform::commitTransaction(files, plan.Undo);
-  if (!result.Commit.committed()) {
-    if (result.Commit.Status == CommitStatus::RolledBack) removeCopies(plan, files.Folder);
-    result.Outcome = UndoOutcome::Failed;
-    result.Message = "The last import could not be undone. " + describeCommit(result.Commit);
+  result.commit = platform::commitTransaction(files, plan.undo);
+  if (!result.commit.committed()) {
+    if (result.commit.status == CommitStatus::RolledBack) removeCopies(plan, files.folder);
+    result.outcome = UndoOutcome::Failed;
+    result.message = "The last import could not be undone. " + describeCommit(result.commit);
     return result;
   }
-  result.Outcome = UndoOutcome::Undone;
-  result.Message = "The last import has been undone: every file it changed is as it was before it.";
-  if (!result.Commit.complete()) {
-    result.Message += " Some files could not be tidied away; the next start of the wizard does it.";
+  result.outcome = UndoOutcome::Undone;
+  result.message = "The last import has been undone: every file it changed is as it was before it.";
+  if (!result.commit.complete()) {
+    result.message += " Some files could not be tidied away; the next start of the wizard does it.";
   }
   return result;
 }

@@ -14,14 +14,14 @@ namespace imports {
 
 enum class UndoOutcome {
   Undone,   // every file is back; the catalogue must be reloaded
-  Refused,  // nothing was done (Message says why)
-  Failed,   // a file operation failed; Commit says whether anything changed
+  Refused,  // nothing was done (message says why)
+  Failed,   // a file operation failed; commit says whether anything changed
 };
 
 struct UndoResult {
-  UndoOutcome Outcome = UndoOutcome::Refused;
-  std::string Message;  // for the user, without brace codes
-  CommitResult Commit;  // when the commit was tried
+  UndoOutcome outcome = UndoOutcome::Refused;
+  std::string message;  // for the user, without brace codes
+  CommitResult commit;  // when the commit was tried
 };
 
 // Takes the database lock for its whole run.

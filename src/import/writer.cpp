@@ -81,7 +81,7 @@ FileFailure totalMismatch(const std::string& path, int32_t newTotal, int32_t exi
 class NewFileWriter {
  public:
   NewFileWriter(const ExistingDatabase& database, RecordKind kind)
-      : sourcePath_(databaseFile(database.Folder, kind)), targetPath_(newFile(database.Folder, kind)) {}
+      : sourcePath_(databaseFile(database.folder, kind)), targetPath_(newFile(database.folder, kind)) {}
 
   const std::string& targetPath() const { return targetPath_; }
 
@@ -188,13 +188,13 @@ std::optional<FileFailure> writeReplacement(NewFileWriter& writer, const Existin
       const std::string existing(*existingLine);  // the picture test below reads files
       const std::string picture(lineText(replacement, n));
       bool exists = false;
-      if (auto failure = writer.pictureExists(picture, database.Folder, exists)) return failure;
+      if (auto failure = writer.pictureExists(picture, database.folder, exists)) return failure;
       if (auto failure = writer.write(exists ? picture : existing)) return failure;
       continue;
     }
     std::string_view line = lineText(replacement, n);
     if (auto failure = writer.write(line)) return failure;
-    if (options.LogReplacements) services::LOGM("  " + std::string(line));
+    if (options.logReplacements) services::LOGM("  " + std::string(line));
   }
   return std::nullopt;
 }
@@ -203,13 +203,13 @@ std::optional<FileFailure> writeReplacement(NewFileWriter& writer, const Existin
 
 ExistingDatabase existingDatabaseOf(const db::Catalogue& catalogue, std::string_view folder) {
   ExistingDatabase database;
-  database.Folder = std::string(folder);
-  database.Counts = RecordCounts{catalogue.WrestlerCount, catalogue.MoveCount, catalogue.DiveCount,
+  database.folder = std::string(folder);
+  database.counts = RecordCounts{catalogue.WrestlerCount, catalogue.MoveCount, catalogue.DiveCount,
                                  catalogue.ManagerCount, catalogue.TeamCount};
   const size_t names =
       std::min(catalogue.Wrestlers.size(), static_cast<size_t>(std::max(catalogue.WrestlerCount, 0)) + 1);
   for (size_t k = 0; k < names; ++k) {
-    database.WrestlerNames.emplace_back(memory::heapText(catalogue.Wrestlers[k].Name));
+    database.wrestlerNames.emplace_back(memory::heapText(catalogue.Wrestlers[k].Name));
   }
   return database;
 }
@@ -219,7 +219,7 @@ std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& da
   if (kind == RecordKind::Wrestler) return writeWrestlers(database, newTotal, incoming, options);
 
   const KindArrays arrays = arraysOf(incoming, kind);
-  const int32_t existing = countOf(database.Counts, kind);
+  const int32_t existing = countOf(database.counts, kind);
   const int32_t last = lastIndex(arrays);
   int32_t appended = 0;
   for (int32_t i = 1; i <= last; ++i) {
@@ -229,7 +229,7 @@ std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& da
   if (newTotal != existing + appended)
     return totalMismatch(writer.targetPath(), newTotal, existing, appended);
 
-  if (options.LogHeadings) services::LOGM(heading(kind));
+  if (options.logHeadings) services::LOGM(heading(kind));
   int32_t storedCount = 0;
   if (auto failure = writer.begin(existing, newTotal, storedCount)) return failure;
   if (kind == RecordKind::Move) {
@@ -254,7 +254,7 @@ std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& da
 std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int32_t newTotal,
                                           const IncomingRecords& incoming, const WriteOptions& options) {
   const KindArrays wrestlers = arraysOf(incoming, RecordKind::Wrestler);
-  const int32_t existing = database.Counts.Wrestlers;
+  const int32_t existing = database.counts.wrestlers;
   const int32_t last = lastIndex(wrestlers);
   int32_t appended = 0;
   for (int32_t j = 1; j <= last; ++j) {
@@ -265,7 +265,7 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
   if (newTotal != existing + appended)
     return totalMismatch(writer.targetPath(), newTotal, existing, appended);
 
-  if (options.LogHeadings) services::LOGM(heading(RecordKind::Wrestler));
+  if (options.logHeadings) services::LOGM(heading(RecordKind::Wrestler));
   int32_t storedCount = 0;
   if (auto failure = writer.begin(existing, newTotal, storedCount)) return failure;
 
@@ -280,9 +280,9 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
       if (auto failure = writer.copyLines(lines)) return failure;
       continue;
     }
-    if (options.LogReplacements) {
-      const std::string name = static_cast<size_t>(k) < database.WrestlerNames.size()
-                                   ? database.WrestlerNames[static_cast<size_t>(k)]
+    if (options.logReplacements) {
+      const std::string name = static_cast<size_t>(k) < database.wrestlerNames.size()
+                                   ? database.wrestlerNames[static_cast<size_t>(k)]
                                    : "";
       services::LOGM("Replacing wrestler " + std::to_string(k) + " (" + name + ") with " +
                      recordAt(wrestlers, j).StoredName);

@@ -19,17 +19,17 @@ namespace imports {
 
 // What the write-out needs to know of the loaded database.
 struct ExistingDatabase {
-  std::string Folder;                      // the folder holding "data" ("." in the program)
-  RecordCounts Counts;                     // the loaded record counts
-  std::vector<std::string> WrestlerNames;  // element k: the loaded Name of wrestler k (for the log)
+  std::string folder;                      // the folder holding "data" ("." in the program)
+  RecordCounts counts;                     // the loaded record counts
+  std::vector<std::string> wrestlerNames;  // element k: the loaded Name of wrestler k (for the log)
 };
 
 // The counts and wrestler names of a loaded catalogue, with the folder it was loaded from.
 ExistingDatabase existingDatabaseOf(const db::Catalogue& catalogue, std::string_view folder);
 
 struct WriteOptions {
-  bool LogHeadings = true;      // "Writing team DB" and its siblings
-  bool LogReplacements = true;  // "Replacing wrestler ..." and the lines of the replacing wrestler
+  bool logHeadings = true;      // "Writing team DB" and its siblings
+  bool logReplacements = true;  // "Replacing wrestler ..." and the lines of the replacing wrestler
 };
 
 // Writes the new file of one kind with `newTotal` as its count: the existing records, then every

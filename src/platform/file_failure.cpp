@@ -3,9 +3,9 @@
 namespace platform {
 
 std::string describeFailure(const FileFailure& failure) {
-  std::string text = "Could not " + failure.Operation + " \"" + failure.Path + "\"";
-  if (!failure.Target.empty()) text += " to \"" + failure.Target + "\"";
-  return text + ": " + errorText(failure.ErrorNumber, failure.Description);
+  std::string text = "Could not " + failure.operation + " \"" + failure.path + "\"";
+  if (!failure.target.empty()) text += " to \"" + failure.target + "\"";
+  return text + ": " + errorText(failure.errorNumber, failure.description);
 }
 
 FileFailure fileFailure(std::string_view operation, std::string_view path, int32_t errorNumber) {

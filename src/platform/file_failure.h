@@ -13,11 +13,11 @@
 namespace platform {
 
 struct FileFailure {
-  std::string Operation;  // "open", "read", "write", "rename", ...
-  std::string Path;
-  std::string Target;  // the second path of a rename, else ""
-  int32_t ErrorNumber = 0;
-  std::string Description;
+  std::string operation;  // "open", "read", "write", "rename", ...
+  std::string path;
+  std::string target;  // the second path of a rename, else ""
+  int32_t errorNumber = 0;
+  std::string description;
 };
 
 // "Could not rename <path> to <target>: error 58 (File already exists)".

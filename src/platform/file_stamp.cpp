@@ -18,8 +18,8 @@ std::optional<FileStamp> fileStamp(std::string_view path) {
   const std::filesystem::file_time_type modified = std::filesystem::last_write_time(native, error);
   if (error) return std::nullopt;
   FileStamp stamp;
-  stamp.Size = static_cast<int64_t>(size);
-  stamp.ModifiedNanoseconds =
+  stamp.size = static_cast<int64_t>(size);
+  stamp.modifiedNanoseconds =
       std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
   return stamp;
 }

@@ -10,8 +10,8 @@
 namespace platform {
 
 struct FileStamp {
-  int64_t Size = 0;
-  int64_t ModifiedNanoseconds = 0;  // on the file-system clock; only compared, never shown
+  int64_t size = 0;
+  int64_t modifiedNanoseconds = 0;  // on the file-system clock; only compared, never shown
 
   bool operator==(const FileStamp&) const = default;
 };

@@ -47,33 +47,33 @@ class CheckedFiles {
 };
 
 struct StepPaths {
-  std::string New, Target, Backup, Aside;
+  std::string newFile, target, backup, aside;
 };
 
 StepPaths pathsOf(const TransactionFiles& files, const TransactionStep& step) {
   return StepPaths{
-      step.NewFile.empty() ? "" : pathIn(files.Folder, step.NewFile), pathIn(files.Folder, step.Target),
-      step.Backup.empty() ? "" : pathIn(files.Folder, step.Backup), pathIn(files.Folder, asideName(step))};
+      step.newFile.empty() ? "" : pathIn(files.folder, step.newFile), pathIn(files.folder, step.target),
+      step.backup.empty() ? "" : pathIn(files.folder, step.backup), pathIn(files.folder, asideName(step))};
 }
 
 // Fills the digests and clears set-aside files a broken earlier change may have left.
 std::optional<FileFailure> prepare(const TransactionFiles& files, Transaction& transaction,
                                    CheckedFiles& checked) {
-  for (TransactionStep& step : transaction.Steps) {
+  for (TransactionStep& step : transaction.steps) {
     longWorkStep();
     const StepPaths paths = pathsOf(files, step);
     bool present = false;
-    if (step.What == Action::Replace) {
-      if (auto failure = checked.exists(paths.New, present)) return failure;
-      if (!present) return fileFailure("find", paths.New, kErrFileNotFound);
-      if (auto failure = checked.digest(paths.New, step.NewDigest)) return failure;
+    if (step.what == Action::Replace) {
+      if (auto failure = checked.exists(paths.newFile, present)) return failure;
+      if (!present) return fileFailure("find", paths.newFile, kErrFileNotFound);
+      if (auto failure = checked.digest(paths.newFile, step.newDigest)) return failure;
     }
-    if (auto failure = checked.exists(paths.Target, present)) return failure;
-    step.OldDigest.clear();
+    if (auto failure = checked.exists(paths.target, present)) return failure;
+    step.oldDigest.clear();
     if (present) {
-      if (auto failure = checked.digest(paths.Target, step.OldDigest)) return failure;
+      if (auto failure = checked.digest(paths.target, step.oldDigest)) return failure;
     }
-    if (auto failure = checked.removeIfPresent(paths.Aside)) return failure;
+    if (auto failure = checked.removeIfPresent(paths.aside)) return failure;
   }
   return std::nullopt;
 }
@@ -81,20 +81,20 @@ std::optional<FileFailure> prepare(const TransactionFiles& files, Transaction& t
 std::vector<FileFailure> removeAsides(const TransactionFiles& files, const Transaction& transaction,
                                       CheckedFiles& checked) {
   std::vector<FileFailure> failures;
-  for (const TransactionStep& step : transaction.Steps) {
-    if (auto failure = checked.removeIfPresent(pathsOf(files, step).Aside)) failures.push_back(*failure);
+  for (const TransactionStep& step : transaction.steps) {
+    if (auto failure = checked.removeIfPresent(pathsOf(files, step).aside)) failures.push_back(*failure);
   }
   return failures;
 }
 
 // Puts the journal away once every step is made: kept as the record of the change, or removed.
 std::optional<FileFailure> closeJournal(const TransactionFiles& files, CheckedFiles& checked) {
-  const std::string journal = pathIn(files.Folder, files.Journal);
-  if (auto failure = files.Record.empty() ? checked.remove(journal)
-                                          : checked.replace(journal, pathIn(files.Folder, files.Record))) {
+  const std::string journal = pathIn(files.folder, files.journal);
+  if (auto failure = files.record.empty() ? checked.remove(journal)
+                                          : checked.replace(journal, pathIn(files.folder, files.record))) {
     return failure;
   }
-  return checked.flush(files.Folder);
+  return checked.flush(files.folder);
 }
 
 // Whether a step is made, or can still be made, from what is on disk now.
@@ -104,21 +104,21 @@ StepState stateOf(const TransactionFiles& files, const TransactionStep& step, Ch
                   std::optional<FileFailure>& why) {
   const StepPaths paths = pathsOf(files, step);
   bool present = false;
-  if (step.What == Action::Remove) return StepState::Makeable;
-  if ((why = checked.exists(paths.New, present))) return StepState::Broken;
+  if (step.what == Action::Remove) return StepState::Makeable;
+  if ((why = checked.exists(paths.newFile, present))) return StepState::Broken;
   std::string digest;
   if (present) {
-    if ((why = checked.digest(paths.New, digest))) return StepState::Broken;
-    if (digest == step.NewDigest) return StepState::Makeable;
-    why = fileFailure("check", paths.New, kErrDeviceIo);
-    why->Description = "the file is not the one the change wrote";
+    if ((why = checked.digest(paths.newFile, digest))) return StepState::Broken;
+    if (digest == step.newDigest) return StepState::Makeable;
+    why = fileFailure("check", paths.newFile, kErrDeviceIo);
+    why->description = "the file is not the one the change wrote";
     return StepState::Broken;
   }
-  if ((why = checked.exists(paths.Target, present))) return StepState::Broken;
-  if (present && !(why = checked.digest(paths.Target, digest)) && digest == step.NewDigest) {
+  if ((why = checked.exists(paths.target, present))) return StepState::Broken;
+  if (present && !(why = checked.digest(paths.target, digest)) && digest == step.newDigest) {
     return StepState::Made;
   }
-  if (!why) why = fileFailure("find", paths.New, kErrFileNotFound);
+  if (!why) why = fileFailure("find", paths.newFile, kErrFileNotFound);
   return StepState::Broken;
 }
 
@@ -130,28 +130,28 @@ std::optional<FileFailure> finishStep(const TransactionFiles& files, const Trans
                                       CheckedFiles& checked, bool& changed) {
   const StepPaths paths = pathsOf(files, step);
   bool hasTarget = false;
-  if (auto failure = checked.exists(paths.Target, hasTarget)) return failure;
-  if (step.What == Action::Remove) {
+  if (auto failure = checked.exists(paths.target, hasTarget)) return failure;
+  if (step.what == Action::Remove) {
     changed |= hasTarget;
-    return hasTarget ? checked.replace(paths.Target, paths.Aside) : std::nullopt;
+    return hasTarget ? checked.replace(paths.target, paths.aside) : std::nullopt;
   }
   bool hasNew = false;
-  if (auto failure = checked.exists(paths.New, hasNew)) return failure;
+  if (auto failure = checked.exists(paths.newFile, hasNew)) return failure;
   if (!hasNew) return std::nullopt;  // made
   changed = true;
   if (hasTarget) {
-    if (!paths.Backup.empty()) {
+    if (!paths.backup.empty()) {
       bool hasBackup = false;
-      if (auto failure = checked.exists(paths.Backup, hasBackup)) return failure;
+      if (auto failure = checked.exists(paths.backup, hasBackup)) return failure;
       if (hasBackup) {
-        if (auto failure = checked.replace(paths.Backup, paths.Aside)) return failure;
+        if (auto failure = checked.replace(paths.backup, paths.aside)) return failure;
       }
-      if (auto failure = checked.replace(paths.Target, paths.Backup)) return failure;
-    } else if (auto failure = checked.replace(paths.Target, paths.Aside)) {
+      if (auto failure = checked.replace(paths.target, paths.backup)) return failure;
+    } else if (auto failure = checked.replace(paths.target, paths.aside)) {
       return failure;
     }
   }
-  return checked.replace(paths.New, paths.Target);
+  return checked.replace(paths.newFile, paths.target);
 }
 
 // Undoes a step from whatever point the change had reached (it may not have begun).
@@ -160,33 +160,33 @@ std::optional<FileFailure> undoStep(const TransactionFiles& files, const Transac
   const StepPaths paths = pathsOf(files, step);
   bool hasTarget = false;
   bool hasAside = false;
-  if (auto failure = checked.exists(paths.Target, hasTarget)) return failure;
-  if (auto failure = checked.exists(paths.Aside, hasAside)) return failure;
-  if (step.What == Action::Remove) {
-    return !hasTarget && hasAside ? checked.replace(paths.Aside, paths.Target) : std::nullopt;
+  if (auto failure = checked.exists(paths.target, hasTarget)) return failure;
+  if (auto failure = checked.exists(paths.aside, hasAside)) return failure;
+  if (step.what == Action::Remove) {
+    return !hasTarget && hasAside ? checked.replace(paths.aside, paths.target) : std::nullopt;
   }
   bool hasNew = false;
-  if (auto failure = checked.exists(paths.New, hasNew)) return failure;
+  if (auto failure = checked.exists(paths.newFile, hasNew)) return failure;
   if (!hasNew && hasTarget) {
     std::string digest;
-    if (auto failure = checked.digest(paths.Target, digest)) return failure;
-    if (digest == step.NewDigest) {
-      if (auto failure = checked.replace(paths.Target, paths.New)) return failure;
+    if (auto failure = checked.digest(paths.target, digest)) return failure;
+    if (digest == step.newDigest) {
+      if (auto failure = checked.replace(paths.target, paths.newFile)) return failure;
       hasTarget = false;
     }
   }
-  const bool hadTarget = !step.OldDigest.empty();
+  const bool hadTarget = !step.oldDigest.empty();
   if (!hasTarget && hadTarget) {
-    const std::string& kept = paths.Backup.empty() ? paths.Aside : paths.Backup;
+    const std::string& kept = paths.backup.empty() ? paths.aside : paths.backup;
     bool present = false;
     if (auto failure = checked.exists(kept, present)) return failure;
     if (present) {
-      if (auto failure = checked.replace(kept, paths.Target)) return failure;
+      if (auto failure = checked.replace(kept, paths.target)) return failure;
     }
   }
-  if (!paths.Backup.empty()) {
-    if (auto failure = checked.exists(paths.Aside, hasAside)) return failure;
-    if (hasAside) return checked.replace(paths.Aside, paths.Backup);
+  if (!paths.backup.empty()) {
+    if (auto failure = checked.exists(paths.aside, hasAside)) return failure;
+    if (hasAside) return checked.replace(paths.aside, paths.backup);
   }
   return std::nullopt;
 }
@@ -202,8 +202,8 @@ std::vector<FileFailure> undoSteps(const TransactionFiles& files, const std::vec
 }
 
 RecoveryResult failedRecovery(RecoveryResult result, FileFailure failure) {
-  result.Action = RecoveryAction::Failed;
-  result.Failure = std::move(failure);
+  result.action = RecoveryAction::Failed;
+  result.failure = std::move(failure);
   return result;
 }
 
@@ -220,59 +220,59 @@ std::string nameOnDisk(const std::string& folder, const std::string& name) {
 }
 
 std::string asideName(const TransactionStep& step) {
-  return step.Target + std::string(kAsideSuffix);
+  return step.target + std::string(kAsideSuffix);
 }
 
 TransactionResult commitTransaction(const TransactionFiles& files, Transaction transaction) {
   FileErrorTrap trap;
   CheckedFiles checked(trap);
   TransactionResult result;
-  const std::string journal = pathIn(files.Folder, files.Journal);
+  const std::string journal = pathIn(files.folder, files.journal);
 
-  result.Failure = prepare(files, transaction, checked);
-  if (result.Failure) {
-    result.Status = TransactionStatus::RolledBack;
+  result.failure = prepare(files, transaction, checked);
+  if (result.failure) {
+    result.status = TransactionStatus::RolledBack;
     return result;
   }
-  result.Failure = writeJournal(journal, transaction);
-  if (!result.Failure) result.Failure = checked.flush(files.Folder);
-  if (result.Failure) {
+  result.failure = writeJournal(journal, transaction);
+  if (!result.failure) result.failure = checked.flush(files.folder);
+  if (result.failure) {
     // Before the commit point nothing was begun; a journal written in part would be discarded by the
     // next recovery anyway. One that cannot be removed may be whole, though (only its closing or the
     // flush of the folder failed): the next start would then finish the change, so it is not undone.
     if (auto left = checked.removeIfPresent(journal)) {
-      result.RollbackFailures.push_back(*left);
-      result.Status = TransactionStatus::RollbackIncomplete;
+      result.rollbackFailures.push_back(*left);
+      result.status = TransactionStatus::RollbackIncomplete;
       return result;
     }
-    result.Status = TransactionStatus::RolledBack;
+    result.status = TransactionStatus::RolledBack;
     return result;
   }
 
   bool moved = false;
-  for (size_t i = 0; i < transaction.Steps.size(); ++i) {
+  for (size_t i = 0; i < transaction.steps.size(); ++i) {
     longWorkStep();
-    result.Failure = finishStep(files, transaction.Steps[i], checked, moved);
-    if (!result.Failure) continue;
-    result.RollbackFailures = undoSteps(files, transaction.Steps, i + 1, checked);
+    result.failure = finishStep(files, transaction.steps[i], checked, moved);
+    if (!result.failure) continue;
+    result.rollbackFailures = undoSteps(files, transaction.steps, i + 1, checked);
     // A journal that stays would have the next start finish the change that was just undone.
-    if (result.RollbackFailures.empty()) {
-      if (auto failure = checked.remove(journal)) result.RollbackFailures.push_back(*failure);
+    if (result.rollbackFailures.empty()) {
+      if (auto failure = checked.remove(journal)) result.rollbackFailures.push_back(*failure);
     }
-    if (result.RollbackFailures.empty()) checked.flush(files.Folder);  // for durability only
-    result.Status = result.RollbackFailures.empty() ? TransactionStatus::RolledBack
+    if (result.rollbackFailures.empty()) checked.flush(files.folder);  // for durability only
+    result.status = result.rollbackFailures.empty() ? TransactionStatus::RolledBack
                                                     : TransactionStatus::RollbackIncomplete;
     return result;
   }
 
   // Every target is in place. What follows only tidies up: if it fails, the complete journal lets
   // the next recovery finish it.
-  if (auto failure = checked.flush(files.Folder)) result.CleanupFailures.push_back(*failure);
+  if (auto failure = checked.flush(files.folder)) result.cleanupFailures.push_back(*failure);
   for (FileFailure& failure : removeAsides(files, transaction, checked)) {
-    result.CleanupFailures.push_back(std::move(failure));
+    result.cleanupFailures.push_back(std::move(failure));
   }
-  if (result.CleanupFailures.empty()) {
-    if (auto failure = closeJournal(files, checked)) result.CleanupFailures.push_back(*failure);
+  if (result.cleanupFailures.empty()) {
+    if (auto failure = closeJournal(files, checked)) result.cleanupFailures.push_back(*failure);
   }
   return result;
 }
@@ -281,69 +281,69 @@ RecoveryResult recoverTransaction(const TransactionFiles& files) {
   FileErrorTrap trap;
   CheckedFiles checked(trap);
   RecoveryResult result;
-  const std::string journal = pathIn(files.Folder, files.Journal);
+  const std::string journal = pathIn(files.folder, files.journal);
   bool present = false;
   if (auto failure = checked.exists(journal, present)) return failedRecovery(result, *failure);
   if (!present) return result;
 
   JournalRead read = readJournal(journal);
-  if (read.Failure) return failedRecovery(result, *read.Failure);
-  if (!read.Complete) {
-    result.Action = RecoveryAction::DiscardedTorn;
+  if (read.failure) return failedRecovery(result, *read.failure);
+  if (!read.complete) {
+    result.action = RecoveryAction::DiscardedTorn;
     if (auto failure = checked.remove(journal)) return failedRecovery(result, *failure);
-    if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);
+    if (auto failure = checked.flush(files.folder)) return failedRecovery(result, *failure);
     return result;
   }
-  const Transaction& transaction = read.Journal;
-  result.Label = transaction.Label;
+  const Transaction& transaction = read.journal;
+  result.label = transaction.label;
 
   // Forward when every step is made or can still be made; otherwise everything goes back.
   bool forward = true;
-  for (const TransactionStep& step : transaction.Steps) {
+  for (const TransactionStep& step : transaction.steps) {
     std::optional<FileFailure> why;
     if (stateOf(files, step, checked, why) == StepState::Broken) {
       forward = false;
-      result.Reason = why;
+      result.reason = why;
       break;
     }
   }
   if (forward) {
-    for (const TransactionStep& step : transaction.Steps) {
-      if (auto failure = finishStep(files, step, checked, result.ChangedFiles)) {
+    for (const TransactionStep& step : transaction.steps) {
+      if (auto failure = finishStep(files, step, checked, result.changedFiles)) {
         return failedRecovery(result, *failure);
       }
     }
-    if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);
+    if (auto failure = checked.flush(files.folder)) return failedRecovery(result, *failure);
     for (const FileFailure& failure : removeAsides(files, transaction, checked)) {
       return failedRecovery(result, failure);
     }
     if (auto failure = closeJournal(files, checked)) return failedRecovery(result, *failure);
-    result.Action = RecoveryAction::RolledForward;
+    result.action = RecoveryAction::RolledForward;
     return result;
   }
 
-  result.ChangedFiles = true;
+  result.changedFiles = true;
   const std::vector<FileFailure> failures =
-      undoSteps(files, transaction.Steps, transaction.Steps.size(), checked);
+      undoSteps(files, transaction.steps, transaction.steps.size(), checked);
   if (!failures.empty()) return failedRecovery(result, failures.front());
-  if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);
+  if (auto failure = checked.flush(files.folder)) return failedRecovery(result, *failure);
   if (auto failure = checked.remove(journal)) return failedRecovery(result, *failure);
-  if (auto failure = checked.flush(files.Folder)) return failedRecovery(result, *failure);
-  result.Action = RecoveryAction::RolledBack;
+  if (auto failure = checked.flush(files.folder)) return failedRecovery(result, *failure);
+  result.action = RecoveryAction::RolledBack;
   return result;
 }
 
 std::optional<Transaction> readTransactionRecord(const TransactionFiles& files,
                                                  std::optional<FileFailure>& failure) {
   failure.reset();
-  if (files.Record.empty()) return std::nullopt;
-  const std::string record = pathIn(files.Folder, files.Record);
+  if (files.record.empty()) return std::nullopt;
+  const std::string record = pathIn(files.folder, files.record);
   FileErrorTrap trap;
   const bool present = fileExists(record);
   if ((failure = trap.take("find", record)) || !present) return std::nullopt;
   JournalRead read = readJournal(record);
-  if ((failure = read.Failure) || !read.Complete) return std::nullopt;
-  return std::move(read.Journal);
+  if ((failure = read.failure) || !read.complete) return std::nullopt;
+  return std::move(read.journal);
 }
 
 }  // namespace platform

@@ -17,24 +17,24 @@ namespace platform {
 
 struct TransactionStep {
   enum class Action { Replace, Remove };
-  Action What = Action::Replace;
-  std::string NewFile;    // Replace: the complete new file; "" for Remove
-  std::string Target;     // the file replaced or removed, named as it is on disk
-  std::string Backup;     // the name the replaced target is kept under; "" keeps no backup
-  std::string NewDigest;  // filled by the commit: the new file's digest
-  std::string OldDigest;  // filled by the commit: the target's digest before; "" when it did not exist
+  Action what = Action::Replace;
+  std::string newFile;    // Replace: the complete new file; "" for Remove
+  std::string target;     // the file replaced or removed, named as it is on disk
+  std::string backup;     // the name the replaced target is kept under; "" keeps no backup
+  std::string newDigest;  // filled by the commit: the new file's digest
+  std::string oldDigest;  // filled by the commit: the target's digest before; "" when it did not exist
 };
 
 struct Transaction {
-  std::string Label;  // what the change is ("import", "objects", "undo"), kept with the record
-  std::vector<TransactionStep> Steps;
+  std::string label;  // what the change is ("import", "objects", "undo"), kept with the record
+  std::vector<TransactionStep> steps;
 };
 
-// Where a transaction lives. Every name of its steps is a name in Folder.
+// Where a transaction lives. Every name of its steps is a name in `folder`.
 struct TransactionFiles {
-  std::string Folder;
-  std::string Journal;  // the journal's name
-  std::string Record;   // the name the journal is kept under once the change is made; "" removes it
+  std::string folder;
+  std::string journal;  // the journal's name
+  std::string record;   // the name the journal is kept under once the change is made; "" removes it
 };
 
 std::string pathIn(const std::string& folder, const std::string& name);
@@ -50,22 +50,22 @@ inline constexpr std::string_view kAsideSuffix = ".bak.aside";
 std::string asideName(const TransactionStep& step);
 
 enum class TransactionStatus {
-  Committed,           // every step is made (see CleanupFailures)
+  Committed,           // every step is made (see cleanupFailures)
   RolledBack,          // a step failed; every file is as it was before
   RollbackIncomplete,  // a step failed and so did putting things back: the next recovery repairs it
 };
 
 struct TransactionResult {
-  TransactionStatus Status = TransactionStatus::Committed;
-  std::optional<FileFailure> Failure;  // the step that stopped the change
-  std::vector<FileFailure> RollbackFailures;
+  TransactionStatus status = TransactionStatus::Committed;
+  std::optional<FileFailure> failure;  // the step that stopped the change
+  std::vector<FileFailure> rollbackFailures;
   // After a change: set-aside files or the journal that could not be tidied away (the next recovery
   // does it).
-  std::vector<FileFailure> CleanupFailures;
+  std::vector<FileFailure> cleanupFailures;
 
-  bool committed() const { return Status == TransactionStatus::Committed; }
+  bool committed() const { return status == TransactionStatus::Committed; }
   // Committed, with nothing left behind.
-  bool complete() const { return committed() && CleanupFailures.empty(); }
+  bool complete() const { return committed() && cleanupFailures.empty(); }
 };
 
 // Makes the change. The new files must be complete and flushed; the digests are filled in here.
@@ -75,23 +75,23 @@ enum class RecoveryAction {
   Nothing,        // no journal
   DiscardedTorn,  // a journal that was never completed: the change had not begun; it was removed
   RolledForward,  // the change was finished
-  RolledBack,     // the change could not be finished (see Reason); every file was put back
-  Failed,         // neither could be done (see Failure); the journal stays
+  RolledBack,     // the change could not be finished (see reason); every file was put back
+  Failed,         // neither could be done (see failure); the journal stays
 };
 
 struct RecoveryResult {
-  RecoveryAction Action = RecoveryAction::Nothing;
-  std::string Label;                   // of the journal found
-  std::optional<FileFailure> Reason;   // RolledBack: why the change could not be finished
-  std::optional<FileFailure> Failure;  // Failed: what went wrong
+  RecoveryAction action = RecoveryAction::Nothing;
+  std::string label;                   // of the journal found
+  std::optional<FileFailure> reason;   // RolledBack: why the change could not be finished
+  std::optional<FileFailure> failure;  // Failed: what went wrong
   // A file of the set was renamed or removed (not only set-aside files and the journal tidied away).
-  bool ChangedFiles = false;
+  bool changedFiles = false;
 };
 
 // Looks for a journal left by a change that did not end, and makes the files one whole set again.
 RecoveryResult recoverTransaction(const TransactionFiles& files);
 
-// The last change made, as its kept journal (the Record file) describes it; nothing when there is no
+// The last change made, as its kept journal (the record file) describes it; nothing when there is no
 // record, it is damaged, or it could not be read (then `failure` says why).
 std::optional<Transaction> readTransactionRecord(const TransactionFiles& files,
                                                  std::optional<FileFailure>& failure);

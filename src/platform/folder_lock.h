@@ -10,8 +10,8 @@ namespace platform {
 
 enum class LockStatus {
   Held,    // this object holds the lock
-  Busy,    // another holder has it (see Holder)
-  Failed,  // the lock file could not be created or locked (see ErrorNumber)
+  Busy,    // another holder has it (see holder())
+  Failed,  // the lock file could not be created or locked (see errorNumber())
 };
 
 class FolderLock {

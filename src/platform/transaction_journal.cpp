@@ -17,10 +17,10 @@ constexpr std::string_view kRemove = "remove";
 constexpr char kField = '|';
 
 std::string stepLine(const TransactionStep& step) {
-  const std::string_view action = step.What == TransactionStep::Action::Replace ? kReplace : kRemove;
+  const std::string_view action = step.what == TransactionStep::Action::Replace ? kReplace : kRemove;
   std::string line(action);
   for (const std::string* field :
-       {&step.NewFile, &step.Target, &step.Backup, &step.NewDigest, &step.OldDigest}) {
+       {&step.newFile, &step.target, &step.backup, &step.newDigest, &step.oldDigest}) {
     line += kField;
     line += *field;
   }
@@ -32,19 +32,19 @@ std::optional<TransactionStep> parseStep(const std::string& line) {
   if (fields.size() != 6) return std::nullopt;
   TransactionStep step;
   if (fields[0] == kReplace) {
-    step.What = TransactionStep::Action::Replace;
+    step.what = TransactionStep::Action::Replace;
     if (fields[1].empty() || fields[4].empty()) return std::nullopt;
   } else if (fields[0] == kRemove) {
-    step.What = TransactionStep::Action::Remove;
+    step.what = TransactionStep::Action::Remove;
   } else {
     return std::nullopt;
   }
-  step.NewFile = std::string(fields[1]);
-  step.Target = std::string(fields[2]);
-  step.Backup = std::string(fields[3]);
-  step.NewDigest = std::string(fields[4]);
-  step.OldDigest = std::string(fields[5]);
-  if (step.Target.empty()) return std::nullopt;
+  step.newFile = std::string(fields[1]);
+  step.target = std::string(fields[2]);
+  step.backup = std::string(fields[3]);
+  step.newDigest = std::string(fields[4]);
+  step.oldDigest = std::string(fields[5]);
+  if (step.target.empty()) return std::nullopt;
   return step;
 }
 
@@ -65,12 +65,12 @@ bool holdsLineEnd(const std::string& text) {
 }  // namespace
 
 std::optional<FileFailure> writeJournal(const std::string& path, const Transaction& transaction) {
-  std::vector<std::string> lines{std::string(kHeader), std::string(kLabel) + transaction.Label};
-  for (const TransactionStep& step : transaction.Steps) lines.push_back(stepLine(step));
+  std::vector<std::string> lines{std::string(kHeader), std::string(kLabel) + transaction.label};
+  for (const TransactionStep& step : transaction.steps) lines.push_back(stepLine(step));
   for (const std::string& line : lines) {
     if (holdsLineEnd(line)) return fileFailure("write", path, kErrBadFileName);
   }
-  lines.push_back(endLine(lines, transaction.Steps.size()));
+  lines.push_back(endLine(lines, transaction.steps.size()));
 
   FileErrorTrap trap;
   OpenedFile file;
@@ -91,14 +91,14 @@ JournalRead readJournal(const std::string& path) {
   FileErrorTrap trap;
   OpenedFile file;
   file.open(path, FileMode::Input);
-  if ((read.Failure = trap.take("open", path))) return read;
+  if ((read.failure = trap.take("open", path))) return read;
   std::vector<std::string> lines;
   for (;;) {
     const bool atEnd = endOfFile(file.number());
-    if ((read.Failure = trap.take("read", path))) return read;
+    if ((read.failure = trap.take("read", path))) return read;
     if (atEnd) break;
     lines.push_back(readLine(file.number()));
-    if ((read.Failure = trap.take("read", path))) return read;
+    if ((read.failure = trap.take("read", path))) return read;
   }
   file.close();
 
@@ -107,16 +107,16 @@ JournalRead readJournal(const std::string& path) {
   lines.pop_back();
   const size_t steps = lines.size() - 2;
   if (closing != endLine(lines, steps)) return read;
-  read.Journal.Label = lines[1].substr(kLabel.size());
+  read.journal.label = lines[1].substr(kLabel.size());
   for (size_t i = 2; i < lines.size(); ++i) {
     std::optional<TransactionStep> step = parseStep(lines[i]);
     if (!step) {
-      read.Journal.Steps.clear();
+      read.journal.steps.clear();
       return read;
     }
-    read.Journal.Steps.push_back(std::move(*step));
+    read.journal.steps.push_back(std::move(*step));
   }
-  read.Complete = true;
+  read.complete = true;
   return read;
 }
 

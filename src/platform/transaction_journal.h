@@ -15,9 +15,9 @@ namespace platform {
 std::optional<FileFailure> writeJournal(const std::string& path, const Transaction& transaction);
 
 struct JournalRead {
-  Transaction Journal;
-  bool Complete = false;               // false: torn or damaged
-  std::optional<FileFailure> Failure;  // the journal could not be read at all
+  Transaction journal;
+  bool complete = false;               // false: torn or damaged
+  std::optional<FileFailure> failure;  // the journal could not be read at all
 };
 
 JournalRead readJournal(const std::string& path);

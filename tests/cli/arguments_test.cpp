@@ -14,24 +14,24 @@ ParsedArguments parse(std::vector<std::string> arguments) {
 
 std::string errorOf(std::vector<std::string> arguments) {
   ParsedArguments parsed = parse(std::move(arguments));
-  EXPECT_FALSE(parsed.Call.has_value());
-  return parsed.Error;
+  EXPECT_FALSE(parsed.call.has_value());
+  return parsed.error;
 }
 
 TEST(ArgumentsTest, CommandsAndTheGameFolder) {
   ParsedArguments parsed = parse({"-C", "/games/zor", "show", "file.zor"});
-  ASSERT_TRUE(parsed.Call);
-  EXPECT_EQ(parsed.Call->Command, CommandKind::Show);
-  EXPECT_EQ(parsed.Call->Directory, "/games/zor");
-  EXPECT_EQ(parsed.Call->Files, std::vector<std::string>{"file.zor"});
+  ASSERT_TRUE(parsed.call);
+  EXPECT_EQ(parsed.call->command, CommandKind::Show);
+  EXPECT_EQ(parsed.call->directory, "/games/zor");
+  EXPECT_EQ(parsed.call->files, std::vector<std::string>{"file.zor"});
 
   parsed = parse({"batch", "a.zor", "b.zor", "c.zor"});
-  ASSERT_TRUE(parsed.Call);
-  EXPECT_EQ(parsed.Call->Files, (std::vector<std::string>{"a.zor", "b.zor", "c.zor"}));
-  EXPECT_EQ(parse({"dump", "x"}).Call->Command, CommandKind::Dump);
-  EXPECT_EQ(parse({"--version"}).Call->Command, CommandKind::Version);
-  EXPECT_EQ(parse({"--help"}).Call->Command, CommandKind::Help);
-  EXPECT_EQ(parse({"import", "--help"}).Call->Command, CommandKind::Help);
+  ASSERT_TRUE(parsed.call);
+  EXPECT_EQ(parsed.call->files, (std::vector<std::string>{"a.zor", "b.zor", "c.zor"}));
+  EXPECT_EQ(parse({"dump", "x"}).call->command, CommandKind::Dump);
+  EXPECT_EQ(parse({"--version"}).call->command, CommandKind::Version);
+  EXPECT_EQ(parse({"--help"}).call->command, CommandKind::Help);
+  EXPECT_EQ(parse({"import", "--help"}).call->command, CommandKind::Help);
 }
 
 TEST(ArgumentsTest, ImportOptionsKeepTheirOrder) {
@@ -39,35 +39,35 @@ TEST(ArgumentsTest, ImportOptionsKeepTheirOrder) {
       parse({"import", "f.zor", "--none", "--select", "A", "--deselect=B", "--select", "-C", "--map-move",
              "Moonsault=Punch", "--rename-move=Dropkick= Flying Kick", "--map-dive", "Dive=Tope",
              "--rename-dive", "X=Y", "--dry-run", "--verbose"});
-  ASSERT_TRUE(parsed.Call) << parsed.Error;
-  const ImportOptions& options = parsed.Call->Import;
-  EXPECT_EQ(options.Base, BaseSelection::None);
-  ASSERT_EQ(options.Changes.size(), 3u);
-  EXPECT_TRUE(options.Changes[0].Select);
-  EXPECT_EQ(options.Changes[1].Name, "B");
-  EXPECT_FALSE(options.Changes[1].Select);
-  EXPECT_EQ(options.Changes[2].Name, "-C");  // a value is taken as it stands
-  ASSERT_EQ(options.Moves.size(), 2u);
-  EXPECT_EQ(options.Moves[0].In, "Moonsault");
-  EXPECT_EQ(options.Moves[0].Target, "Punch");
-  EXPECT_FALSE(options.Moves[0].Rename);
-  EXPECT_EQ(options.Moves[1].Target, " Flying Kick");
-  EXPECT_TRUE(options.Moves[1].Rename);
-  ASSERT_EQ(options.Dives.size(), 2u);
-  EXPECT_TRUE(options.Dives[1].Rename);
-  EXPECT_TRUE(options.DryRun);
-  EXPECT_TRUE(options.Verbose);
+  ASSERT_TRUE(parsed.call) << parsed.error;
+  const ImportOptions& options = parsed.call->import;
+  EXPECT_EQ(options.base, BaseSelection::None);
+  ASSERT_EQ(options.changes.size(), 3u);
+  EXPECT_TRUE(options.changes[0].select);
+  EXPECT_EQ(options.changes[1].name, "B");
+  EXPECT_FALSE(options.changes[1].select);
+  EXPECT_EQ(options.changes[2].name, "-C");  // a value is taken as it stands
+  ASSERT_EQ(options.moves.size(), 2u);
+  EXPECT_EQ(options.moves[0].in, "Moonsault");
+  EXPECT_EQ(options.moves[0].target, "Punch");
+  EXPECT_FALSE(options.moves[0].rename);
+  EXPECT_EQ(options.moves[1].target, " Flying Kick");
+  EXPECT_TRUE(options.moves[1].rename);
+  ASSERT_EQ(options.dives.size(), 2u);
+  EXPECT_TRUE(options.dives[1].rename);
+  EXPECT_TRUE(options.dryRun);
+  EXPECT_TRUE(options.verbose);
 }
 
 TEST(ArgumentsTest, NamesAreConvertedToTheProgramsCharacterSet) {
   ParsedArguments parsed =
       parse({"import", "f.zor", "--select", "M\xC3\xBCller", "--rename-move", "A=Caf\xC3\xA9"});
-  ASSERT_TRUE(parsed.Call) << parsed.Error;
-  EXPECT_EQ(parsed.Call->Import.Changes[0].Name, "M\xFCller");
-  EXPECT_EQ(parsed.Call->Import.Moves[0].Target, "Caf\xE9");
+  ASSERT_TRUE(parsed.call) << parsed.error;
+  EXPECT_EQ(parsed.call->import.changes[0].name, "M\xFCller");
+  EXPECT_EQ(parsed.call->import.moves[0].target, "Caf\xE9");
   // Paths are the system's and stay as given.
   parsed = parse({"show", "d\xC3\xA9j\xC3\xA0.zor"});
-  EXPECT_EQ(parsed.Call->Files[0], "d\xC3\xA9j\xC3\xA0.zor");
+  EXPECT_EQ(parsed.call->files[0], "d\xC3\xA9j\xC3\xA0.zor");
 }
 
 TEST(ArgumentsTest, UsageErrors) {
@@ -95,8 +95,8 @@ TEST(ArgumentsTest, UsageErrors) {
 
 TEST(ArgumentsTest, ADoubleDashEndsTheOptions) {
   ParsedArguments parsed = parse({"show", "--", "-odd name.zor"});
-  ASSERT_TRUE(parsed.Call) << parsed.Error;
-  EXPECT_EQ(parsed.Call->Files, std::vector<std::string>{"-odd name.zor"});
+  ASSERT_TRUE(parsed.call) << parsed.error;
+  EXPECT_EQ(parsed.call->files, std::vector<std::string>{"-odd name.zor"});
 }
 
 TEST(ArgumentsTest, HelpHasOneLinePerOption) {

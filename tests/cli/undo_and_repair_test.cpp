@@ -80,12 +80,12 @@ TEST_F(UndoAndRepairTest, TheStartFinishesAnInterruptedImportAndSaysSo) {
   // An import stopped after its commit point: the journal is complete, no file renamed yet.
   folder.writeLines("data/teams.new", {" 0 "});
   platform::Transaction change;
-  change.Label = "import";
+  change.label = "import";
   platform::TransactionStep step;
-  step.NewFile = "teams.new";
-  step.Target = "teams.dat";
-  step.Backup = "teams.dat.bak";
-  change.Steps.push_back(step);
+  step.newFile = "teams.new";
+  step.target = "teams.dat";
+  step.backup = "teams.dat.bak";
+  change.steps.push_back(step);
   // The commit's own journal, made by committing a copy and restoring the state before its renames.
   const platform::TransactionFiles files = db::databaseTransactionFiles(folder.path());
   const std::string teamsBefore = testsupport::readFileBytes(folder.data("teams.dat"));

@@ -104,13 +104,13 @@ TEST_F(LoadDatabaseTest, AMissingRecordFileIsReportedAndLeavesTheKindEmpty) {
   EXPECT_EQ(catalogue.DiveCount, 1);
 }
 
-// The options go to the catalogue that is loaded, not to the process-wide set.
+// The options go to the catalogue that is loaded, not to the program's catalogue.
 TEST_F(LoadDatabaseTest, ReadsTheGameOptionsFromTheFolderIntoTheCatalogue) {
   folder.writeSettings({"VersionNormalize=1", "WeightPush=55"});
-  const int32_t processWide = settings::gameOptions().WeightPush;
+  const int32_t programs = db::catalogue().options.WeightPush;
   load();
-  EXPECT_EQ(catalogue.Options.WeightPush, 55);
-  EXPECT_EQ(settings::gameOptions().WeightPush, processWide);
+  EXPECT_EQ(catalogue.options.WeightPush, 55);
+  EXPECT_EQ(db::catalogue().options.WeightPush, programs);
 }
 
 TEST_F(LoadDatabaseTest, PumpsEventsBetweenKindsAndWhileReleasing) {

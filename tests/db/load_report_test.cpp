@@ -72,12 +72,12 @@ TEST_F(LoadReportTest, ACompleteLoadHasNoProblemAndNoChange) {
   EXPECT_FALSE(db::incompleteLoad(catalogue, kMainKinds).has_value());
   EXPECT_FALSE(db::changedSinceLoad(catalogue, kMainKinds).has_value());
   for (int slot = 0; slot < db::kMainKindCount; ++slot) {
-    const db::KindLoad& kind = catalogue.KindLoads[static_cast<size_t>(slot)];
-    EXPECT_TRUE(kind.Loaded) << slot;
-    EXPECT_TRUE(kind.Stamp.has_value()) << slot;
+    const db::KindLoad& kind = catalogue.kindLoads[static_cast<size_t>(slot)];
+    EXPECT_TRUE(kind.loaded) << slot;
+    EXPECT_TRUE(kind.stamp.has_value()) << slot;
   }
-  EXPECT_EQ(catalogue.KindLoads[4].Path, dataPath("teams.dat"));
-  EXPECT_EQ(catalogue.KindLoads[4].Stamp->Size,
+  EXPECT_EQ(catalogue.kindLoads[4].path, dataPath("teams.dat"));
+  EXPECT_EQ(catalogue.kindLoads[4].stamp->size,
             static_cast<int64_t>(fs::file_size(folder.data("teams.dat"))));
 }
 
@@ -85,9 +85,9 @@ TEST_F(LoadReportTest, ACompleteLoadHasNoProblemAndNoChange) {
 TEST_F(LoadReportTest, ACatalogueNeverLoadedOrReleasedCountsAsNotLoaded) {
   std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, db::kLoadTeams | db::kLoadMoves);
   ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(problem->Kind, db::kLoadMoves);
-  EXPECT_EQ(problem->ErrorNumber, 0);
-  EXPECT_EQ(problem->Path, "\\data\\moves.dat");
+  EXPECT_EQ(problem->kind, db::kLoadMoves);
+  EXPECT_EQ(problem->errorNumber, 0);
+  EXPECT_EQ(problem->path, "\\data\\moves.dat");
   EXPECT_EQ(db::describeLoadProblem(*problem), "\"\\data\\moves.dat\" was not loaded");
   EXPECT_EQ(db::changedSinceLoad(catalogue, db::kLoadObjects), "\\data\\objects.dat");
 
@@ -96,8 +96,8 @@ TEST_F(LoadReportTest, ACatalogueNeverLoadedOrReleasedCountsAsNotLoaded) {
   db::releaseCatalogue(catalogue);
   problem = db::incompleteLoad(catalogue, db::kLoadGimmicks);
   ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(problem->Kind, db::kLoadGimmicks);
-  EXPECT_EQ(problem->ErrorNumber, 0);
+  EXPECT_EQ(problem->kind, db::kLoadGimmicks);
+  EXPECT_EQ(problem->errorNumber, 0);
   EXPECT_TRUE(db::changedSinceLoad(catalogue, db::kLoadGimmicks).has_value());
 }
 
@@ -109,10 +109,10 @@ TEST_F(LoadReportTest, AMissingFileIsIncompleteAndReportedAsBefore) {
   EXPECT_EQ(catalogue.TeamCount, 0);
   const std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, kMainKinds);
   ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(problem->Kind, db::kLoadTeams);
-  EXPECT_EQ(problem->Path, dataPath("teams.dat"));
-  EXPECT_EQ(problem->ErrorNumber, 53);
-  EXPECT_EQ(problem->Description, "File not found");
+  EXPECT_EQ(problem->kind, db::kLoadTeams);
+  EXPECT_EQ(problem->path, dataPath("teams.dat"));
+  EXPECT_EQ(problem->errorNumber, 53);
+  EXPECT_EQ(problem->description, "File not found");
   EXPECT_EQ(db::describeLoadProblem(*problem), "\"" + dataPath("teams.dat") +
                                                    "\" was not read completely when the database was loaded "
                                                    "(error 53 (File not found))");
@@ -135,8 +135,8 @@ TEST_F(LoadReportTest, ACountLineThatIsNoNumberInFrontOfRecordsIsIncomplete) {
     EXPECT_EQ(catalogue.TeamCount, 0) << countLine;
     const std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, kMainKinds);
     ASSERT_TRUE(problem.has_value()) << countLine;
-    EXPECT_EQ(problem->Kind, db::kLoadTeams);
-    EXPECT_EQ(problem->Description, "its first line holds no record count");
+    EXPECT_EQ(problem->kind, db::kLoadTeams);
+    EXPECT_EQ(problem->description, "its first line holds no record count");
   }
   // A count of 0, however written, with only a blank line after it, is complete.
   for (const std::string countLine : {" 0 ", "0", "+0", "0.2"}) {
@@ -161,13 +161,13 @@ TEST_F(LoadReportTest, AFileShorterThanItsCountIsIncompleteButStillLoadsWhatItHo
   // The first kind of the mask in the order of the mask bits.
   std::optional<db::LoadProblem> problem = db::incompleteLoad(catalogue, kMainKinds);
   ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(problem->Kind, db::kLoadWrestlers);
-  EXPECT_EQ(problem->ErrorNumber, 62);
-  EXPECT_EQ(problem->Description, "Input past end");
+  EXPECT_EQ(problem->kind, db::kLoadWrestlers);
+  EXPECT_EQ(problem->errorNumber, 62);
+  EXPECT_EQ(problem->description, "Input past end");
   problem = db::incompleteLoad(catalogue, db::kLoadMoves | db::kLoadTeams);
   ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(problem->Kind, db::kLoadMoves);
-  EXPECT_EQ(problem->Path, dataPath("moves.dat"));
+  EXPECT_EQ(problem->kind, db::kLoadMoves);
+  EXPECT_EQ(problem->path, dataPath("moves.dat"));
   EXPECT_FALSE(db::incompleteLoad(catalogue, db::kLoadDives | db::kLoadTeams).has_value());
 
   // Repaired, the next load is complete.
@@ -194,7 +194,7 @@ TEST_F(LoadReportTest, AMissingRefereeFileIsCompleteUntilOneAppears) {
   load();
   EXPECT_TRUE(errors.empty());
   EXPECT_FALSE(db::incompleteLoad(catalogue, db::kLoadReferees).has_value());
-  EXPECT_FALSE(catalogue.KindLoads[6].Stamp.has_value());
+  EXPECT_FALSE(catalogue.kindLoads[6].stamp.has_value());
   EXPECT_FALSE(db::changedSinceLoad(catalogue, kMainKinds).has_value());
   folder.writeReferees({testsupport::refereeSpec("Earl")});
   EXPECT_EQ(db::changedSinceLoad(catalogue, kMainKinds), dataPath("referees.def"));
@@ -229,12 +229,12 @@ TEST_F(LoadReportTest, EachFailingOperationOfTheLoadMarksTheKindItHit) {
     int incomplete = 0;
     const Names loaded = namesIn(catalogue);
     for (int slot = 0; slot < db::kMainKindCount; ++slot) {
-      const db::KindLoad& kind = catalogue.KindLoads[static_cast<size_t>(slot)];
-      ASSERT_TRUE(kind.Loaded);
-      if (kind.FirstError) {
+      const db::KindLoad& kind = catalogue.kindLoads[static_cast<size_t>(slot)];
+      ASSERT_TRUE(kind.loaded);
+      if (kind.firstError) {
         ++incomplete;
         ++hits[static_cast<size_t>(slot)];
-        EXPECT_EQ(kind.FirstError->number, platform::kErrDeviceIo) << n << " " << slot;
+        EXPECT_EQ(kind.firstError->number, platform::kErrDeviceIo) << n << " " << slot;
       } else {
         EXPECT_EQ(loaded[static_cast<size_t>(slot)], clean[static_cast<size_t>(slot)]) << n << " " << slot;
       }

@@ -137,7 +137,7 @@ TEST_F(ObjectImportLoadTest, EveryFailingOperationOfTheLoadThenAnObjectImport) {
     if (problem) {
       ++refused;
       EXPECT_EQ(result.import.outcome, ImportOutcome::Failed) << context;
-      EXPECT_NE(result.import.message.find(problem->Path), std::string::npos) << context;
+      EXPECT_NE(result.import.message.find(problem->path), std::string::npos) << context;
       EXPECT_EQ(recordFiles(), pristine) << context;
     } else {
       ++imported;

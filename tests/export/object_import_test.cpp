@@ -349,10 +349,10 @@ TEST_F(ObjectImportTest, FailureAtAnyStepLeavesTheDatabaseFileIntact) {
     // What the next start does when the change could not be undone completely.
     const platform::RecoveryResult repair =
         platform::recoverTransaction(db::databaseTransactionFiles(folder.path()));
-    EXPECT_NE(repair.Action, platform::RecoveryAction::Failed) << "operation " << n;
+    EXPECT_NE(repair.action, platform::RecoveryAction::Failed) << "operation " << n;
     const std::string now = fileBytes("data/gimmicks.dat");
     if (result.outcome == ImportOutcome::Imported ||
-        repair.Action == platform::RecoveryAction::RolledForward) {
+        repair.action == platform::RecoveryAction::RolledForward) {
       EXPECT_EQ(now, expected) << "operation " << n;
     } else {
       EXPECT_EQ(now, original) << "operation " << n;

@@ -56,9 +56,9 @@ TEST_F(BatchTest, ThreeFilesWhereOneWrestlerOccursTwice) {
   const std::string third = exportOf({wrestler("Beta", "third"), wrestler("Gamma")}, "third.zor");
   const BatchResult result = batch({first, second, third}, "earlier\r\n");
 
-  ASSERT_EQ(result.Files.size(), 3u);
-  EXPECT_EQ(result.Files[0].StatusLine, "Imported: first.zor");
-  EXPECT_EQ(result.StatusText,
+  ASSERT_EQ(result.files.size(), 3u);
+  EXPECT_EQ(result.files[0].statusLine, "Imported: first.zor");
+  EXPECT_EQ(result.statusText,
             "Imported: third.zor\r\nImported: second.zor\r\nImported: first.zor\r\nearlier\r\n");
   EXPECT_EQ(progress, (std::vector<std::string>{"0/3", "1/3", "2/3", "3/3"}));
   EXPECT_EQ(statusTexts[1], "Imported: first.zor\r\nearlier\r\n");
@@ -74,7 +74,7 @@ TEST_F(BatchTest, ThreeFilesWhereOneWrestlerOccursTwice) {
   EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 5)[89], "third");
   EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 6)[0], "Delta");
   EXPECT_EQ(testsupport::recordOf(data("wrestlrs.dat"), 120, 7)[0], "Gamma");
-  EXPECT_EQ(result.Files[2].Result.Run.Plan.WrestlersReplaced.at(0).Number, 5);
+  EXPECT_EQ(result.files[2].result.run.plan.wrestlersReplaced.at(0).number, 5);
   // The backups hold the database as it was before the last file.
   EXPECT_EQ(testsupport::splitCrLfLines(testsupport::readFileBytes(data("wrestlrs.dat.bak")))[0], " 6 ");
   EXPECT_EQ(catalogue.WrestlerCount, 7);
@@ -84,8 +84,8 @@ TEST_F(BatchTest, AnEmptyListDoesNothing) {
   const std::map<std::string, std::string> before = dataFiles();
   pumps.clear();
   const BatchResult result = batch({}, "kept");
-  EXPECT_TRUE(result.Files.empty());
-  EXPECT_EQ(result.StatusText, "kept");
+  EXPECT_TRUE(result.files.empty());
+  EXPECT_EQ(result.statusText, "kept");
   EXPECT_TRUE(progress.empty());
   EXPECT_TRUE(pumps.empty());
   EXPECT_EQ(dataFiles(), before);
@@ -113,12 +113,12 @@ TEST_F(BatchTest, FilesThatCannotBeOpenedFailAndWriteNothing) {
   const std::map<std::string, std::string> before = dataFiles();
 
   const BatchResult result = batch({(folder.root() / "tampered.zor").string(), missing});
-  EXPECT_EQ(result.StatusText, "Import failed: missing.zor\r\nImport failed: tampered.zor\r\n");
-  EXPECT_EQ(result.Files[0].Result.Code, kSilentNotOpened);
-  EXPECT_EQ(result.Files[0].Result.Problem, "This file is corrupt or not a ZOR export file.");
-  EXPECT_EQ(result.Files[1].Result.Code, kSilentNotOpened);
-  EXPECT_TRUE(result.Files[1].Result.Problem.starts_with("Error opening file."))
-      << result.Files[1].Result.Problem;
+  EXPECT_EQ(result.statusText, "Import failed: missing.zor\r\nImport failed: tampered.zor\r\n");
+  EXPECT_EQ(result.files[0].result.code, kSilentNotOpened);
+  EXPECT_EQ(result.files[0].result.problem, "This file is corrupt or not a ZOR export file.");
+  EXPECT_EQ(result.files[1].result.code, kSilentNotOpened);
+  EXPECT_TRUE(result.files[1].result.problem.starts_with("Error opening file."))
+      << result.files[1].result.problem;
   EXPECT_EQ(dataFiles(), before);
   EXPECT_EQ(incoming.IncomingWrestlerCount, parsed.IncomingWrestlerCount);
   EXPECT_EQ(incoming.IncomingWrestlers[1].StoredName, "Alpha");
@@ -132,7 +132,7 @@ TEST_F(BatchTest, AFileWithoutSectionsIsImportedAndRewritesEveryFileUnchanged) {
   const std::map<std::string, std::string> before = dataFiles();
   const std::string path = writeExport({"just a note", "nothing else"}, "empty.zor");
   const BatchResult result = batch({path});
-  EXPECT_EQ(result.Files[0].StatusLine, "Imported: empty.zor");
+  EXPECT_EQ(result.files[0].statusLine, "Imported: empty.zor");
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 1 ");
   EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat.bak")), before.at("wrestlrs.dat"));
   for (const std::string name : {"moves.dat", "dives.dat", "managers.dat", "teams.dat"}) {
@@ -150,7 +150,7 @@ TEST_F(BatchTest, NamesAreComparedAsTheyStandInTheFile) {
   const exports::ParseResult parsed = exports::PARSEEXPORT(path, catalogue, incoming);
   EXPECT_EQ(incoming.IncomingWrestlers[1].ExistingNumber, 1);
   const BatchResult result = batch({path});
-  EXPECT_EQ(result.Files[0].Result.Run.Plan.WrestlersAdded.size(), 1u);
+  EXPECT_EQ(result.files[0].result.run.plan.wrestlersAdded.size(), 1u);
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 2 ");
 }
 
@@ -174,10 +174,10 @@ TEST_F(BatchTest, AFailingCommitIsReportedAndTheBatchGoesOn) {
   fs::create_directory(data("teams.dat.bak") / "x");
   const std::map<std::string, std::string> before = dataFiles();
   const BatchResult result = batch({first, second});
-  EXPECT_EQ(result.StatusText, "Import failed: second.zor\r\nImport failed: first.zor\r\n");
-  EXPECT_EQ(result.Files[0].Result.Code, kSilentStopped);
-  EXPECT_NE(result.Files[0].Result.Problem.find("teams.dat"), std::string::npos)
-      << result.Files[0].Result.Problem;
+  EXPECT_EQ(result.statusText, "Import failed: second.zor\r\nImport failed: first.zor\r\n");
+  EXPECT_EQ(result.files[0].result.code, kSilentStopped);
+  EXPECT_NE(result.files[0].result.problem.find("teams.dat"), std::string::npos)
+      << result.files[0].result.problem;
   for (const auto& [name, bytes] : before) EXPECT_EQ(testsupport::readFileBytes(data(name)), bytes) << name;
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(catalogue.WrestlerCount, 3);

@@ -76,7 +76,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
     const std::string context = "operation " + std::to_string(n) + ": " + describeRunProblem(result);
     ASSERT_TRUE(state == "old" || state == "new") << state << " after " << context;
     EXPECT_TRUE(reports.empty()) << context;
-    if (result.Outcome == RunOutcome::Failed) {
+    if (result.outcome == RunOutcome::Failed) {
       ++failedRuns;
       EXPECT_EQ(state, "old") << context;
       // The user is told which file failed and why.
@@ -90,7 +90,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
       EXPECT_EQ(testsupport::readFileBytes(data("zor.inf.bak")), pristine.at("zor.inf.bak")) << context;
     } else {
       if (++committedRuns == 10) step = 17;
-      EXPECT_EQ(result.Outcome, RunOutcome::Imported) << context;
+      EXPECT_EQ(result.outcome, RunOutcome::Imported) << context;
       EXPECT_EQ(state, "new") << context;
       EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat.bak")), pristine.at("wrestlrs.dat")) << context;
     }
@@ -114,7 +114,7 @@ TEST_F(CommitFaultInjectionTest, ADiskThatStopsWorkingAtAnyOperationLeavesOneWho
     const bool faultHappened = platform::fileOperationCount() >= n;
     platform::clearFileFaults();
     const std::string context = "from operation " + std::to_string(n) + ": " + describeRunProblem(result);
-    if (result.Outcome == RunOutcome::Failed) {
+    if (result.outcome == RunOutcome::Failed) {
       ++stopped;
       ASSERT_FALSE(boxes.empty()) << context;
       EXPECT_TRUE(boxes.back().text.starts_with("{S}")) << context;
@@ -124,8 +124,8 @@ TEST_F(CommitFaultInjectionTest, ADiskThatStopsWorkingAtAnyOperationLeavesOneWho
     EXPECT_FALSE(repair.failed()) << context;
     const std::string state = stateOfDatabase();
     ASSERT_TRUE(state == "old" || state == "new") << state << " after " << context;
-    if (result.Outcome == RunOutcome::Failed && result.Commit &&
-        result.Commit->Status == CommitStatus::RolledBack) {
+    if (result.outcome == RunOutcome::Failed && result.commit &&
+        result.commit->status == CommitStatus::RolledBack) {
       EXPECT_EQ(state, "old") << context;
     }
     if (!faultHappened) break;
@@ -155,7 +155,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheWriteOutLeavesTheDatab
     platform::clearFileFaults();
     if (confirmed && !faultHappened) break;
     ++failures;
-    EXPECT_EQ(faulted.Outcome, RunOutcome::Failed) << n;
+    EXPECT_EQ(faulted.outcome, RunOutcome::Failed) << n;
     EXPECT_EQ(stateOfDatabase(), "old") << n;
     ASSERT_FALSE(boxes.empty()) << n;
     EXPECT_NE(boxes.back().text.find("error 61 (Disk full)"), std::string::npos) << boxes.back().text;

@@ -142,8 +142,8 @@ class CommitTest : public ::testing::Test {
       EXPECT_EQ(db.read(target), bytes) << target << " " << context;
       EXPECT_EQ(db.read(target + ".bak"), oldFiles.at(target)) << target << " " << context;
       bool cleanupFailed = false;
-      for (const FileFailure& failure : result.CleanupFailures) {
-        cleanupFailed |= failure.Path.find(target + std::string(kAsideSuffix)) != std::string::npos;
+      for (const FileFailure& failure : result.cleanupFailures) {
+        cleanupFailed |= failure.path.find(target + std::string(kAsideSuffix)) != std::string::npos;
       }
       if (cleanupFailed) {
         EXPECT_EQ(db.read(target + std::string(kAsideSuffix)), backupBefore(target))
@@ -221,10 +221,10 @@ TEST_F(CommitTest, AMissingNewFileLeavesEverythingAsItWas) {
   newFiles.erase("dives.dat");
   ReportCounter reports;
   CommitResult result = commitImport(db.folder(), kNewTotals);
-  EXPECT_EQ(result.Status, CommitStatus::RolledBack);
-  ASSERT_TRUE(result.Failure.has_value());
-  EXPECT_EQ(result.Failure->ErrorNumber, platform::kErrFileNotFound);
-  EXPECT_NE(result.Failure->Path.find("dives.new"), std::string::npos);
+  EXPECT_EQ(result.status, CommitStatus::RolledBack);
+  ASSERT_TRUE(result.failure.has_value());
+  EXPECT_EQ(result.failure->errorNumber, platform::kErrFileNotFound);
+  EXPECT_NE(result.failure->path.find("dives.new"), std::string::npos);
   EXPECT_NE(describeCommit(result).find("dives.new"), std::string::npos);
   for (const auto& [target, bytes] : oldFiles) EXPECT_EQ(db.read(target), bytes) << target;
   EXPECT_EQ(db.read("wrestlrs.new"), newFiles["wrestlrs.dat"]);
@@ -246,9 +246,9 @@ TEST_F(CommitTest, AnIndexThatCannotBeReplacedLeavesEverythingAsItWas) {
   fs::create_directory(db.path("managers.idx"));
   ReportCounter reports;
   CommitResult result = commitImport(db.folder(), kNewTotals);
-  EXPECT_EQ(result.Status, CommitStatus::RolledBack);
-  ASSERT_TRUE(result.Failure.has_value());
-  EXPECT_NE(result.Failure->Target.find("managers.idx"), std::string::npos) << describeCommit(result);
+  EXPECT_EQ(result.status, CommitStatus::RolledBack);
+  ASSERT_TRUE(result.failure.has_value());
+  EXPECT_NE(result.failure->target.find("managers.idx"), std::string::npos) << describeCommit(result);
   for (const auto& [target, bytes] : oldFiles) {
     EXPECT_EQ(db.read(target), bytes) << target;
     EXPECT_EQ(db.read(target + ".bak"), backupBefore(target)) << target;
@@ -285,21 +285,21 @@ TEST_F(CommitTest, EveryFailingStepLeavesTheDatabaseAllOldOrAllNew) {
       expectCommitted(result, context);
       break;
     }
-    ASSERT_NE(result.Status, CommitStatus::RollbackIncomplete) << context;
-    if (result.Status == CommitStatus::RolledBack) {
+    ASSERT_NE(result.status, CommitStatus::RollbackIncomplete) << context;
+    if (result.status == CommitStatus::RolledBack) {
       ++rolledBack;
-      ASSERT_TRUE(result.Failure.has_value()) << context;
-      EXPECT_EQ(result.Failure->ErrorNumber, platform::kErrDeviceIo) << context;
-      EXPECT_EQ(result.Failure->Description, "Device I/O error") << context;
+      ASSERT_TRUE(result.failure.has_value()) << context;
+      EXPECT_EQ(result.failure->errorNumber, platform::kErrDeviceIo) << context;
+      EXPECT_EQ(result.failure->description, "Device I/O error") << context;
       expectUntouched(context);
     } else {
-      cleanupFailures += static_cast<int>(result.CleanupFailures.size());
+      cleanupFailures += static_cast<int>(result.cleanupFailures.size());
       expectCommitted(result, context);
       // What could not be tidied away is tidied by the next start.
       const platform::RecoveryResult recovery = platform::recoverTransaction(
           platform::TransactionFiles{db.folder() + "\\data", "zor.journal", "zor.undo"});
-      EXPECT_NE(recovery.Action, platform::RecoveryAction::Failed) << context;
-      EXPECT_NE(recovery.Action, platform::RecoveryAction::RolledBack) << context;
+      EXPECT_NE(recovery.action, platform::RecoveryAction::Failed) << context;
+      EXPECT_NE(recovery.action, platform::RecoveryAction::RolledBack) << context;
       EXPECT_FALSE(db.read("zor.journal")) << context;
       expectCommitted(CommitResult{}, context);
     }
@@ -327,21 +327,21 @@ TEST_F(CommitTest, AFailedRollbackIsReportedAndRepairedByTheNextStart) {
       CommitResult result = commitImport(db.folder(), kNewTotals);
       platform::clearFileFaults();
       if (result.complete() && later == 1) committed = true;
-      if (result.Status != CommitStatus::RollbackIncomplete) continue;
+      if (result.status != CommitStatus::RollbackIncomplete) continue;
       ++incomplete;
-      ASSERT_FALSE(result.RollbackFailures.empty()) << context;
-      EXPECT_EQ(result.RollbackFailures[0].ErrorNumber, platform::kErrPermissionDenied) << context;
-      renameFailed |= result.RollbackFailures[0].Operation == "rename";
+      ASSERT_FALSE(result.rollbackFailures.empty()) << context;
+      EXPECT_EQ(result.rollbackFailures[0].errorNumber, platform::kErrPermissionDenied) << context;
+      renameFailed |= result.rollbackFailures[0].operation == "rename";
       EXPECT_NE(describeCommit(result).find("could not be restored"), std::string::npos) << context;
       const platform::RecoveryResult recovery = platform::recoverTransaction(
           platform::TransactionFiles{db.folder() + "\\data", "zor.journal", "zor.undo"});
-      if (recovery.Action == platform::RecoveryAction::Nothing ||
-          recovery.Action == platform::RecoveryAction::DiscardedTorn) {
+      if (recovery.action == platform::RecoveryAction::Nothing ||
+          recovery.action == platform::RecoveryAction::DiscardedTorn) {
         // The journal itself failed before the commit point, and so did removing it: nothing had begun.
         expectUntouched(context);
         continue;
       }
-      EXPECT_EQ(recovery.Action, platform::RecoveryAction::RolledForward) << context;
+      EXPECT_EQ(recovery.action, platform::RecoveryAction::RolledForward) << context;
       expectCommitted(CommitResult{}, context);
     }
   }

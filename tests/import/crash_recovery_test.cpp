@@ -97,21 +97,21 @@ TEST_F(CrashRecoveryTest, KilledAtEveryStepOfTheCommitTheNextStartLeavesOneWhole
 
     const RecoveryReport report = recoverDatabase(folder.path());
     const std::string state = stateOfDatabase();
-    const std::string context = "killed at operation " + std::to_string(n) + ": " + report.Message;
+    const std::string context = "killed at operation " + std::to_string(n) + ": " + report.message;
     ASSERT_TRUE(state == "old" || state == "new") << state << ", " << context;
     EXPECT_FALSE(fs::exists(data("zor.journal"))) << context;
     EXPECT_FALSE(fs::exists(data("zor.lock"))) << context;
     EXPECT_FALSE(fs::exists(data("moves.dat" + std::string(kAsideSuffix)))) << context;
     // Told exactly when something was found.
-    EXPECT_EQ(report.Message.empty(), !journalLeft) << context;
+    EXPECT_EQ(report.message.empty(), !journalLeft) << context;
     EXPECT_FALSE(report.failed()) << context;
-    if (report.Action == platform::RecoveryAction::RolledForward) {
+    if (report.action == platform::RecoveryAction::RolledForward) {
       ++finished;
       EXPECT_EQ(state, "new") << context;
       EXPECT_EQ(testsupport::readFileBytes(data("moves.dat.bak")), pristine.at("moves.dat")) << context;
-      EXPECT_TRUE(report.Message.starts_with("{i}An import of wrestlers was interrupted")) << context;
+      EXPECT_TRUE(report.message.starts_with("{i}An import of wrestlers was interrupted")) << context;
     }
-    if (report.Action == platform::RecoveryAction::RolledBack) ++rolledBack;
+    if (report.action == platform::RecoveryAction::RolledBack) ++rolledBack;
     if (state == "old") {
       EXPECT_EQ(testsupport::readFileBytes(data("moves.dat.bak")), pristine.at("moves.dat.bak")) << context;
     }
@@ -141,8 +141,8 @@ TEST_F(CrashRecoveryTest, ANewFileDamagedBeforeTheRepairPutsEveryFileBack) {
     folder.writeLines("data/teams.new", {"damaged"});
     const RecoveryReport report = recoverDatabase(folder.path());
     const std::string context = "killed at operation " + std::to_string(n);
-    EXPECT_EQ(report.Action, platform::RecoveryAction::RolledBack) << context;
-    EXPECT_NE(report.Message.find("teams.new"), std::string::npos) << report.Message;
+    EXPECT_EQ(report.action, platform::RecoveryAction::RolledBack) << context;
+    EXPECT_NE(report.message.find("teams.new"), std::string::npos) << report.message;
     EXPECT_EQ(stateOfDatabase(), "old") << context;
     EXPECT_EQ(testsupport::readFileBytes(data("moves.dat.bak")), pristine.at("moves.dat.bak")) << context;
     EXPECT_FALSE(fs::exists(data("zor.journal"))) << context;
@@ -189,7 +189,7 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
                     .import.outcome == exports::ImportOutcome::Imported;
        },
        objectFiles},
-      {"undo", [&] { return undoLastImport(folder.path()).Outcome == UndoOutcome::Undone; }, undoFiles},
+      {"undo", [&] { return undoLastImport(folder.path()).outcome == UndoOutcome::Undone; }, undoFiles},
   };
   for (const Road& road : roads) {
     ASSERT_EQ(killedAt(100000, road.change), 0) << road.name;
@@ -203,7 +203,7 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
       const std::string state =
           testsupport::stateOfFiles(folder.root() / "data", road.files, before, changed);
       EXPECT_TRUE(state == "old" || state == "new")
-          << state << ", " << road.name << " killed at " << n << ": " << report.Message;
+          << state << ", " << road.name << " killed at " << n << ": " << report.message;
       if (exitCode == 0) break;
       ++killed;
     }
@@ -221,12 +221,12 @@ TEST_F(CrashRecoveryTest, AnImportLoadedBeforeTheRepairOfAnInterruptionIsRefused
   }
   // Loaded before the repair: the import must not write over what the repair put in place.
   const ImportRunResult result = importInThisProcess();
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_NE(describeRunProblem(result).find("has now been repaired"), std::string::npos)
       << describeRunProblem(result);
   EXPECT_FALSE(fs::exists(data("zor.journal")));
   EXPECT_EQ(stateOfDatabase(), "new");
-  EXPECT_EQ(recoverDatabase(folder.path()).Action, platform::RecoveryAction::Nothing);
+  EXPECT_EQ(recoverDatabase(folder.path()).action, platform::RecoveryAction::Nothing);
 }
 
 }  // namespace

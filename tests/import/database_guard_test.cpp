@@ -61,7 +61,7 @@ TEST_F(DatabaseGuardTest, ASecondImportIsRefusedWhileTheFirstHoldsTheFolder) {
   const std::map<std::string, std::string> before = dataFiles();
 
   const ImportRunResult second = importSelection();
-  EXPECT_EQ(second.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(second.outcome, RunOutcome::Failed);
   const std::string problem = describeRunProblem(second);
   EXPECT_NE(problem.find("Another import is changing this game's database (process "), std::string::npos)
       << problem;
@@ -71,11 +71,11 @@ TEST_F(DatabaseGuardTest, ASecondImportIsRefusedWhileTheFirstHoldsTheFolder) {
   EXPECT_EQ(dataFiles(), before);  // not even a ".new" file was written
 
   const SilentImportResult batch = silentImport(exportPath, catalogue, incoming, folder.path());
-  EXPECT_EQ(batch.Code, kSilentStopped);
-  EXPECT_NE(batch.Problem.find("Another import"), std::string::npos) << batch.Problem;
+  EXPECT_EQ(batch.code, kSilentStopped);
+  EXPECT_NE(batch.problem.find("Another import"), std::string::npos) << batch.problem;
   EXPECT_EQ(dataFiles(), before);
 
-  EXPECT_EQ(undoLastImport(folder.path()).Outcome, UndoOutcome::Refused);
+  EXPECT_EQ(undoLastImport(folder.path()).outcome, UndoOutcome::Refused);
 
   first.release();
   EXPECT_TRUE(importSelection().imported());
@@ -101,7 +101,7 @@ TEST_F(DatabaseGuardTest, ALockHeldByAnotherProcessRefusesTheImport) {
   ASSERT_EQ(held, 'y');
 
   const ImportRunResult refused = importSelection();
-  EXPECT_EQ(refused.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(refused.outcome, RunOutcome::Failed);
   EXPECT_NE(describeRunProblem(refused).find("(process " + std::to_string(child) + ")"), std::string::npos)
       << describeRunProblem(refused);
 
@@ -121,7 +121,7 @@ TEST_F(DatabaseGuardTest, AFileWrittenSinceTheLoadIsNotOverwritten) {
   const std::map<std::string, std::string> before = dataFiles();
   const ImportRunResult result =
       testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path(), nullptr);
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_NE(describeRunProblem(result).find("teams.dat\" has changed since the database was loaded"),
             std::string::npos)
       << describeRunProblem(result);
@@ -186,16 +186,16 @@ TEST_F(DatabaseGuardTest, UndoPutsBackWhatTheImportReplaced) {
   ASSERT_NE(filesButBackups(), before);
 
   const UndoResult undone = undoLastImport(folder.path());
-  ASSERT_EQ(undone.Outcome, UndoOutcome::Undone) << undone.Message;
-  EXPECT_EQ(undone.Message, "The last import has been undone: every file it changed is as it was before it.");
+  ASSERT_EQ(undone.outcome, UndoOutcome::Undone) << undone.message;
+  EXPECT_EQ(undone.message, "The last import has been undone: every file it changed is as it was before it.");
   EXPECT_EQ(filesButBackups(), before);
   // What the import wrote is now the backup.
   EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat.bak")), imported.at("wrestlrs.dat"));
   EXPECT_FALSE(fs::exists(data("zor.journal")));
 
   const UndoResult again = undoLastImport(folder.path());
-  EXPECT_EQ(again.Outcome, UndoOutcome::Refused);
-  EXPECT_EQ(again.Message, "The last import has already been undone.");
+  EXPECT_EQ(again.outcome, UndoOutcome::Refused);
+  EXPECT_EQ(again.message, "The last import has already been undone.");
   EXPECT_EQ(filesButBackups(), before);
 
   // The database loads as it was and takes a new import.
@@ -212,9 +212,9 @@ TEST_F(DatabaseGuardTest, UndoIsRefusedWhenTheFilesChangedSinceTheImport) {
   const std::map<std::string, std::string> changed = dataFiles();
 
   const UndoResult refused = undoLastImport(folder.path());
-  EXPECT_EQ(refused.Outcome, UndoOutcome::Refused);
-  EXPECT_NE(refused.Message.find("wrestlrs.dat\" has changed since the last import"), std::string::npos)
-      << refused.Message;
+  EXPECT_EQ(refused.outcome, UndoOutcome::Refused);
+  EXPECT_NE(refused.message.find("wrestlrs.dat\" has changed since the last import"), std::string::npos)
+      << refused.message;
   EXPECT_EQ(dataFiles(), changed);
 }
 
@@ -223,16 +223,16 @@ TEST_F(DatabaseGuardTest, UndoIsRefusedWhenABackupIsNoLongerTheReplacedFile) {
   folder.writeLines("data/moves.dat.bak", {"overwritten"});
   const std::map<std::string, std::string> changed = dataFiles();
   const UndoResult refused = undoLastImport(folder.path());
-  EXPECT_EQ(refused.Outcome, UndoOutcome::Refused);
-  EXPECT_NE(refused.Message.find("The backup of"), std::string::npos) << refused.Message;
+  EXPECT_EQ(refused.outcome, UndoOutcome::Refused);
+  EXPECT_NE(refused.message.find("The backup of"), std::string::npos) << refused.message;
   EXPECT_EQ(dataFiles(), changed);
 }
 
 TEST_F(DatabaseGuardTest, UndoWithoutAnImportIsRefused) {
   const std::map<std::string, std::string> before = dataFiles();
   const UndoResult refused = undoLastImport(folder.path());
-  EXPECT_EQ(refused.Outcome, UndoOutcome::Refused);
-  EXPECT_EQ(refused.Message, "There is no import to undo in this game folder.");
+  EXPECT_EQ(refused.outcome, UndoOutcome::Refused);
+  EXPECT_EQ(refused.message, "There is no import to undo in this game folder.");
   EXPECT_EQ(dataFiles(), before);
 }
 
@@ -240,7 +240,7 @@ TEST_F(DatabaseGuardTest, OnlyTheLastOfTwoImportsIsUndone) {
   ASSERT_TRUE(importSelection().imported());
   const std::map<std::string, std::string> afterFirst = filesButBackups();
   ASSERT_TRUE(importSelection().imported());
-  ASSERT_EQ(undoLastImport(folder.path()).Outcome, UndoOutcome::Undone);
+  ASSERT_EQ(undoLastImport(folder.path()).outcome, UndoOutcome::Undone);
   EXPECT_EQ(filesButBackups(), afterFirst);
 }
 
@@ -260,7 +260,7 @@ TEST_F(DatabaseGuardTest, UndoOfAnObjectImportRestoresTheFileAndItsIndex) {
   EXPECT_FALSE(fs::exists(data("objects.idx")));
 
   const UndoResult undone = undoLastImport(folder.path());
-  ASSERT_EQ(undone.Outcome, UndoOutcome::Undone) << undone.Message;
+  ASSERT_EQ(undone.outcome, UndoOutcome::Undone) << undone.message;
   std::map<std::string, std::string> after = dataFiles();
   EXPECT_NE(after.at("objects.old"), before.at("objects.dat"));  // the import's version, kept
   after.erase("objects.old");
@@ -272,7 +272,7 @@ TEST_F(DatabaseGuardTest, EveryFailingOperationOfAnUndoLeavesOneWholeSet) {
   ASSERT_TRUE(importSelection().imported());
   const std::map<std::string, std::string> imported = filesButBackups();
   const std::map<std::string, std::string> pristineFolder = dataFiles();
-  ASSERT_EQ(undoLastImport(folder.path()).Outcome, UndoOutcome::Undone);
+  ASSERT_EQ(undoLastImport(folder.path()).outcome, UndoOutcome::Undone);
   const std::map<std::string, std::string> undone = filesButBackups();
 
   int failed = 0;
@@ -284,15 +284,15 @@ TEST_F(DatabaseGuardTest, EveryFailingOperationOfAnUndoLeavesOneWholeSet) {
     const UndoResult result = undoLastImport(folder.path());
     const bool fired = platform::fileOperationCount() >= n;
     platform::clearFileFaults();
-    const std::string context = "operation " + std::to_string(n) + ": " + result.Message;
-    if (result.Outcome == UndoOutcome::Undone) {
+    const std::string context = "operation " + std::to_string(n) + ": " + result.message;
+    if (result.outcome == UndoOutcome::Undone) {
       // What could not be tidied away is tidied by the next start.
       EXPECT_FALSE(recoverDatabase(folder.path()).failed()) << context;
       EXPECT_EQ(filesButBackups(), undone) << context;
     } else {
       ++failed;
       EXPECT_EQ(filesButBackups(), imported) << context;
-      EXPECT_NE(result.Message.find("error 57"), std::string::npos) << context;
+      EXPECT_NE(result.message.find("error 57"), std::string::npos) << context;
     }
     if (!fired) break;
   }

@@ -33,7 +33,7 @@ std::string indexOf(const std::string& bytes, int linesPerRecord) {
 std::vector<std::string> names(const std::vector<PlannedRecord>& records) {
   std::vector<std::string> result;
   for (const PlannedRecord& record : records)
-    result.push_back(record.Name + "=" + std::to_string(record.Number));
+    result.push_back(record.name + "=" + std::to_string(record.number));
   return result;
 }
 
@@ -66,7 +66,7 @@ class EndToEndTest : public testsupport::ImportFixture {
 
 TEST_F(EndToEndTest, ImportsNewWrestlerWithNewMovesDivesManagersAndATeam) {
   const ImportRunResult result = importSelected({"New Star", "Champion"});
-  ASSERT_EQ(result.Outcome, RunOutcome::Imported) << describeRunProblem(result);
+  ASSERT_EQ(result.outcome, RunOutcome::Imported) << describeRunProblem(result);
   EXPECT_EQ(boxTexts(), (std::vector<std::string>{std::string(kConfirmText), std::string(kSuccessText)}));
   EXPECT_EQ(boxes[0].form, "MAIN");
   EXPECT_EQ(boxes[0].buttons, "YN");
@@ -131,16 +131,16 @@ TEST_F(EndToEndTest, ImportsNewWrestlerWithNewMovesDivesManagersAndATeam) {
             indexOf(testsupport::readFileBytes(data("teams.dat")), 10));
 
   // The plan said so before anything was written.
-  EXPECT_EQ(names(result.Plan.WrestlersAdded), (std::vector<std::string>{"New Star=4"}));
-  EXPECT_EQ(names(result.Plan.WrestlersReplaced), (std::vector<std::string>{"Champion=2"}));
-  EXPECT_EQ(result.Plan.WrestlersReplaced[0].Replaces, "Champion");
-  EXPECT_EQ(names(result.Plan.MovesAdded),
+  EXPECT_EQ(names(result.plan.wrestlersAdded), (std::vector<std::string>{"New Star=4"}));
+  EXPECT_EQ(names(result.plan.wrestlersReplaced), (std::vector<std::string>{"Champion=2"}));
+  EXPECT_EQ(result.plan.wrestlersReplaced[0].replaces, "Champion");
+  EXPECT_EQ(names(result.plan.movesAdded),
             (std::vector<std::string>{"Moonsault=5", "Dropkick=6", "Powerbomb=7", "Lariat=8",
                                       "Double Suplex=9", "Spike=10", "Shooting Star=11"}));
-  EXPECT_EQ(names(result.Plan.DivesAdded), (std::vector<std::string>{"Corkscrew Dive=3"}));
-  EXPECT_EQ(names(result.Plan.ManagersAdded), (std::vector<std::string>{"Manager New=3"}));
-  EXPECT_EQ(names(result.Plan.TeamsAdded), (std::vector<std::string>{"Star Power (New Star/Champion)=2"}));
-  EXPECT_TRUE(result.Plan.DroppedReferences.empty());
+  EXPECT_EQ(names(result.plan.divesAdded), (std::vector<std::string>{"Corkscrew Dive=3"}));
+  EXPECT_EQ(names(result.plan.managersAdded), (std::vector<std::string>{"Manager New=3"}));
+  EXPECT_EQ(names(result.plan.teamsAdded), (std::vector<std::string>{"Star Power (New Star/Champion)=2"}));
+  EXPECT_TRUE(result.plan.droppedReferences.empty());
 
   // The reloaded database sees the import.
   ASSERT_EQ(load(), 0);
@@ -209,7 +209,7 @@ TEST_F(EndToEndTest, ReplacedWrestlerKeepsHisPictureWhenTheNewOneDoesNotExist) {
   EXPECT_EQ(champion[2], "6");  // Lariat, after Moonsault
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 3 ");
   EXPECT_EQ(lines("zor.inf")[0], " 3 ");
-  EXPECT_TRUE(result.Plan.WrestlersAdded.empty());
+  EXPECT_TRUE(result.plan.wrestlersAdded.empty());
   EXPECT_TRUE(contains(log, "  " + testsupport::scenarioExport().wrestlers[1][0]));
 }
 
@@ -241,7 +241,7 @@ TEST_F(EndToEndTest, MovesNeededOnlyThroughOtherMovesAreAdded) {
 
   const ImportRunResult result = importSelected({"Flyer"});
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
-  EXPECT_EQ(names(result.Plan.MovesAdded),
+  EXPECT_EQ(names(result.plan.movesAdded),
             (std::vector<std::string>{"Springboard=5", "Twelve=6", "Thirteen=7", "Fourteen=8",
                                       "Hidden Move=9", "Deep One=10"}));
   const std::vector<std::string> springboard = record("moves.dat", 27, 5);
@@ -256,16 +256,16 @@ TEST_F(EndToEndTest, MovesNeededOnlyThroughOtherMovesAreAdded) {
 
 TEST_F(EndToEndTest, MapsAndRenamesMovesAndDives) {
   MappingRows rows;
-  rows.Moves = {MappingRow{"Moonsault", "Punch", 0},
+  rows.moves = {MappingRow{"Moonsault", "Punch", 0},
                 MappingRow{"Dropkick", "  Flying Kick ", kRenameItemNumber}};
-  rows.Dives = {MappingRow{"Corkscrew Dive", "Tope", 0}};
+  rows.dives = {MappingRow{"Corkscrew Dive", "Tope", 0}};
   const ImportRunResult result = importSelected({"New Star", "Champion"}, rows);
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
 
-  EXPECT_EQ(names(result.Plan.MovesAdded),
+  EXPECT_EQ(names(result.plan.movesAdded),
             (std::vector<std::string>{"Flying Kick=5", "Powerbomb=6", "Lariat=7", "Double Suplex=8",
                                       "Spike=9", "Shooting Star=10"}));
-  EXPECT_TRUE(result.Plan.DivesAdded.empty());
+  EXPECT_TRUE(result.plan.divesAdded.empty());
   EXPECT_EQ(record("moves.dat", 27, 5)[0], "a Flying Kick");
   const std::vector<std::string> star = record("wrestlrs.dat", 120, 4);
   EXPECT_EQ(star[2], "1");  // Moonsault merged into Punch
@@ -278,23 +278,23 @@ TEST_F(EndToEndTest, MapsAndRenamesMovesAndDives) {
   EXPECT_TRUE(contains(log, "Read Corkscrew Dive and Tope from listview."));
   EXPECT_TRUE(contains(log, "They map to 1 and 2 respectively."));
 
-  ASSERT_EQ(result.Plan.Mappings.size(), 3u);
-  EXPECT_EQ(describeMapping(result.Plan.Mappings[0]), "Moonsault -> existing move 1 (Punch)");
-  EXPECT_EQ(describeMapping(result.Plan.Mappings[1]), "Dropkick renamed to Flying Kick");
-  EXPECT_EQ(describeMapping(result.Plan.Mappings[2]), "Corkscrew Dive -> existing dive 2 (Tope)");
+  ASSERT_EQ(result.plan.mappings.size(), 3u);
+  EXPECT_EQ(describeMapping(result.plan.mappings[0]), "Moonsault -> existing move 1 (Punch)");
+  EXPECT_EQ(describeMapping(result.plan.mappings[1]), "Dropkick renamed to Flying Kick");
+  EXPECT_EQ(describeMapping(result.plan.mappings[2]), "Corkscrew Dive -> existing dive 2 (Tope)");
 }
 
 TEST_F(EndToEndTest, MappingRowsApplyOneAfterTheOther) {
   MappingRows rows;
-  rows.Moves = {MappingRow{"Dropkick", "Flying Kick", kRenameItemNumber}, MappingRow{"Dropkick", "Punch", 0},
+  rows.moves = {MappingRow{"Dropkick", "Flying Kick", kRenameItemNumber}, MappingRow{"Dropkick", "Punch", 0},
                 MappingRow{"Flying Kick", "Kick", 0}, MappingRow{"Lariat", "Punch", 0},
                 MappingRow{"Lariat", "Suplex", 0}};
   const ImportRunResult result = importSelected({"New Star", "Champion"}, rows);
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
   // The rename took the name away: the second row finds nothing; the third finds the renamed move.
   EXPECT_TRUE(contains(log, "ERROR: The latter maps to 1 but I couldn't find the former."));
-  EXPECT_EQ(result.Plan.Mappings[1].Outcome, MappingOutcome::UnknownIncoming);
-  EXPECT_EQ(result.Plan.Mappings[2].Outcome, MappingOutcome::Mapped);
+  EXPECT_EQ(result.plan.mappings[1].outcome, MappingOutcome::UnknownIncoming);
+  EXPECT_EQ(result.plan.mappings[2].outcome, MappingOutcome::Mapped);
   const std::vector<std::string> star = record("wrestlrs.dat", 120, 4);
   EXPECT_EQ(star[54], std::to_string(2 | (6 << 16)));  // Flying Kick merged into Kick
   // Two rows for the same move: the last one wins.
@@ -305,10 +305,10 @@ TEST_F(EndToEndTest, NoWrestlerSelectedStillAddsTheMovesThatTeamsName) {
   const ImportRunResult result = importSelected({});
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
   // Every team's move text counts, needed or not.
-  EXPECT_EQ(names(result.Plan.MovesAdded),
+  EXPECT_EQ(names(result.plan.movesAdded),
             (std::vector<std::string>{"Moonsault=5", "Double Suplex=6", "Spike=7", "Shooting Star=8"}));
-  EXPECT_TRUE(result.Plan.WrestlersAdded.empty());
-  EXPECT_TRUE(result.Plan.TeamsAdded.empty());
+  EXPECT_TRUE(result.plan.wrestlersAdded.empty());
+  EXPECT_TRUE(result.plan.teamsAdded.empty());
   EXPECT_EQ(lines("zor.inf"), (std::vector<std::string>{" 3 ", " 8 ", " 2 "}));
 }
 
@@ -323,7 +323,7 @@ TEST_F(EndToEndTest, NoWrestlerSelectedAppendsNothingAndRewritesEveryFile) {
 
   const ImportRunResult result = importSelected({});
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
-  EXPECT_TRUE(result.Plan.changesNothing());
+  EXPECT_TRUE(result.plan.changesNothing());
   EXPECT_EQ(boxTexts().front(), kConfirmText);
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 1 ");
   EXPECT_EQ(lines("teams.dat")[0], " 1 ");
@@ -355,7 +355,7 @@ TEST_F(EndToEndTest, ASecondImportReplacesTheBackups) {
 TEST_F(EndToEndTest, AnsweringNoLeavesTheDatabaseAsItWasAndTheNewFilesBeside) {
   answerYes = false;
   const ImportRunResult result = importSelected({"New Star", "Champion"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Declined);
+  EXPECT_EQ(result.outcome, RunOutcome::Declined);
   EXPECT_EQ(boxTexts(), std::vector<std::string>{std::string(kConfirmText)});
   const std::map<std::string, std::string> now = dataFiles();
   for (const auto& [name, bytes] : before) EXPECT_EQ(now.at(name), bytes) << name;
@@ -385,8 +385,8 @@ TEST_F(EndToEndTest, TwoSelectedWrestlersOfOneExistingNameReplaceItOnce) {
   EXPECT_EQ(record("wrestlrs.dat", 120, 2)[89], "first");
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 3 ");
   EXPECT_EQ(lines("wrestlrs.dat").size(), 1u + 3u * 120u);
-  ASSERT_EQ(result.Plan.WrestlersNotWritten.size(), 1u);
-  EXPECT_EQ(result.Plan.WrestlersNotWritten[0].Index, 2);
+  ASSERT_EQ(result.plan.wrestlersNotWritten.size(), 1u);
+  EXPECT_EQ(result.plan.wrestlersNotWritten[0].index, 2);
 }
 
 TEST_F(EndToEndTest, AReferenceWhoseNumberDoesNotFitIsDroppedWithAWarning) {
@@ -411,11 +411,11 @@ TEST_F(EndToEndTest, AReferenceWhoseNumberDoesNotFitIsDroppedWithAWarning) {
   EXPECT_EQ(added[0], "a First");
   EXPECT_EQ(added[2], std::to_string(packBits({{0, 4097}, {16, 1}})));
   EXPECT_EQ(added[6], "0");
-  ASSERT_EQ(result.Plan.DroppedReferences.size(), 2u);
-  EXPECT_EQ(describeWarning(result.Plan.DroppedReferences[0]),
+  ASSERT_EQ(result.plan.droppedReferences.size(), 2u);
+  EXPECT_EQ(describeWarning(result.plan.droppedReferences[0]),
             "move 1 (a First), field 7 bits 0-11: reference 2 would become 4097, which does not fit; the "
             "reference was removed.");
-  EXPECT_EQ(result.Plan.DroppedReferences[1].FirstBit, 12);
+  EXPECT_EQ(result.plan.droppedReferences[1].firstBit, 12);
 }
 
 TEST_F(EndToEndTest, ATeamMoveNumberOutsideTheMapIsLeftAsItStands) {
@@ -429,8 +429,8 @@ TEST_F(EndToEndTest, ATeamMoveNumberOutsideTheMapIsLeftAsItStands) {
 TEST_F(EndToEndTest, AFailingWriteOutStopsTheRunAndSaysWhichFile) {
   fs::create_directory(data("managers.new"));
   const ImportRunResult result = importSelected({"New Star", "Champion"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
-  ASSERT_TRUE(result.WriteFailure.has_value());
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  ASSERT_TRUE(result.writeFailure.has_value());
   ASSERT_EQ(boxes.size(), 1u);  // no confirmation, no success
   EXPECT_TRUE(boxes[0].text.starts_with("{S}The import was stopped: Could not open \"")) << boxes[0].text;
   EXPECT_NE(boxes[0].text.find("managers.new"), std::string::npos);

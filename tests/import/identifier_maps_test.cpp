@@ -55,7 +55,7 @@ TEST(Populate, BuildsTheThreeMapsFromTheirBounds) {
   incoming.IncomingDives[1] = record(1, 2, 0);
   incoming.IncomingDiveCount = 1;
   IdentifierMaps maps =
-      buildIdentifierMaps(incoming, MaxSourceNumbers{.Moves = 4, .Dives = 1, .Managers = 0});
+      buildIdentifierMaps(incoming, MaxSourceNumbers{.moves = 4, .dives = 1, .managers = 0});
   EXPECT_EQ(maps.MoveMap, (IdentifierMap{0, 0, 0, 0, 31}));
   EXPECT_EQ(maps.DiveMap, (IdentifierMap{0, 2}));
   EXPECT_EQ(maps.ManagerMap, (IdentifierMap{0}));
@@ -84,7 +84,7 @@ TEST(RemapAndReplace, LogsAndRewritesATranslatedReference) {
   LogCapture log;
   std::string field = "458757";  // bits 16-31 = 7, bits 0-15 = 5
   RemapResult result = REMAPANDREPLACE(field, 0, 15, mapOf(10, {{5, 9}}), 10);
-  EXPECT_EQ(result.Outcome, RemapOutcome::Replaced);
+  EXPECT_EQ(result.outcome, RemapOutcome::Replaced);
   EXPECT_EQ(field, "458761");
   EXPECT_EQ(log.lines, (std::vector<std::string>{
                            "Replacing 5 with 9 in bits 0-15 of 458757",
@@ -98,7 +98,7 @@ TEST(RemapAndReplace, KeepsTheTextWhenTheMapKeepsTheNumber) {
   LogCapture log;
   std::string field = "0007";
   RemapResult result = REMAPANDREPLACE(field, 0, 15, mapOf(10, {{7, 7}}), 10);
-  EXPECT_EQ(result.Outcome, RemapOutcome::Unchanged);
+  EXPECT_EQ(result.outcome, RemapOutcome::Unchanged);
   EXPECT_EQ(field, "0007");
   EXPECT_TRUE(log.lines.empty());
 }
@@ -143,14 +143,14 @@ TEST(RemapAndReplace, ReadsATopRangeAsAnUnsignedNumber) {
   LogCapture log;
   std::string field = "-65536";  // bits 16-31 all set, bits 0-15 clear
   RemapResult result = REMAPANDREPLACE(field, 16, 31, mapOf(100, {}), 100);
-  EXPECT_EQ(result.Outcome, RemapOutcome::NotInMap);
-  EXPECT_EQ(result.Item, 65535);
+  EXPECT_EQ(result.outcome, RemapOutcome::NotInMap);
+  EXPECT_EQ(result.item, 65535);
   EXPECT_EQ(field, "-65536");
   EXPECT_EQ(log.lines,
             (std::vector<std::string>{"Error: trying to map item 65535 in a map with 100 records."}));
 
   std::string whole = "-5";  // a 32-bit reference with bit 31 set is far above any map
-  EXPECT_EQ(REMAPANDREPLACE(whole, 0, 31, mapOf(100, {}), 100).Item, 4294967291LL);
+  EXPECT_EQ(REMAPANDREPLACE(whole, 0, 31, mapOf(100, {}), 100).item, 4294967291LL);
   EXPECT_EQ(whole, "-5");
 }
 
@@ -181,7 +181,7 @@ TEST(RemapAndReplace, ClearsANumberThatDoesNotFitItsRange) {
 
     map[1] = static_cast<int32_t>(range.fits);
     std::string field = std::to_string(original);
-    EXPECT_EQ(REMAPANDREPLACE(field, range.first, range.last, map, 1).Outcome, RemapOutcome::Replaced);
+    EXPECT_EQ(REMAPANDREPLACE(field, range.first, range.last, map, 1).outcome, RemapOutcome::Replaced);
     int32_t expected = original;
     REPLACEBITS(expected, range.first, range.last, range.fits);
     EXPECT_EQ(field, std::to_string(expected));
@@ -189,8 +189,8 @@ TEST(RemapAndReplace, ClearsANumberThatDoesNotFitItsRange) {
     map[1] = static_cast<int32_t>(range.tooWide);
     field = std::to_string(original);
     RemapResult result = REMAPANDREPLACE(field, range.first, range.last, map, 1);
-    EXPECT_EQ(result.Outcome, RemapOutcome::Cleared);
-    EXPECT_EQ(result.NewNumber, range.tooWide);
+    EXPECT_EQ(result.outcome, RemapOutcome::Cleared);
+    EXPECT_EQ(result.newNumber, range.tooWide);
     EXPECT_EQ(field, std::to_string(others));  // only the range is cleared
   }
 }
@@ -199,7 +199,7 @@ TEST(RemapAndReplace, AcceptsAnyNumberInAWholeLineReference) {
   std::string field = "3";
   IdentifierMap map = makeIdentifierMap(3);
   map[3] = 2000000000;
-  EXPECT_EQ(REMAPANDREPLACE(field, 0, 31, map, 3).Outcome, RemapOutcome::Replaced);
+  EXPECT_EQ(REMAPANDREPLACE(field, 0, 31, map, 3).outcome, RemapOutcome::Replaced);
   EXPECT_EQ(field, "2000000000");
 }
 

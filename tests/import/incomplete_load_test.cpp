@@ -118,9 +118,9 @@ TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheInteractiveImport)
 
   bool asked = false;
   const ImportRunResult result = interactiveRun(exportPath, {"New Star", "Champion"}, &asked);
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
-  ASSERT_TRUE(result.IncompleteLoad.has_value());
-  EXPECT_EQ(result.IncompleteLoad->Kind, db::kLoadTeams);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  ASSERT_TRUE(result.incompleteLoad.has_value());
+  EXPECT_EQ(result.incompleteLoad->kind, db::kLoadTeams);
   EXPECT_FALSE(asked) << "nothing to confirm: nothing was written";
   EXPECT_EQ(describeRunProblem(result), refusal());
   EXPECT_EQ(boxTexts(), std::vector<std::string>{"{S}" + refusal()});
@@ -132,7 +132,7 @@ TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheInteractiveImport)
   ASSERT_EQ(load(), 0);
   ASSERT_TRUE(reports.empty());
   const ImportRunResult again = interactiveRun(exportPath, {"New Star", "Champion"});
-  EXPECT_EQ(again.Outcome, RunOutcome::Imported) << describeRunProblem(again);
+  EXPECT_EQ(again.outcome, RunOutcome::Imported) << describeRunProblem(again);
   EXPECT_EQ(countOf("teams.dat"), 13);
   EXPECT_EQ(testsupport::recordOf(data("teams.dat"), 10, 12),
             testsupport::recordOf(folder.root() / "data" / "teams.dat.bak", 10, 12));
@@ -141,14 +141,14 @@ TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheInteractiveImport)
 TEST_F(TeamsScenarioTest, TheOpenOfTheTeamsFileFailingStopsTheBatch) {
   ASSERT_TRUE(loadFailing(teamsOpen));
   const BatchResult batch = importBatch({exportPath}, "", catalogue, incoming, folder.path());
-  ASSERT_EQ(batch.Files.size(), 1u);
-  EXPECT_EQ(batch.Files[0].StatusLine, "Import failed: export.zor");
-  EXPECT_EQ(batch.Files[0].Result.Code, kSilentStopped);
-  EXPECT_EQ(batch.Files[0].Result.Problem, refusal());
+  ASSERT_EQ(batch.files.size(), 1u);
+  EXPECT_EQ(batch.files[0].statusLine, "Import failed: export.zor");
+  EXPECT_EQ(batch.files[0].result.code, kSilentStopped);
+  EXPECT_EQ(batch.files[0].result.problem, refusal());
   EXPECT_EQ(dataFiles(), pristine);
   // Not reloaded: the catalogue still knows the teams file as unread, so a second file is refused too.
   const SilentImportResult second = silentImport(exportPath, catalogue, incoming, folder.path());
-  EXPECT_EQ(second.Code, kSilentStopped);
+  EXPECT_EQ(second.code, kSilentStopped);
   EXPECT_EQ(dataFiles(), pristine);
 }
 
@@ -162,7 +162,7 @@ TEST_F(IncompleteLoadTest, AShortOrMissingFileStopsTheImport) {
   load();
   EXPECT_EQ(catalogue.ManagerCount, 2) << "the short file loads as it always did";
   ImportRunResult result = interactiveRun(exportPath, {"New Star"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_EQ(describeRunProblem(result),
             "The import was stopped: \"" + dataPath("managers.dat") +
                 "\" was not read completely when the database was loaded (error 62 (Input past end)). The "
@@ -175,10 +175,10 @@ TEST_F(IncompleteLoadTest, AShortOrMissingFileStopsTheImport) {
   load();
   EXPECT_EQ(reports.size(), 3u) << "the missing file's open and count, the short file's end";
   result = interactiveRun(exportPath, {"New Star"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
-  ASSERT_TRUE(result.IncompleteLoad.has_value());
-  EXPECT_EQ(result.IncompleteLoad->Path, dataPath("dives.dat"));
-  EXPECT_EQ(result.IncompleteLoad->ErrorNumber, platform::kErrFileNotFound);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  ASSERT_TRUE(result.incompleteLoad.has_value());
+  EXPECT_EQ(result.incompleteLoad->path, dataPath("dives.dat"));
+  EXPECT_EQ(result.incompleteLoad->errorNumber, platform::kErrFileNotFound);
   EXPECT_EQ(dataFiles(), pristine);
 }
 
@@ -191,7 +191,7 @@ TEST_F(IncompleteLoadTest, ACountLineThatIsNoNumberStopsTheImport) {
   const std::string exportPath = writeExport(testsupport::scenarioExport().lines());
   load();
   const ImportRunResult result = interactiveRun(exportPath, {"New Star"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_EQ(describeRunProblem(result),
             "The import was stopped: \"" + dataPath("teams.dat") +
                 "\" was not read completely when the database was loaded (error 63 (its first line holds no "
@@ -206,7 +206,7 @@ TEST_F(IncompleteLoadTest, ACatalogueNeverLoadedIsNeverWritten) {
   remember();
   const std::string exportPath = writeExport(testsupport::scenarioExport().lines());
   const ImportRunResult result = interactiveRun(exportPath, {"New Star"});
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_EQ(describeRunProblem(result),
             "The import was stopped: \"\\data\\wrestlrs.dat\" was not loaded. The database has not been "
             "changed. Close and start again once the file can be read.");
@@ -279,13 +279,13 @@ TEST_F(EveryLoadFailureTest, InteractiveImport) {
   forEveryFailure([this](const std::string& context) {
     bool asked = false;
     const ImportRunResult result = interactiveRun(exportPath, {"New Guy"}, &asked);
-    if (result.Outcome == RunOutcome::Failed) {
+    if (result.outcome == RunOutcome::Failed) {
       EXPECT_FALSE(asked) << context;
-      EXPECT_TRUE(result.IncompleteLoad.has_value()) << context;
+      EXPECT_TRUE(result.incompleteLoad.has_value()) << context;
       EXPECT_FALSE(boxes.empty()) << context;
-      if (!boxes.empty() && result.IncompleteLoad) {
+      if (!boxes.empty() && result.incompleteLoad) {
         EXPECT_EQ(boxes.back().text, "{S}" + describeRunProblem(result)) << context;
-        EXPECT_NE(boxes.back().text.find(result.IncompleteLoad->Path), std::string::npos) << context;
+        EXPECT_NE(boxes.back().text.find(result.incompleteLoad->path), std::string::npos) << context;
       }
     }
     return result.imported();
@@ -295,16 +295,16 @@ TEST_F(EveryLoadFailureTest, InteractiveImport) {
 TEST_F(EveryLoadFailureTest, BatchImport) {
   forEveryFailure([this](const std::string& context) {
     const BatchResult batch = importBatch({exportPath}, "", catalogue, incoming, folder.path());
-    if (batch.Files.size() != 1u) {
+    if (batch.files.size() != 1u) {
       ADD_FAILURE() << context;
       return false;
     }
-    const BatchFile& file = batch.Files.front();
-    if (file.Result.Code != kSilentImported) {
-      EXPECT_EQ(file.StatusLine, "Import failed: export.zor") << context;
-      EXPECT_NE(file.Result.Problem.find("was not read completely"), std::string::npos) << context;
+    const BatchFile& file = batch.files.front();
+    if (file.result.code != kSilentImported) {
+      EXPECT_EQ(file.statusLine, "Import failed: export.zor") << context;
+      EXPECT_NE(file.result.problem.find("was not read completely"), std::string::npos) << context;
     }
-    return file.Result.Code == kSilentImported;
+    return file.result.code == kSilentImported;
   });
 }
 

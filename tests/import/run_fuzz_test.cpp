@@ -284,14 +284,14 @@ class RunFuzzTest : public testsupport::ImportFixture {
     for (const std::string& move : parsed.newMoves) {
       if (rng() % 4 != 0) continue;
       if (rng() % 2 == 0) {
-        rows.Moves.push_back(
+        rows.moves.push_back(
             {move, testsupport::generatedMoveListName(1 + static_cast<int32_t>(rng() % 20)), 0});
       } else {
-        rows.Moves.push_back({move, "Renamed " + std::to_string(rng() % 3), kRenameItemNumber});
+        rows.moves.push_back({move, "Renamed " + std::to_string(rng() % 3), kRenameItemNumber});
       }
     }
     for (const std::string& dive : parsed.newDives) {
-      if (rng() % 3 == 0) rows.Dives.push_back({dive, "Dive 2", 0});
+      if (rng() % 3 == 0) rows.dives.push_back({dive, "Dive 2", 0});
     }
     return rows;
   }
@@ -340,7 +340,7 @@ class RunFuzzTest : public testsupport::ImportFixture {
           prepareImport(records, catalogue, mappingRows(parsed), game.path(), interactiveLogging());
       const ImportRunResult run =
           finishImport(prepared, records, testsupport::askToConfirm, interactiveLogging());
-      EXPECT_EQ(run.Outcome, RunOutcome::Imported) << describeRunProblem(run);
+      EXPECT_EQ(run.outcome, RunOutcome::Imported) << describeRunProblem(run);
       ++imported;
     }
     expectSoundDatabase(game, "interactive");
@@ -354,14 +354,14 @@ class RunFuzzTest : public testsupport::ImportFixture {
     EXPECT_EQ(db::LOADDBS(batchCatalogue, game.path(), 1, 0, {}), 0);
     exports::IncomingRecords records;
     const SilentImportResult result = silentImport(exportPath, batchCatalogue, records, game.path());
-    if (result.Parse == exports::ParseOutcome::Parsed) {
-      EXPECT_EQ(result.Code, kSilentImported) << result.Problem;
+    if (result.parse == exports::ParseOutcome::Parsed) {
+      EXPECT_EQ(result.code, kSilentImported) << result.problem;
     } else {
-      EXPECT_EQ(result.Code, kSilentNotOpened);
+      EXPECT_EQ(result.code, kSilentNotOpened);
     }
     db::releaseCatalogue(batchCatalogue);
     expectSoundDatabase(game, "batch");
-    return result.Parse;
+    return result.parse;
   }
 
   testsupport::GeneratedSizes sizes;

@@ -82,21 +82,21 @@ TEST_F(RunPassesTest, MappingRowsMapRenameAndSkip) {
        MappingRow{"Gone", "Big Boot", kRenameItemNumber}},
       incoming, catalogue);
   ASSERT_EQ(applied.size(), 5u);
-  EXPECT_EQ(applied[0].Outcome, MappingOutcome::Mapped);
-  EXPECT_EQ(applied[0].Target, "Punch");
+  EXPECT_EQ(applied[0].outcome, MappingOutcome::Mapped);
+  EXPECT_EQ(applied[0].target, "Punch");
   EXPECT_EQ(incoming.IncomingMoves[1].IsNew, 0);
   EXPECT_EQ(incoming.IncomingMoves[1].ExistingNumber, 1);
 
-  EXPECT_EQ(applied[1].Outcome, MappingOutcome::Renamed);
+  EXPECT_EQ(applied[1].outcome, MappingOutcome::Renamed);
   EXPECT_EQ(incoming.IncomingMoves[2].ListName, "uppercut");
   EXPECT_EQ(incoming.IncomingMoves[2].StoredName, "an uppercut");
   EXPECT_EQ(incoming.IncomingMoveLines[2][1], "an uppercut");
   EXPECT_EQ(incoming.IncomingMoves[2].IsNew, 1);
 
-  EXPECT_EQ(applied[2].Outcome, MappingOutcome::Empty);
-  EXPECT_EQ(applied[3].Outcome, MappingOutcome::UnknownExisting);
+  EXPECT_EQ(applied[2].outcome, MappingOutcome::Empty);
+  EXPECT_EQ(applied[3].outcome, MappingOutcome::UnknownExisting);
   EXPECT_EQ(incoming.IncomingMoves[3].IsNew, 1);
-  EXPECT_EQ(applied[4].Outcome, MappingOutcome::UnknownIncoming);
+  EXPECT_EQ(applied[4].outcome, MappingOutcome::UnknownIncoming);
 
   // Only a mapping that was applied, and a row whose incoming record is missing, are logged.
   EXPECT_EQ(log, (std::vector<std::string>{"Read Moonsault and Punch from listview.",
@@ -109,7 +109,7 @@ TEST_F(RunPassesTest, ARenameHoldingALineBreakIsIgnored) {
   move(7, "a Moonsault", "Moonsault");
   const std::vector<AppliedMapping> applied = applyMappingRows(
       RecordKind::Move, {MappingRow{"Moonsault", "Two\r\nLines", kRenameItemNumber}}, incoming, catalogue);
-  EXPECT_EQ(applied[0].Outcome, MappingOutcome::InvalidName);
+  EXPECT_EQ(applied[0].outcome, MappingOutcome::InvalidName);
   EXPECT_EQ(incoming.IncomingMoveLines[1][1], "a Moonsault");
 }
 
@@ -118,10 +118,10 @@ TEST_F(RunPassesTest, DiveRowsUseTheDivesOfTheDatabase) {
   const std::vector<AppliedMapping> applied = applyMappings(
       MappingRows{{MappingRow{"Plunge", "Tope", 0}}, {MappingRow{"Plunge", "Tope", 0}}}, incoming, catalogue);
   ASSERT_EQ(applied.size(), 2u);
-  EXPECT_EQ(applied[0].Kind, RecordKind::Move);
-  EXPECT_EQ(applied[0].Outcome, MappingOutcome::UnknownExisting);  // no move is called Tope
-  EXPECT_EQ(applied[1].Kind, RecordKind::Dive);
-  EXPECT_EQ(applied[1].Outcome, MappingOutcome::Mapped);
+  EXPECT_EQ(applied[0].kind, RecordKind::Move);
+  EXPECT_EQ(applied[0].outcome, MappingOutcome::UnknownExisting);  // no move is called Tope
+  EXPECT_EQ(applied[1].kind, RecordKind::Dive);
+  EXPECT_EQ(applied[1].outcome, MappingOutcome::Mapped);
   EXPECT_EQ(incoming.IncomingDives[1].ExistingNumber, 2);
 }
 
@@ -135,9 +135,9 @@ TEST_F(RunPassesTest, NumberingCountsSelectedNewWrestlersAndNeededNewRecords) {
   move(10, "a Dropkick", "Dropkick");
   incoming.IncomingMoves[3].ImportNumber = 77;  // stale: not needed, so it is not written
   const RecordCounts totals = numberNewRecords(incoming, RecordCounts{3, 4, 2, 2, 1}, true);
-  EXPECT_EQ(totals.Wrestlers, 4);
-  EXPECT_EQ(totals.Moves, 6);
-  EXPECT_EQ(totals.Dives, 2);
+  EXPECT_EQ(totals.wrestlers, 4);
+  EXPECT_EQ(totals.moves, 6);
+  EXPECT_EQ(totals.dives, 2);
   EXPECT_EQ(incoming.IncomingMoves[1].ImportNumber, 5);
   EXPECT_EQ(incoming.IncomingMoves[2].ImportNumber, 0);
   EXPECT_EQ(incoming.IncomingMoves[3].ImportNumber, 0);
@@ -158,7 +158,7 @@ TEST_F(RunPassesTest, PlanDescribesEveryChange) {
   PreparedImport prepared =
       prepareImport(incoming, catalogue,
                     MappingRows{{MappingRow{"Moonsault", "Sky Fall", kRenameItemNumber}}, {}}, folder.path());
-  const std::vector<std::string> lines = describePlan(prepared.Plan);
+  const std::vector<std::string> lines = describePlan(prepared.plan);
   EXPECT_EQ(lines, (std::vector<std::string>{"Wrestlers added (1):", "  4\tFresh",
                                              "Wrestlers replaced (1):", "  2\tChampion (replaces Champion)",
                                              "Moves added (1):", "  5\tSky Fall",
@@ -173,8 +173,8 @@ TEST_F(RunPassesTest, PreparingWritesNothing) {
   const std::string path = writeExport(testsupport::scenarioExport().lines());
   testsupport::openAndSelect(path, catalogue, incoming, {"New Star"});
   const PreparedImport prepared = prepareImport(incoming, catalogue, MappingRows{}, folder.path());
-  EXPECT_TRUE(prepared.Errors.empty());
-  EXPECT_EQ(prepared.NewTotals.Wrestlers, 4);
+  EXPECT_TRUE(prepared.errors.empty());
+  EXPECT_EQ(prepared.newTotals.wrestlers, 4);
   EXPECT_EQ(dataFiles(), before);
 }
 
@@ -203,12 +203,12 @@ TEST_F(RunPassesTest, AnErrorRaisedDuringTheRunEndsItSafely) {
         platform::raiseError(platform::kErrDeviceIo);
         return true;
       });
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
   EXPECT_TRUE(reports.empty());
   EXPECT_TRUE(boxTexts().empty());  // the front end shows what the run has to say
-  ASSERT_EQ(result.Messages.size(), 1u);
-  EXPECT_EQ(result.Messages[0].form, "MAIN");
-  EXPECT_EQ(result.Messages[0].text,
+  ASSERT_EQ(result.messages.size(), 1u);
+  EXPECT_EQ(result.messages[0].form, "MAIN");
+  EXPECT_EQ(result.messages[0].text,
             "{S}The import was stopped: error 57 (Device I/O error) in PROCESSI. The database has not been "
             "changed.");
   const std::map<std::string, std::string> now = dataFiles();
@@ -224,9 +224,9 @@ TEST_F(RunPassesTest, ACommitThatCannotPutAFileInPlaceIsUndoneAndReported) {
   std::filesystem::create_directory(data("managers.dat.bak") / "x");
   const ImportRunResult result =
       testsupport::importAndShow(incoming, catalogue, MappingRows{}, folder.path());
-  EXPECT_EQ(result.Outcome, RunOutcome::Failed);
-  ASSERT_TRUE(result.Commit.has_value());
-  EXPECT_EQ(result.Commit->Status, CommitStatus::RolledBack);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  ASSERT_TRUE(result.commit.has_value());
+  EXPECT_EQ(result.commit->status, CommitStatus::RolledBack);
   ASSERT_EQ(boxTexts().size(), 2u);
   EXPECT_TRUE(
       boxTexts()[1].starts_with("{S}The import was stopped. The database was not changed. Could not "))

@@ -75,19 +75,19 @@ class Export {
 
 TEST(MaxSourceNumbers, AreTheHighestSourceNumbersOrZero) {
   Export file;
-  EXPECT_EQ(findMaxSourceNumbers(file.in).Moves, 0);
+  EXPECT_EQ(findMaxSourceNumbers(file.in).moves, 0);
   file.move(4);
   file.move(9);
   file.move(2);
   file.dive(-3);
   file.manager(1);
   MaxSourceNumbers bounds = findMaxSourceNumbers(file.in);
-  EXPECT_EQ(bounds.Moves, 9);
-  EXPECT_EQ(bounds.Dives, 0);
-  EXPECT_EQ(bounds.Managers, 1);
+  EXPECT_EQ(bounds.moves, 9);
+  EXPECT_EQ(bounds.dives, 0);
+  EXPECT_EQ(bounds.managers, 1);
   ReferenceTables tables = makeReferenceTables(bounds);
-  EXPECT_EQ(tables.Moves.size(), 10u);
-  EXPECT_EQ(tables.Dives.size(), 1u);
+  EXPECT_EQ(tables.moves.size(), 10u);
+  EXPECT_EQ(tables.dives.size(), 1u);
 }
 
 TEST(Selection, AWrestlerWhoseMoveLinesAreAllUnsetNeedsNothing) {
@@ -125,9 +125,9 @@ TEST(Selection, CountsTheReferencesOfSelectedWrestlersOnly) {
   file.manager(2);
 
   MaxSourceNumbers bounds = evaluateSelection(file.in);
-  EXPECT_EQ(bounds.Moves, 6);
-  EXPECT_EQ(bounds.Dives, 2);
-  EXPECT_EQ(bounds.Managers, 2);
+  EXPECT_EQ(bounds.moves, 6);
+  EXPECT_EQ(bounds.dives, 2);
+  EXPECT_EQ(bounds.managers, 2);
   // Needed holds the number of references found.
   EXPECT_EQ(file.neededMoves(), (std::vector<int32_t>{2, 1, 1, 1, 1, 0}));
   EXPECT_EQ(file.neededDives(), (std::vector<int32_t>{1, 0}));
@@ -228,17 +228,17 @@ TEST(Selection, StartsAfreshAndListsTheNeededNewRecordsInIncomingOrder) {
   evaluateSelection(file.in);
 
   NeededNewRecords listed = neededNewRecords(file.in);
-  EXPECT_EQ(listed.Moves, (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(listed.Dives, (std::vector<int32_t>{}));
-  EXPECT_EQ(listed.Managers, (std::vector<int32_t>{1}));
-  EXPECT_EQ(listed.Teams, (std::vector<int32_t>{1}));
+  EXPECT_EQ(listed.moves, (std::vector<int32_t>{1, 3}));
+  EXPECT_EQ(listed.dives, (std::vector<int32_t>{}));
+  EXPECT_EQ(listed.managers, (std::vector<int32_t>{1}));
+  EXPECT_EQ(listed.teams, (std::vector<int32_t>{1}));
 
   file.in.IncomingWrestlers[1].ImportNumber = 0;
   evaluateSelection(file.in);
   listed = neededNewRecords(file.in);
-  EXPECT_TRUE(listed.Moves.empty());
-  EXPECT_TRUE(listed.Managers.empty());
-  EXPECT_TRUE(listed.Teams.empty());
+  EXPECT_TRUE(listed.moves.empty());
+  EXPECT_TRUE(listed.managers.empty());
+  EXPECT_TRUE(listed.teams.empty());
 }
 
 TEST(Selection, UpdateMovesReportsHowManyMovesNamedAMove) {

@@ -41,11 +41,11 @@ TEST_F(ImportSessionTest, OpenSelectAndImportLikeTheWindow) {
   for (exports::WrestlerItem& item : opened.parse.wrestlerItems) item.selected = true;
   const NeededNames needed = session.select(opened.parse.wrestlerItems);
   const NeededNewRecords expected = neededNewRecords(incoming);
-  EXPECT_EQ(needed.Moves, namesOf(incoming.IncomingMoves, expected.Moves));
-  EXPECT_EQ(needed.Dives, namesOf(incoming.IncomingDives, expected.Dives));
-  EXPECT_EQ(needed.Managers, namesOf(incoming.IncomingManagers, expected.Managers));
-  EXPECT_EQ(needed.Teams, namesOf(incoming.IncomingTeams, expected.Teams));
-  EXPECT_FALSE(needed.Moves.empty());
+  EXPECT_EQ(needed.moves, namesOf(incoming.IncomingMoves, expected.moves));
+  EXPECT_EQ(needed.dives, namesOf(incoming.IncomingDives, expected.dives));
+  EXPECT_EQ(needed.managers, namesOf(incoming.IncomingManagers, expected.managers));
+  EXPECT_EQ(needed.teams, namesOf(incoming.IncomingTeams, expected.teams));
+  EXPECT_FALSE(needed.moves.empty());
 
   bool asked = false;
   const ImportRunResult result = session.import(MappingRows{}, [&](const ImportPlan&) {
@@ -54,8 +54,8 @@ TEST_F(ImportSessionTest, OpenSelectAndImportLikeTheWindow) {
   });
   EXPECT_TRUE(asked);
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
-  ASSERT_EQ(result.Messages.size(), 1u);
-  EXPECT_EQ(result.Messages[0].text, std::string(kSuccessText));
+  ASSERT_EQ(result.messages.size(), 1u);
+  EXPECT_EQ(result.messages[0].text, std::string(kSuccessText));
   EXPECT_TRUE(boxes.empty());  // nothing is shown by the session itself
 }
 

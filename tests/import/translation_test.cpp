@@ -219,7 +219,7 @@ TEST(Translation, LogsTheRowsInOrderWithTheirHeadings) {
                                         "", "Remapping dives in wrestlers", "", "Remapping moves in teams"}));
   }
   LogCapture log;
-  translateReferences(incoming, maps, TranslationOptions{.LogHeadings = false, .LogTeamTextBefore = false});
+  translateReferences(incoming, maps, TranslationOptions{.logHeadings = false, .logTeamTextBefore = false});
   EXPECT_TRUE(log.lines.empty());
 }
 
@@ -242,17 +242,17 @@ TEST(Translation, ClearsAndReportsNumbersThatDoNotFit) {
   EXPECT_EQ(incoming.IncomingWrestlerLines[1][55], std::to_string(5 << 16));
   EXPECT_EQ(incoming.IncomingMoveLines[1][7], "5");
   ASSERT_EQ(warnings.size(), 2u);
-  EXPECT_EQ(warnings[0].Kind, RecordKind::Move);
-  EXPECT_EQ(warnings[0].RecordIndex, 1);
-  EXPECT_EQ(warnings[0].Field, 7);
-  EXPECT_EQ(warnings[0].FirstBit, 12);
-  EXPECT_EQ(warnings[0].LastBit, 23);
-  EXPECT_EQ(warnings[0].Item, 1);
-  EXPECT_EQ(warnings[0].Number, 70000);
-  EXPECT_EQ(warnings[1].Kind, RecordKind::Wrestler);
-  EXPECT_EQ(warnings[1].RecordName, "Hawk Storm");
-  EXPECT_EQ(warnings[1].Field, 55);
-  EXPECT_EQ(warnings[1].FirstBit, 0);
+  EXPECT_EQ(warnings[0].kind, RecordKind::Move);
+  EXPECT_EQ(warnings[0].recordIndex, 1);
+  EXPECT_EQ(warnings[0].field, 7);
+  EXPECT_EQ(warnings[0].firstBit, 12);
+  EXPECT_EQ(warnings[0].lastBit, 23);
+  EXPECT_EQ(warnings[0].item, 1);
+  EXPECT_EQ(warnings[0].number, 70000);
+  EXPECT_EQ(warnings[1].kind, RecordKind::Wrestler);
+  EXPECT_EQ(warnings[1].recordName, "Hawk Storm");
+  EXPECT_EQ(warnings[1].field, 55);
+  EXPECT_EQ(warnings[1].firstBit, 0);
   EXPECT_EQ(
       describeWarning(warnings[1]),
       "wrestler 1 (Hawk Storm), field 55 bits 0-15: reference 1 would become 70000, which does not fit; "

@@ -101,9 +101,9 @@ class WriterTest : public ::testing::Test {
     db.write("dives.dat", databaseFile("1", {"D1-"}, 10));
     db.write("managers.dat", databaseFile("1", {"G1-"}, 10));
     db.write("teams.dat", databaseFile("2", {"T1-", "T2-"}, 10));
-    database.Folder = db.folder();
-    database.Counts = RecordCounts{2, 2, 1, 1, 2};
-    database.WrestlerNames = {"--- None ---", "Wrestler One", "Wrestler Two"};
+    database.folder = db.folder();
+    database.counts = RecordCounts{2, 2, 1, 1, 2};
+    database.wrestlerNames = {"--- None ---", "Wrestler One", "Wrestler Two"};
   }
 
   TempDatabase db;
@@ -117,7 +117,7 @@ TEST_F(WriterTest, AnImportThatAddsNothingRewritesEveryFile) {
   for (const std::string& file : files) before.push_back(db.read(file + ".dat"));
 
   ReportCounter reports;
-  EXPECT_FALSE(writeDatabase(database, database.Counts, incoming).has_value());
+  EXPECT_FALSE(writeDatabase(database, database.counts, incoming).has_value());
 
   EXPECT_EQ(db.read("wrestlrs.new"), databaseFile(" 2 ", {"W1-", "W2-"}, 120));
   EXPECT_EQ(db.read("moves.new"), databaseFile(" 2 ", {"M1-", "M2-"}, 27));
@@ -161,13 +161,13 @@ TEST(ExistingDatabase, TakesTheCountsAndWrestlerNamesOfACatalogue) {
   catalogue.ManagerCount = 3;
   catalogue.TeamCount = 4;
   ExistingDatabase database = existingDatabaseOf(catalogue, ".");
-  EXPECT_EQ(database.Folder, ".");
-  EXPECT_EQ(database.Counts.Wrestlers, 1);
-  EXPECT_EQ(database.Counts.Moves, 7);
-  EXPECT_EQ(database.Counts.Dives, 2);
-  EXPECT_EQ(database.Counts.Managers, 3);
-  EXPECT_EQ(database.Counts.Teams, 4);
-  EXPECT_EQ(database.WrestlerNames, (std::vector<std::string>{"--- None ---", "Hawk Storm"}));
+  EXPECT_EQ(database.folder, ".");
+  EXPECT_EQ(database.counts.wrestlers, 1);
+  EXPECT_EQ(database.counts.moves, 7);
+  EXPECT_EQ(database.counts.dives, 2);
+  EXPECT_EQ(database.counts.managers, 3);
+  EXPECT_EQ(database.counts.teams, 4);
+  EXPECT_EQ(database.wrestlerNames, (std::vector<std::string>{"--- None ---", "Hawk Storm"}));
 }
 
 TEST_F(WriterTest, WritesNegativeNumberLinesWithTheirSign) {
@@ -236,7 +236,7 @@ TEST_F(WriterTest, BatchOptionsLeaveOutTheHeadingsAndTheReplacementLog) {
   add(incoming.IncomingWrestlers, incoming.IncomingWrestlerLines, incoming.IncomingWrestlerCount, 1, 1, "Jay",
       incomingLines("J1-", 1, 120));
   LogCapture log;
-  EXPECT_FALSE(writeDatabase(database, database.Counts, incoming, WriteOptions{false, false}).has_value());
+  EXPECT_FALSE(writeDatabase(database, database.counts, incoming, WriteOptions{false, false}).has_value());
   EXPECT_TRUE(log.lines.empty());
   EXPECT_EQ(log.fileLines.size(), 4u);
 }
@@ -249,8 +249,8 @@ TEST_F(WriterTest, LetsTheWindowBreatheOncePerCopiedRecord) {
   });
   add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, 0, 3, "A/B",
       incomingLines("N-", 1, 10));
-  RecordCounts totals = database.Counts;
-  totals.Teams = 3;
+  RecordCounts totals = database.counts;
+  totals.teams = 3;
   EXPECT_FALSE(writeDatabase(database, totals, incoming).has_value());
   services::setEventPump(previous);
   EXPECT_EQ(calls, 2 + 2 + 1 + 1 + 2);
@@ -258,7 +258,7 @@ TEST_F(WriterTest, LetsTheWindowBreatheOncePerCopiedRecord) {
 
 TEST_F(WriterTest, AMissingFileWithNothingToCopyIsReadAsEmpty) {
   fs::remove(db.path("managers.dat"));
-  database.Counts.Managers = 0;
+  database.counts.managers = 0;
   add(incoming.IncomingManagers, incoming.IncomingManagerLines, incoming.IncomingManagerCount, 0, 1, "Boss",
       incomingLines("G-", 0, 10));
   ReportCounter reports;
@@ -269,7 +269,7 @@ TEST_F(WriterTest, AMissingFileWithNothingToCopyIsReadAsEmpty) {
 
 TEST_F(WriterTest, AnEmptyFileWithNothingToCopyIsReadAsEmpty) {
   db.write("dives.dat", "");
-  database.Counts.Dives = 0;
+  database.counts.dives = 0;
   ReportCounter reports;
   EXPECT_FALSE(writeKind(RecordKind::Dive, database, 0, incoming).has_value());
   EXPECT_EQ(db.read("dives.new"), " 0 \r\n");
@@ -279,12 +279,12 @@ TEST_F(WriterTest, AnEmptyFileWithNothingToCopyIsReadAsEmpty) {
 TEST_F(WriterTest, ReportsAMissingFileWithRecordsToCopy) {
   fs::remove(db.path("dives.dat"));
   ReportCounter reports;
-  std::optional<FileFailure> failure = writeDatabase(database, database.Counts, incoming);
+  std::optional<FileFailure> failure = writeDatabase(database, database.counts, incoming);
   ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->Operation, "open");
-  EXPECT_NE(failure->Path.find("dives.dat"), std::string::npos);
-  EXPECT_EQ(failure->ErrorNumber, platform::kErrFileNotFound);
-  EXPECT_EQ(failure->Description, "File not found");
+  EXPECT_EQ(failure->operation, "open");
+  EXPECT_NE(failure->path.find("dives.dat"), std::string::npos);
+  EXPECT_EQ(failure->errorNumber, platform::kErrFileNotFound);
+  EXPECT_EQ(failure->description, "File not found");
   EXPECT_FALSE(db.exists("moves.new"));  // the write-out stopped at the dives
   EXPECT_EQ(reports.reports, 0);
 }
@@ -294,7 +294,7 @@ TEST_F(WriterTest, RefusesATotalThatDoesNotMatchTheRecordsWritten) {
       incomingLines("N-", 1, 10));
   std::optional<FileFailure> failure = writeKind(RecordKind::Team, database, 2, incoming);
   ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->ErrorNumber, platform::kErrInternal);
+  EXPECT_EQ(failure->errorNumber, platform::kErrInternal);
   EXPECT_FALSE(db.exists("teams.new"));
 }
 
@@ -302,13 +302,13 @@ TEST_F(WriterTest, EveryFailingFileOperationStopsTheWriteOutWithoutTouchingTheDa
   db.write("wrestlrs.dat", databaseFile(" 1 ", {"W1-"}, 120));
   db.write("moves.dat", databaseFile(" 1 ", {"M1-"}, 27));
   db.write("teams.dat", databaseFile(" 1 ", {"T1-"}, 10));
-  database.Counts = RecordCounts{1, 1, 1, 1, 1};
+  database.counts = RecordCounts{1, 1, 1, 1, 1};
   add(incoming.IncomingWrestlers, incoming.IncomingWrestlerLines, incoming.IncomingWrestlerCount, 1, 1, "Jay",
       incomingLines("J1-", 1, 120));
   add(incoming.IncomingMoves, incoming.IncomingMoveLines, incoming.IncomingMoveCount, 0, 3, "a Suplex",
       incomingLines("A-", 0, 27));
-  RecordCounts totals = database.Counts;
-  totals.Moves = 2;
+  RecordCounts totals = database.counts;
+  totals.moves = 2;
   const std::vector<std::string> files = {"wrestlrs.dat", "moves.dat", "dives.dat", "managers.dat",
                                           "teams.dat"};
   std::vector<std::string> before;
@@ -328,7 +328,7 @@ TEST_F(WriterTest, EveryFailingFileOperationStopsTheWriteOutWithoutTouchingTheDa
         ASSERT_EQ(db.read(files[i]), before[i]) << files[i] << " n=" << n;
       if (!failure) break;
       ++failures;
-      EXPECT_EQ(failure->ErrorNumber, platform::kErrDeviceIo) << "n=" << n;
+      EXPECT_EQ(failure->errorNumber, platform::kErrDeviceIo) << "n=" << n;
       ASSERT_LT(n, 10000);
     }
   }

@@ -20,9 +20,9 @@ TEST(FileStamp, HoldsTheSizeAndTheModificationTime) {
   writeBytesTo(path, "12345");
   const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
   ASSERT_TRUE(stamp.has_value());
-  EXPECT_EQ(stamp->Size, 5);
+  EXPECT_EQ(stamp->size, 5);
   const auto modified = fs::last_write_time(path);
-  EXPECT_EQ(stamp->ModifiedNanoseconds,
+  EXPECT_EQ(stamp->modifiedNanoseconds,
             std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count());
   EXPECT_EQ(platform::fileStamp(path), stamp);
 }
@@ -39,15 +39,15 @@ TEST(FileStamp, ChangesWithTheSizeOrTheTime) {
   fs::last_write_time(path, time);
   const std::optional<platform::FileStamp> longer = platform::fileStamp(path);
   ASSERT_TRUE(longer.has_value());
-  EXPECT_EQ(longer->Size, 7);
-  EXPECT_EQ(longer->ModifiedNanoseconds, before->ModifiedNanoseconds);
+  EXPECT_EQ(longer->size, 7);
+  EXPECT_EQ(longer->modifiedNanoseconds, before->modifiedNanoseconds);
   EXPECT_NE(longer, before);
 
   fs::last_write_time(path, time + std::chrono::milliseconds(1500));
   const std::optional<platform::FileStamp> touched = platform::fileStamp(path);
   ASSERT_TRUE(touched.has_value());
-  EXPECT_EQ(touched->Size, 7);
-  EXPECT_EQ(touched->ModifiedNanoseconds - longer->ModifiedNanoseconds, 1500000000);
+  EXPECT_EQ(touched->size, 7);
+  EXPECT_EQ(touched->modifiedNanoseconds - longer->modifiedNanoseconds, 1500000000);
 }
 
 TEST(FileStamp, NothingForAMissingFileOrAFolder) {
@@ -64,7 +64,7 @@ TEST(FileStamp, ResolvesGamePaths) {
   const std::optional<platform::FileStamp> stamp =
       platform::fileStamp(folder.path().string() + "\\DATA\\Teams.DAT");
   ASSERT_TRUE(stamp.has_value());
-  EXPECT_EQ(stamp->Size, 3);
+  EXPECT_EQ(stamp->size, 3);
 }
 
 // A query of its own: it neither raises errors nor counts among the file operations that tests fail.

@@ -42,20 +42,20 @@ class FileTransactionTest : public ::testing::Test {
 
   static TransactionStep replace(const std::string& newFile, const std::string& target, bool backup = true) {
     TransactionStep step;
-    step.NewFile = newFile;
-    step.Target = target;
-    if (backup) step.Backup = target + ".bak";
+    step.newFile = newFile;
+    step.target = target;
+    if (backup) step.backup = target + ".bak";
     return step;
   }
 
   Transaction change() const {
     Transaction transaction;
-    transaction.Label = "test";
-    transaction.Steps = {replace("a.new", "a.dat"), replace("b.new", "b.dat"), replace("c.new", "c.dat")};
+    transaction.label = "test";
+    transaction.steps = {replace("a.new", "a.dat"), replace("b.new", "b.dat"), replace("c.new", "c.dat")};
     TransactionStep removeIndex;
-    removeIndex.What = TransactionStep::Action::Remove;
-    removeIndex.Target = "a.idx";
-    transaction.Steps.push_back(removeIndex);
+    removeIndex.what = TransactionStep::Action::Remove;
+    removeIndex.target = "a.idx";
+    transaction.steps.push_back(removeIndex);
     return transaction;
   }
 
@@ -89,7 +89,7 @@ TEST_F(FileTransactionTest, MakesEveryStepAndKeepsTheJournalAsTheRecord) {
   platform_test::ErrorRecorder errors;
   const platform::TransactionResult result = platform::commitTransaction(files, change());
   EXPECT_TRUE(result.committed());
-  EXPECT_TRUE(result.CleanupFailures.empty());
+  EXPECT_TRUE(result.cleanupFailures.empty());
   expectNew();
   EXPECT_TRUE(errors.errors.empty());
 
@@ -97,35 +97,35 @@ TEST_F(FileTransactionTest, MakesEveryStepAndKeepsTheJournalAsTheRecord) {
   const std::optional<Transaction> record = platform::readTransactionRecord(files, failure);
   ASSERT_TRUE(record.has_value());
   EXPECT_FALSE(failure.has_value());
-  EXPECT_EQ(record->Label, "test");
-  ASSERT_EQ(record->Steps.size(), 4u);
-  EXPECT_EQ(record->Steps[0].NewDigest, platform::fileDigest(folder / "a.dat"));
-  EXPECT_EQ(record->Steps[0].OldDigest, platform::fileDigest(folder / "a.dat.bak"));
-  EXPECT_TRUE(record->Steps[2].OldDigest.empty());  // c.dat did not exist
-  EXPECT_EQ(platform::recoverTransaction(files).Action, RecoveryAction::Nothing);
+  EXPECT_EQ(record->label, "test");
+  ASSERT_EQ(record->steps.size(), 4u);
+  EXPECT_EQ(record->steps[0].newDigest, platform::fileDigest(folder / "a.dat"));
+  EXPECT_EQ(record->steps[0].oldDigest, platform::fileDigest(folder / "a.dat.bak"));
+  EXPECT_TRUE(record->steps[2].oldDigest.empty());  // c.dat did not exist
+  EXPECT_EQ(platform::recoverTransaction(files).action, RecoveryAction::Nothing);
 }
 
 TEST_F(FileTransactionTest, AJournalWithoutItsClosingLineIsTornAndChangesNothing) {
   Transaction transaction = change();
-  for (TransactionStep& step : transaction.Steps) step.NewDigest = "00";
+  for (TransactionStep& step : transaction.steps) step.newDigest = "00";
   ASSERT_FALSE(platform::writeJournal(folder / "change.journal", transaction));
   const std::string whole = read("change.journal");
   // Cut anywhere, or with one byte changed, the journal is not complete.
   for (size_t cut : {size_t{0}, size_t{10}, whole.size() / 2, whole.size() - 3}) {
     write("change.journal", whole.substr(0, cut));
-    EXPECT_FALSE(platform::readJournal(folder / "change.journal").Complete) << cut;
+    EXPECT_FALSE(platform::readJournal(folder / "change.journal").complete) << cut;
   }
   std::string changed = whole;
   changed[whole.find("b.new")] = 'x';
   write("change.journal", changed);
-  EXPECT_FALSE(platform::readJournal(folder / "change.journal").Complete);
+  EXPECT_FALSE(platform::readJournal(folder / "change.journal").complete);
   write("change.journal", whole);
-  EXPECT_TRUE(platform::readJournal(folder / "change.journal").Complete);
+  EXPECT_TRUE(platform::readJournal(folder / "change.journal").complete);
 
   write("change.journal", whole.substr(0, whole.size() / 2));
   const platform::RecoveryResult recovery = platform::recoverTransaction(files);
-  EXPECT_EQ(recovery.Action, RecoveryAction::DiscardedTorn);
-  EXPECT_FALSE(recovery.ChangedFiles);
+  EXPECT_EQ(recovery.action, RecoveryAction::DiscardedTorn);
+  EXPECT_FALSE(recovery.changedFiles);
   expectOld();
   EXPECT_EQ(read("change.journal"), "<missing>");
   EXPECT_EQ(read("a.new"), "new a");  // the new files stay, as after a declined import
@@ -155,17 +155,17 @@ TEST_F(FileTransactionTest, FinishesAChangeFromWhereverItStopped) {
       fs::remove(folder / name);
     }
     Transaction transaction = change();
-    for (TransactionStep& step : transaction.Steps) {
-      if (!step.NewFile.empty()) step.NewDigest = platform::fileDigest(folder / step.NewFile);
-      if (fs::exists(folder / step.Target)) step.OldDigest = platform::fileDigest(folder / step.Target);
+    for (TransactionStep& step : transaction.steps) {
+      if (!step.newFile.empty()) step.newDigest = platform::fileDigest(folder / step.newFile);
+      if (fs::exists(folder / step.target)) step.oldDigest = platform::fileDigest(folder / step.target);
     }
     ASSERT_FALSE(platform::writeJournal(folder / "change.journal", transaction));
     for (const auto& [from, to] : stop.renames) fs::rename(folder / from, folder / to);
 
     const platform::RecoveryResult recovery = platform::recoverTransaction(files);
-    EXPECT_EQ(recovery.Action, RecoveryAction::RolledForward) << stop.what;
-    EXPECT_TRUE(recovery.ChangedFiles) << stop.what;
-    EXPECT_EQ(recovery.Label, "test");
+    EXPECT_EQ(recovery.action, RecoveryAction::RolledForward) << stop.what;
+    EXPECT_TRUE(recovery.changedFiles) << stop.what;
+    EXPECT_EQ(recovery.label, "test");
     expectNew();
     EXPECT_NE(read("change.last"), "<missing>") << stop.what;
   }
@@ -173,9 +173,9 @@ TEST_F(FileTransactionTest, FinishesAChangeFromWhereverItStopped) {
 
 TEST_F(FileTransactionTest, PutsEveryFileBackWhenANewFileIsDamaged) {
   Transaction transaction = change();
-  for (TransactionStep& step : transaction.Steps) {
-    if (!step.NewFile.empty()) step.NewDigest = platform::fileDigest(folder / step.NewFile);
-    if (fs::exists(folder / step.Target)) step.OldDigest = platform::fileDigest(folder / step.Target);
+  for (TransactionStep& step : transaction.steps) {
+    if (!step.newFile.empty()) step.newDigest = platform::fileDigest(folder / step.newFile);
+    if (fs::exists(folder / step.target)) step.oldDigest = platform::fileDigest(folder / step.target);
   }
   ASSERT_FALSE(platform::writeJournal(folder / "change.journal", transaction));
   // The first step was made, then the process died and b.new was damaged.
@@ -185,9 +185,9 @@ TEST_F(FileTransactionTest, PutsEveryFileBackWhenANewFileIsDamaged) {
   write("b.new", "damaged");
 
   const platform::RecoveryResult recovery = platform::recoverTransaction(files);
-  EXPECT_EQ(recovery.Action, RecoveryAction::RolledBack);
-  ASSERT_TRUE(recovery.Reason.has_value());
-  EXPECT_NE(recovery.Reason->Path.find("b.new"), std::string::npos);
+  EXPECT_EQ(recovery.action, RecoveryAction::RolledBack);
+  ASSERT_TRUE(recovery.reason.has_value());
+  EXPECT_NE(recovery.reason->path.find("b.new"), std::string::npos);
   expectOld();
   EXPECT_EQ(read("a.new"), "new a");
   EXPECT_EQ(read("change.journal"), "<missing>");
@@ -198,9 +198,9 @@ TEST_F(FileTransactionTest, AMissingNewFileStopsTheChangeBeforeItBegins) {
   fs::remove(folder / "b.new");
   platform_test::ErrorRecorder errors;
   const platform::TransactionResult result = platform::commitTransaction(files, change());
-  EXPECT_EQ(result.Status, platform::TransactionStatus::RolledBack);
-  ASSERT_TRUE(result.Failure.has_value());
-  EXPECT_EQ(result.Failure->ErrorNumber, platform::kErrFileNotFound);
+  EXPECT_EQ(result.status, platform::TransactionStatus::RolledBack);
+  ASSERT_TRUE(result.failure.has_value());
+  EXPECT_EQ(result.failure->errorNumber, platform::kErrFileNotFound);
   expectOld();
   EXPECT_EQ(read("change.journal"), "<missing>");
   EXPECT_TRUE(errors.errors.empty());
@@ -224,16 +224,16 @@ TEST_F(FileTransactionTest, ADiskThatStopsAnywhereLeavesWhatTheResultSays) {
       platform::clearFileFaults();
       EXPECT_TRUE(errors.errors.empty()) << "n=" << n;
     }
-    if (result.committed() && result.CleanupFailures.empty() && !result.Failure) break;
+    if (result.committed() && result.cleanupFailures.empty() && !result.failure) break;
     platform::recoverTransaction(files);
     const bool old = read("a.dat") == "old a" && read("b.dat") == "old b" && read("c.dat") == "<missing>";
     const bool whole =
         old || (read("a.dat") == "new a" && read("b.dat") == "new b" && read("c.dat") == "new c");
     EXPECT_TRUE(whole) << "n=" << n;
-    if (result.Status == platform::TransactionStatus::RolledBack) {
+    if (result.status == platform::TransactionStatus::RolledBack) {
       ++undone;
       EXPECT_TRUE(old) << "reported undone at n=" << n;
-    } else if (result.Status == platform::TransactionStatus::RollbackIncomplete) {
+    } else if (result.status == platform::TransactionStatus::RollbackIncomplete) {
       ++unfinished;
     }
   }

@@ -34,7 +34,7 @@ inline imports::ImportRunResult importAndShow(exports::IncomingRecords& incoming
                                               const imports::MappingRows& rows, std::string_view folder,
                                               const imports::ConfirmImport& confirm = askToConfirm) {
   imports::ImportRunResult result = imports::PROCESSIMPORT(incoming, catalogue, rows, folder, confirm);
-  showMessages(result.Messages);
+  showMessages(result.messages);
   return result;
 }
 

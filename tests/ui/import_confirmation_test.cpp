@@ -13,23 +13,23 @@ constexpr std::string_view kQuestion = "Please confirm that you wish to import t
 
 RemapWarning warning(int32_t index) {
   RemapWarning dropped;
-  dropped.Kind = imports::RecordKind::Wrestler;
-  dropped.RecordIndex = index;
-  dropped.RecordName = "Wrestler " + std::to_string(index);
-  dropped.Field = 55;
-  dropped.FirstBit = 0;
-  dropped.LastBit = 15;
-  dropped.Item = 103;
-  dropped.Number = 70000;
+  dropped.kind = imports::RecordKind::Wrestler;
+  dropped.recordIndex = index;
+  dropped.recordName = "Wrestler " + std::to_string(index);
+  dropped.field = 55;
+  dropped.firstBit = 0;
+  dropped.lastBit = 15;
+  dropped.item = 103;
+  dropped.number = 70000;
   return dropped;
 }
 
 TEST(ImportConfirmationTest, TheQuestionComesFirstWithItsBraceCodesThenWhatTheImportDoes) {
   ImportPlan plan;
-  plan.WrestlersAdded = {PlannedRecord{1, "New Star", 4, ""}, PlannedRecord{3, "Rookie", 5, ""}};
-  plan.WrestlersReplaced = {PlannedRecord{2, "Champion", 2, "Champion"}};
-  plan.MovesAdded = {PlannedRecord{1, "Moonsault", 5, ""}};
-  plan.TeamsAdded = {PlannedRecord{1, "A/B", 2, ""}, PlannedRecord{2, "C/D", 3, ""}};
+  plan.wrestlersAdded = {PlannedRecord{1, "New Star", 4, ""}, PlannedRecord{3, "Rookie", 5, ""}};
+  plan.wrestlersReplaced = {PlannedRecord{2, "Champion", 2, "Champion"}};
+  plan.movesAdded = {PlannedRecord{1, "Moonsault", 5, ""}};
+  plan.teamsAdded = {PlannedRecord{1, "A/B", 2, ""}, PlannedRecord{2, "C/D", 3, ""}};
   EXPECT_EQ(ui::confirmationText(plan), "{?}{2}" + std::string(kQuestion) +
                                             "\r\n\r\nThe import adds 2 wrestlers, 1 move and 2 tag teams. It "
                                             "replaces 1 wrestler already in the database.");
@@ -47,9 +47,9 @@ TEST(ImportConfirmationTest, AnImportThatChangesNothingSaysSo) {
 
 TEST(ImportConfirmationTest, DroppedReferencesAreWarnedOfAndTheRestLeftToTheDetails) {
   ImportPlan plan;
-  plan.ManagersAdded = {PlannedRecord{1, "Manager New", 3, ""}};
-  plan.WrestlersNotWritten = {PlannedRecord{4, "Champion", 2, "Champion"}};
-  for (int32_t i = 1; i <= 7; ++i) plan.DroppedReferences.push_back(warning(i));
+  plan.managersAdded = {PlannedRecord{1, "Manager New", 3, ""}};
+  plan.wrestlersNotWritten = {PlannedRecord{4, "Champion", 2, "Champion"}};
+  for (int32_t i = 1; i <= 7; ++i) plan.droppedReferences.push_back(warning(i));
   const std::string text = ui::confirmationText(plan);
   EXPECT_EQ(text.rfind("{?}{2}" + std::string(kQuestion), 0), 0u);
   EXPECT_NE(text.find("1 selected wrestler will not be written"), std::string::npos) << text;
@@ -66,7 +66,7 @@ TEST(ImportConfirmationTest, DroppedReferencesAreWarnedOfAndTheRestLeftToTheDeta
   const std::string details = ui::confirmationDetails(plan);
   EXPECT_NE(details.find(imports::describeWarning(warning(7))), std::string::npos);
 
-  plan.DroppedReferences.resize(1);
+  plan.droppedReferences.resize(1);
   EXPECT_NE(
       ui::confirmationText(plan).find("1 reference cannot be kept because the new number does not fit; it "
                                       "is removed:"),

@@ -26,10 +26,10 @@ void UNDOLASTIMPORT() {
     const RunningScope running(wizardState());
     result = imports::undoLastImport(program.databaseFolder);
   }
-  const bool undone = result.Outcome == imports::UndoOutcome::Undone;
-  services::showMessageBox(kThisForm, (undone ? "{i}" : "{S}") + result.Message, program.title, "OK");
+  const bool undone = result.outcome == imports::UndoOutcome::Undone;
+  services::showMessageBox(kThisForm, (undone ? "{i}" : "{S}") + result.message, program.title, "OK");
   // Whatever was open in the wizard was matched against the database as it was.
-  if (result.Outcome != imports::UndoOutcome::Refused) RESETFORM();
+  if (result.outcome != imports::UndoOutcome::Refused) RESETFORM();
 }
 
 void MAIN_UNDO(int32_t id, int32_t code, int32_t value, int32_t&) {

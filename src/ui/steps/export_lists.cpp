@@ -42,10 +42,10 @@ void showParsedExport(const exports::ParseResult& parsed) {
 }
 
 void showNeededRecords(const imports::NeededNames& needed) {
-  showMappingRows(kMoveListView, needed.Moves);
-  showMappingRows(kDiveListView, needed.Dives);
-  showNames(kManagerList, needed.Managers);
-  showNames(kTeamList, needed.Teams);
+  showMappingRows(kMoveListView, needed.moves);
+  showMappingRows(kDiveListView, needed.dives);
+  showNames(kManagerList, needed.managers);
+  showNames(kTeamList, needed.teams);
   showRowCounts();
 }
 

@@ -33,19 +33,19 @@ std::string summary(const imports::ImportPlan& plan) {
   const auto addIf = [&added](size_t count, std::string_view noun) {
     if (count > 0) added.push_back(counted(count, noun));
   };
-  addIf(plan.WrestlersAdded.size(), "wrestler");
-  addIf(plan.MovesAdded.size(), "move");
-  addIf(plan.DivesAdded.size(), "dive");
-  addIf(plan.ManagersAdded.size(), "manager");
-  addIf(plan.TeamsAdded.size(), "tag team");
+  addIf(plan.wrestlersAdded.size(), "wrestler");
+  addIf(plan.movesAdded.size(), "move");
+  addIf(plan.divesAdded.size(), "dive");
+  addIf(plan.managersAdded.size(), "manager");
+  addIf(plan.teamsAdded.size(), "tag team");
   std::string text;
   if (!added.empty()) text = "The import adds " + joined(added) + ".";
-  if (!plan.WrestlersReplaced.empty()) {
+  if (!plan.wrestlersReplaced.empty()) {
     text += std::string(text.empty() ? "" : " ") + "It replaces " +
-            counted(plan.WrestlersReplaced.size(), "wrestler") + " already in the database.";
+            counted(plan.wrestlersReplaced.size(), "wrestler") + " already in the database.";
   }
-  if (!plan.WrestlersNotWritten.empty()) {
-    text += " " + counted(plan.WrestlersNotWritten.size(), "selected wrestler") +
+  if (!plan.wrestlersNotWritten.empty()) {
+    text += " " + counted(plan.wrestlersNotWritten.size(), "selected wrestler") +
             " will not be written: an earlier one replaces the same record.";
   }
   return text;
@@ -71,7 +71,7 @@ std::string warnings(const imports::RemapWarnings& dropped) {
 
 std::string confirmationText(const imports::ImportPlan& plan) {
   return std::string(imports::kConfirmText) + std::string(kLineEnd) + std::string(kLineEnd) + summary(plan) +
-         warnings(plan.DroppedReferences);
+         warnings(plan.droppedReferences);
 }
 
 std::string confirmationDetails(const imports::ImportPlan& plan) {

@@ -24,7 +24,7 @@ void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
   toolkit::EZ_DISABLEC(kMainForm, kImportButton);
   const RunningScope running(wizardState());
   const imports::ImportRunResult result = imports::ImportSession().import(readMappingRows(), confirmImport);
-  for (const services::MessageBoxRequest& message : result.Messages) services::showMessageBox(message);
+  for (const services::MessageBoxRequest& message : result.messages) services::showMessageBox(message);
   RESETFORM();
 }
 
