@@ -54,4 +54,42 @@ TEST(Layers, NoSourceIncludesALayerAboveItsOwn) {
   EXPECT_EQ(folders.size(), layerRanks().size());
 }
 
+// Qt is parsed only where the toolkit's own sources need it: the rest of the window includes the
+// toolkit's Qt-free headers, so changing a Qt header rebuilds little and the window's code reads
+// without the toolkit's types.
+TEST(Layers, OnlyTheToolkitSeesQt) {
+  const fs::path window = fs::path(ZOR_SOURCE_DIR) / "ui";
+  const fs::path toolkit = window / "toolkit";
+  ASSERT_TRUE(fs::is_directory(toolkit)) << toolkit;
+  const std::regex qtInclude(R"(^\s*#\s*include\s+<(Q|qdrawutil))");
+  const std::regex toolkitInclude(R"re(^\s*#\s*include\s+"ui/toolkit/([a-z_]+\.h)")re");
+  auto includesQt = [&](const fs::path& file) {
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+      if (std::regex_search(line, qtInclude)) return true;
+    }
+    return false;
+  };
+  std::set<std::string> qtHeaders;
+  for (const auto& entry : fs::directory_iterator(toolkit)) {
+    if (entry.path().extension() == ".h" && includesQt(entry.path())) qtHeaders.insert(entry.path().filename());
+  }
+  EXPECT_FALSE(qtHeaders.count("toolkit.h"));
+  int checked = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(window)) {
+    if (!entry.is_regular_file() || entry.path().parent_path() == toolkit) continue;
+    ++checked;
+    EXPECT_FALSE(includesQt(entry.path())) << entry.path().string();
+    std::ifstream in(entry.path());
+    for (std::string line; std::getline(in, line);) {
+      std::smatch match;
+      if (std::regex_search(line, match, toolkitInclude)) {
+        EXPECT_FALSE(qtHeaders.count(match[1].str())) << entry.path().string() << " includes " << match[1].str();
+      }
+    }
+  }
+  EXPECT_GT(checked, 20);
+  EXPECT_GT(qtHeaders.size(), 3u);
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "ui/form/control_ids.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"

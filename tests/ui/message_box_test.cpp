@@ -4,6 +4,7 @@
 #include "services/messages.h"
 #include "services/program.h"
 #include "ui/form/control_ids.h"
+#include "ui/toolkit/dialog_parts.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"
@@ -29,7 +30,7 @@ TEST_F(MessageBoxTest, AQuestionWithTheSecondButtonAsDefaultAnswersYesWithOne) {
                       services::program().title, "YN"),
             1);
   EXPECT_EQ(last().kind, DialogKind::MessageBox);
-  EXPECT_EQ(last().icon, QMessageBox::Question);
+  EXPECT_EQ(last().icon, DialogIcon::Question);
   EXPECT_EQ(last().buttons, (std::vector<std::string>{"Yes", "No"}));
   EXPECT_EQ(last().defaultButton, "No");
   EXPECT_EQ(last().text, "Please confirm that you wish to import the selected data.");
@@ -47,20 +48,20 @@ TEST_F(MessageBoxTest, NoAndTheDefaultOfADefaultedQuestionAnswerZero) {
 
 TEST_F(MessageBoxTest, StopAndInformationBoxesHaveOneOkButton) {
   EXPECT_EQ(EZ_MSGBOX("MAIN", "{S}File couldn't be identified as a ZOR export file.", "T", "OK"), 1);
-  EXPECT_EQ(last().icon, QMessageBox::Critical);
+  EXPECT_EQ(last().icon, DialogIcon::Critical);
   EXPECT_EQ(last().buttons, (std::vector<std::string>{"OK"}));
   EXPECT_EQ(last().text, "File couldn't be identified as a ZOR export file.");
   EZ_MSGBOX("{ME}", "{i}The selected wrestlers were imported successfully.", "T", "OK");
-  EXPECT_EQ(last().icon, QMessageBox::Information);
+  EXPECT_EQ(last().icon, DialogIcon::Information);
   EXPECT_EQ(last().form, "MAIN");
   EZ_MSGBOX("MAIN", "No codes here", "T", "OK");
-  EXPECT_EQ(last().icon, QMessageBox::NoIcon);
+  EXPECT_EQ(last().icon, DialogIcon::None);
   EXPECT_EQ(last().text, "No codes here");
 }
 
 TEST_F(MessageBoxTest, TheCoreReachesTheBoxThroughTheInstalledService) {
   services::XMSGBOX("3 objects imported.");
-  EXPECT_EQ(last().icon, QMessageBox::Information);
+  EXPECT_EQ(last().icon, DialogIcon::Information);
   EXPECT_EQ(last().title, services::program().title);
   EXPECT_EQ(last().text, "3 objects imported.");
   script.buttons.push_back("Yes");
@@ -93,7 +94,7 @@ TEST_F(MessageBoxTest, TheErrorReportContinuesOnOk) {
   }
   EXPECT_TRUE(terminations.empty());
   EXPECT_EQ(last().kind, DialogKind::ErrorReport);
-  EXPECT_EQ(last().icon, QMessageBox::Warning);
+  EXPECT_EQ(last().icon, DialogIcon::Warning);
   EXPECT_EQ(last().title, "Error");
   EXPECT_EQ(last().buttons, (std::vector<std::string>{"OK", "Cancel"}));
   EXPECT_EQ(last().defaultButton, "OK");

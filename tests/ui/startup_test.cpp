@@ -11,6 +11,7 @@
 #include "ui/help/help.h"
 #include "ui/startup/callbacks.h"
 #include "ui/startup/start_up.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/toolkit.h"
 #include "wizard_fixture.h"
@@ -61,7 +62,7 @@ TEST_F(WizardTest, AnInterruptedImportIsRepairedAndToldBeforeTheLoad) {
   EXPECT_EQ(told.kind, DialogKind::MessageBox);
   EXPECT_EQ(told.formsOpen, 0u);
   EXPECT_EQ(told.title, kTitle);
-  EXPECT_EQ(told.icon, QMessageBox::Information);
+  EXPECT_EQ(told.icon, DialogIcon::Information);
   EXPECT_EQ(
       told.text.rfind("A change of the game's database was interrupted before it had changed anything.", 0),
       0u)

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "ui/toolkit/list_columns.h"
+#include "ui/toolkit/dialog_parts.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/toolkit.h"
@@ -372,7 +373,7 @@ TEST_F(ToolkitTest, TheOpenFileDialogAndTheTextInputAnswerFromTheScript) {
   script.files.push_back({"/x/chosen.zor"});
   EXPECT_EQ(EZ_OPENFILE("MAIN", "Please select an export file to open.", "", "ZOR Export Files|*.zor|", "R"),
             "/x/chosen.zor");
-  EXPECT_EQ(script.shown.back().nameFilters, (QStringList{"ZOR Export Files (*.zor)"}));
+  EXPECT_EQ(script.shown.back().nameFilters, (std::vector<std::string>{"ZOR Export Files (*.zor)"}));
   EXPECT_EQ(EZ_OPENFILE("MAIN", "t", "", "", "R"), "");
 
   script.texts.push_back(std::string("Tiger Driver"));

@@ -42,7 +42,7 @@ TEST_F(BatchViewTest, AddedFilesFollowTheOnesListedAndMayRepeat) {
   const std::vector<DialogRecord> dialogs = shown(DialogKind::OpenFiles);
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_EQ(dialogs[0].title, "Please select export files to add.");
-  EXPECT_EQ(dialogs[0].nameFilters, (QStringList{"ZOR Export Files (*.zor)", "All Files (*)"}));
+  EXPECT_EQ(dialogs[0].nameFilters, (std::vector<std::string>{"ZOR Export Files (*.zor)", "All Files (*)"}));
   EXPECT_EQ(items(ui::kExportFileList), (Names{first, second}));
   EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);
   paintForm("MAIN");
@@ -119,7 +119,7 @@ TEST_F(BatchViewTest, UndoLastImportAsksThenPutsTheDatabaseBack) {
   boxes = shown(DialogKind::MessageBox);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, "The last import has been undone: every file it changed is as it was before it.");
-  EXPECT_EQ(boxes[2].icon, QMessageBox::Information);
+  EXPECT_EQ(boxes[2].icon, DialogIcon::Information);
   EXPECT_EQ(testsupport::readFileBytes(data("wrestlrs.dat")), wrestlersBefore);
   EXPECT_EQ(db::catalogue().WrestlerCount, 3);  // reloaded
 
@@ -128,7 +128,7 @@ TEST_F(BatchViewTest, UndoLastImportAsksThenPutsTheDatabaseBack) {
   boxes = shown(DialogKind::MessageBox);
   ASSERT_EQ(boxes.size(), 5u);
   EXPECT_EQ(boxes[4].text, "The last import has already been undone.");
-  EXPECT_EQ(boxes[4].icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes[4].icon, DialogIcon::Critical);
 }
 
 TEST_F(BatchViewTest, CloseAfterAddingFilesLeadsBackToPhaseZero) {

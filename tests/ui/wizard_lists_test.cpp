@@ -11,6 +11,7 @@
 #include "ui/form/handlers.h"
 #include "ui/steps/export_lists.h"
 #include "ui/steps/wizard_state.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/wrestlers/main_shortcuts.h"
 #include "ui/wrestlers/wrestler_item_style.h"

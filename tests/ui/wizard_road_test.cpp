@@ -64,7 +64,7 @@ TEST_F(WizardRoadTest, OpeningListsTheWrestlersPreSelectedAndTheNewRecordsSorted
   const std::vector<DialogRecord> dialogs = shown(DialogKind::OpenFile);
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_EQ(dialogs[0].title, "Please select an export file to open.");
-  EXPECT_EQ(dialogs[0].nameFilters, (QStringList{"ZOR Export Files (*.zor)", "All Files (*)"}));
+  EXPECT_EQ(dialogs[0].nameFilters, (std::vector<std::string>{"ZOR Export Files (*.zor)", "All Files (*)"}));
 
   EXPECT_EQ(items(ui::kWrestlerList), (Names{"F\tNew Star", "M\tChampion", "M\tRookie"}));
   EXPECT_EQ(selected(ui::kWrestlerList), (std::vector<int32_t>{0, 2}));  // not in the database
@@ -125,7 +125,7 @@ TEST_F(WizardRoadTest, ImportAnsweredYesWritesTheSelectionWithTheMappingAndTheNe
             "Please confirm that you wish to import the selected data.\r\n\r\n"
             "The import adds 1 wrestler, 6 moves, 1 dive, 1 manager and 1 tag team. It replaces 1 wrestler "
             "already in the database.");
-  EXPECT_EQ(question.icon, QMessageBox::Question);
+  EXPECT_EQ(question.icon, DialogIcon::Question);
   EXPECT_EQ(question.defaultButton, "No");
   EXPECT_EQ(question.answer, "Yes");
   EXPECT_EQ(question.title, "ZOR 7 SE Export File Wizard, Build 1.630");
@@ -133,7 +133,7 @@ TEST_F(WizardRoadTest, ImportAnsweredYesWritesTheSelectionWithTheMappingAndTheNe
   EXPECT_NE(question.details.find("Dropkick -> existing move 2 (Kick)"), std::string::npos);
   EXPECT_NE(question.details.find("Corkscrew Dive renamed to Twister Dive"), std::string::npos);
   EXPECT_EQ(boxes[1].text, "The selected wrestlers were imported successfully.");
-  EXPECT_EQ(boxes[1].icon, QMessageBox::Information);
+  EXPECT_EQ(boxes[1].icon, DialogIcon::Information);
 
   // Wrestlers 4 New Star (added) and 2 Champion (replaced); Dropkick is the database's Kick, so six
   // new moves: Moonsault 5, Powerbomb 6, Lariat 7, Double Suplex 8, Spike 9, Shooting Star 10.
@@ -263,7 +263,7 @@ TEST_F(WizardRoadTest, AnObjectExportIsImportedAtOnceAndLeavesThePhase) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text,
             "2 foreign objects have been imported successfully. 1 was already in the database.");
-  EXPECT_EQ(boxes[0].icon, QMessageBox::Information);
+  EXPECT_EQ(boxes[0].icon, DialogIcon::Information);
   EXPECT_EQ(ui::wizardState().phase, ui::Phase::NothingOpen);
   EXPECT_FALSE(state(ui::kParseButton).enabled);
   EXPECT_EQ(this->lines("objects.dat")[0], " 3 ");

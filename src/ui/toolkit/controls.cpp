@@ -8,7 +8,9 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "ui/toolkit/font_conversion.h"
 #include "ui/toolkit/list_columns.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/units.h"

@@ -1,14 +1,13 @@
 #include "ui/toolkit/dialogs.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <cstdio>
 
 #include "services/messages.h"
+#include "ui/toolkit/dialog_parts.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 
@@ -33,24 +32,18 @@ size_t liveForms() {
   return count;
 }
 
-std::vector<QMessageBox::StandardButton> buttonSet(std::string_view buttons) {
-  const std::string set = nameKey(buttons);
-  if (set == "YN") return {QMessageBox::Yes, QMessageBox::No};
-  if (set == "YNC") return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-  if (set == "OC" || set == "OKCANCEL") return {QMessageBox::Ok, QMessageBox::Cancel};
-  return {QMessageBox::Ok};
-}
-
-QMessageBox::Icon iconOf(services::MessageIcon icon) {
+DialogIcon dialogIconOf(QMessageBox::Icon icon) {
   switch (icon) {
-    case services::MessageIcon::Information:
-      return QMessageBox::Information;
-    case services::MessageIcon::Stop:
-      return QMessageBox::Critical;
-    case services::MessageIcon::Question:
-      return QMessageBox::Question;
+    case QMessageBox::Information:
+      return DialogIcon::Information;
+    case QMessageBox::Warning:
+      return DialogIcon::Warning;
+    case QMessageBox::Critical:
+      return DialogIcon::Critical;
+    case QMessageBox::Question:
+      return DialogIcon::Question;
     default:
-      return QMessageBox::NoIcon;
+      return DialogIcon::None;
   }
 }
 
@@ -78,7 +71,7 @@ QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form
   record.title = fromQt(box.windowTitle());
   record.text = fromQtLines(box.text());
   record.details = fromQtLines(box.detailedText());
-  record.icon = box.icon();
+  record.icon = dialogIconOf(box.icon());
   for (QMessageBox::StandardButton standard : order) record.buttons.push_back(caption(box.button(standard)));
   record.defaultButton = caption(box.defaultButton());
   record.formsOpen = liveForms();
@@ -102,7 +95,7 @@ DialogRecord fileDialogRecord(const QFileDialog& dialog, DialogKind kind, std::s
   record.kind = kind;
   record.form = ownerName(form);
   record.title = fromQt(dialog.windowTitle());
-  record.nameFilters = dialog.nameFilters();
+  for (const QString& filter : dialog.nameFilters()) record.nameFilters.push_back(fromQt(filter));
   record.formsOpen = liveForms();
   return record;
 }
@@ -125,15 +118,6 @@ std::vector<std::string> choosePaths(QFileDialog& dialog, DialogKind kind, std::
   return paths;
 }
 
-QString patternsOf(std::string_view patterns) {
-  QStringList list;
-  for (const QString& pattern : toQt(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-    const QString trimmed = pattern.trimmed();
-    list << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
-  }
-  return list.join(QLatin1Char(' '));
-}
-
 }  // namespace
 
 DialogScript* setDialogScript(DialogScript* script) {
@@ -142,32 +126,11 @@ DialogScript* setDialogScript(DialogScript* script) {
   return previous;
 }
 
-std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
-                                             std::string_view buttons) {
-  const services::BraceCodes codes = services::parseBraceCodes(text);
-  auto box = std::make_unique<QMessageBox>(owner);
-  box->setWindowTitle(toQt(title));
-  box->setTextFormat(Qt::PlainText);
-  box->setText(toQtLines(codes.body));
-  box->setIcon(iconOf(codes.icon));
-  const std::vector<QMessageBox::StandardButton> order = buttonSet(buttons);
-  for (QMessageBox::StandardButton standard : order) box->addButton(standard);
-  const size_t defaultIndex = codes.secondIsDefault && order.size() > 1 ? 1 : 0;
-  box->setDefaultButton(order[defaultIndex]);
-  // Closing the box answers the last button (No, Cancel), or OK when it is the only one.
-  box->setEscapeButton(order.back());
-  return box;
-}
-
-int32_t messageBoxAnswer(QMessageBox::StandardButton button) {
-  return button == QMessageBox::Yes || button == QMessageBox::Ok ? 1 : 0;
-}
-
 int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view title,
                   std::string_view buttons) {
   if (QApplication::instance() == nullptr) return 0;
   std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
-  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, buttonSet(buttons));
+  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, messageBoxButtons(buttons));
   return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
 }
 
@@ -176,7 +139,7 @@ int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std:
   if (QApplication::instance() == nullptr) return 0;
   std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
   if (!details.empty()) box->setDetailedText(toQtLines(details));
-  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, buttonSet(buttons));
+  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, messageBoxButtons(buttons));
   return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
 }
 
@@ -195,55 +158,6 @@ platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
   return pressed != nullptr && box.standardButton(pressed) == QMessageBox::Ok
              ? platform::ReportAnswer::Continue
              : platform::ReportAnswer::Terminate;
-}
-
-QStringList nameFilters(std::string_view filter) {
-  QStringList filters;
-  while (!filter.empty()) {
-    const size_t bar = filter.find('|');
-    if (bar == std::string_view::npos) break;
-    const std::string_view name = filter.substr(0, bar);
-    std::string_view rest = filter.substr(bar + 1);
-    const size_t end = rest.find('|');
-    const std::string_view patterns = rest.substr(0, end);
-    filter = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    const QString list = patternsOf(patterns);
-    if (!list.isEmpty()) filters << QStringLiteral("%1 (%2)").arg(toQt(name), list);
-  }
-  return filters;
-}
-
-std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view title,
-                                             std::string_view initialFile, std::string_view filter,
-                                             bool several) {
-  auto dialog = std::make_unique<QFileDialog>(owner, toQt(title));
-  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog->setAcceptMode(QFileDialog::AcceptOpen);
-  dialog->setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-  const QStringList filters = nameFilters(filter);
-  if (!filters.isEmpty()) dialog->setNameFilters(filters);
-  if (initialFile.empty()) {
-    dialog->setDirectory(QDir::currentPath());
-  } else {
-    const QFileInfo initial(QFile::decodeName(QByteArray(initialFile.data(), initialFile.size())));
-    dialog->setDirectory(initial.absolutePath());
-    dialog->selectFile(initial.fileName());
-  }
-  return dialog;
-}
-
-std::string multiSelectResult(const std::vector<std::string>& paths) {
-  if (paths.empty()) return "";
-  if (paths.size() == 1) return paths.front();
-  const std::string& first = paths.front();
-  const size_t slash = first.find_last_of('/');
-  // A file in the root folder keeps the root as its folder.
-  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash == 0 ? 1 : slash);
-  for (const std::string& path : paths) {
-    const size_t end = path.find_last_of('/');
-    result += "|" + (end == std::string::npos ? path : path.substr(end + 1));
-  }
-  return result;
 }
 
 std::string EZ_OPENFILE(std::string_view form, std::string_view title, std::string_view initialFile,

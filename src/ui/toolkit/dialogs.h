@@ -3,19 +3,14 @@
 // recorded and answered from the script instead of being shown.
 #pragma once
 
-#include <QMessageBox>
-#include <QStringList>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/errors.h"
-
-class QFileDialog;
 
 namespace ui::toolkit {
 
@@ -45,32 +40,20 @@ std::string askText(std::string_view prompt, std::string_view title, std::string
 // The untrapped-error report: exclamation icon, OK and Cancel, the system's default title.
 platform::ReportAnswer showErrorReport(const platform::UntrappedError& error);
 
-// --- Building blocks, shared by the live and the scripted way ---
-
-std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
-                                             std::string_view buttons);
-int32_t messageBoxAnswer(QMessageBox::StandardButton button);
-// "ZOR Export Files|*.zor|All Files|*.*|" as the dialog's name filters.
-QStringList nameFilters(std::string_view filter);
-std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view title,
-                                             std::string_view initialFile, std::string_view filter,
-                                             bool several);
-// The result text of the multi-select dialog for the chosen paths (in the file system's bytes).
-std::string multiSelectResult(const std::vector<std::string>& paths);
-
 // --- Scripted answers ---
 
 enum class DialogKind { MessageBox, ErrorReport, OpenFile, OpenFiles, TextInput };
+enum class DialogIcon { None, Information, Warning, Critical, Question };
 
 struct DialogRecord {
   DialogKind kind = DialogKind::MessageBox;
   std::string form;   // the owner form ("" for none)
   std::string title;  // as the window shows it
   std::string text;   // the message without brace codes, or the prompt
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  DialogIcon icon = DialogIcon::None;
   std::vector<std::string> buttons;  // captions in order, without mnemonics
   std::string defaultButton;
-  QStringList nameFilters;
+  std::vector<std::string> nameFilters;  // "ZOR Export Files (*.zor)", ...
   std::string initialText;
   std::string details;   // a message box's detail area
   size_t formsOpen = 0;  // live forms at the moment the dialog came up

@@ -3,7 +3,6 @@
 // preferred).
 #pragma once
 
-#include <QFont>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,9 +24,6 @@ void EZ_FREEFONT(int32_t number);
 
 // A built-in or defined font; nothing when the number is not defined.
 std::optional<FontSpec> fontSpec(int32_t number);
-QFont qtFont(const FontSpec& spec);
-// The Qt font of a number (the application font when it is not defined).
-QFont fontOf(int32_t number);
 
 // Makes the Windows faces the program names resolve to their metric-compatible free equivalents.
 void registerFaceSubstitutes();

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "ui/toolkit/accessibility.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/session.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"

@@ -6,7 +6,9 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "ui/toolkit/font_conversion.h"
 #include "ui/toolkit/owner_draw_context.h"
+#include "ui/toolkit/palette_colours.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 

@@ -2,24 +2,17 @@
 // program (a fixed colour or a system colour); -1 means the control's default colour.
 #pragma once
 
-#include <QColor>
 #include <cstdint>
-#include <optional>
 
 namespace ui::toolkit {
 
 inline constexpr int32_t kDefaultColour = -1;
 inline constexpr int32_t kBuiltInColours = 32;
 
-// The colour of a palette number; nothing for -1 or a number that is not defined.
-std::optional<QColor> paletteColour(int32_t number);
-
 // number := a Windows colour value (0x00BBGGRR).
 void EZ_DEFCOLORL(int32_t number, uint32_t windowsColour);
 // number := the current value of a Windows system colour (COLOR_MENU = 4, COLOR_INFOBK = 24, ...),
 // taken from the application's palette.
 void EZ_DEFSYSTEMCOLOR(int32_t number, int32_t systemIndex);
-
-QColor systemColour(int32_t systemIndex);
 
 }  // namespace ui::toolkit

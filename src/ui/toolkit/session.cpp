@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/toolkit/accelerator_keys.h"
 #include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/widgets.h"

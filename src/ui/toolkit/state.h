@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit/accelerators.h"
+#include "ui/toolkit/accelerator_keys.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/palette.h"
 #include "ui/toolkit/run.h"

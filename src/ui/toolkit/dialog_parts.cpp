@@ -1,0 +1,117 @@
+#include "ui/toolkit/dialog_parts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "services/messages.h"
+#include "ui/toolkit/text.h"
+
+namespace ui::toolkit {
+
+namespace {
+
+QMessageBox::Icon iconOf(services::MessageIcon icon) {
+  switch (icon) {
+    case services::MessageIcon::Information:
+      return QMessageBox::Information;
+    case services::MessageIcon::Stop:
+      return QMessageBox::Critical;
+    case services::MessageIcon::Question:
+      return QMessageBox::Question;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+QString patternsOf(std::string_view patterns) {
+  QStringList list;
+  for (const QString& pattern : toQt(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString trimmed = pattern.trimmed();
+    list << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+  }
+  return list.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+std::vector<QMessageBox::StandardButton> messageBoxButtons(std::string_view buttons) {
+  const std::string set = nameKey(buttons);
+  if (set == "YN") return {QMessageBox::Yes, QMessageBox::No};
+  if (set == "YNC") return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+  if (set == "OC" || set == "OKCANCEL") return {QMessageBox::Ok, QMessageBox::Cancel};
+  return {QMessageBox::Ok};
+}
+
+std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
+                                             std::string_view buttons) {
+  const services::BraceCodes codes = services::parseBraceCodes(text);
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setWindowTitle(toQt(title));
+  box->setTextFormat(Qt::PlainText);
+  box->setText(toQtLines(codes.body));
+  box->setIcon(iconOf(codes.icon));
+  const std::vector<QMessageBox::StandardButton> order = messageBoxButtons(buttons);
+  for (QMessageBox::StandardButton standard : order) box->addButton(standard);
+  const size_t defaultIndex = codes.secondIsDefault && order.size() > 1 ? 1 : 0;
+  box->setDefaultButton(order[defaultIndex]);
+  // Closing the box answers the last button (No, Cancel), or OK when it is the only one.
+  box->setEscapeButton(order.back());
+  return box;
+}
+
+int32_t messageBoxAnswer(QMessageBox::StandardButton button) {
+  return button == QMessageBox::Yes || button == QMessageBox::Ok ? 1 : 0;
+}
+
+QStringList nameFilters(std::string_view filter) {
+  QStringList filters;
+  while (!filter.empty()) {
+    const size_t bar = filter.find('|');
+    if (bar == std::string_view::npos) break;
+    const std::string_view name = filter.substr(0, bar);
+    std::string_view rest = filter.substr(bar + 1);
+    const size_t end = rest.find('|');
+    const std::string_view patterns = rest.substr(0, end);
+    filter = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    const QString list = patternsOf(patterns);
+    if (!list.isEmpty()) filters << QStringLiteral("%1 (%2)").arg(toQt(name), list);
+  }
+  return filters;
+}
+
+std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view title,
+                                             std::string_view initialFile, std::string_view filter,
+                                             bool several) {
+  auto dialog = std::make_unique<QFileDialog>(owner, toQt(title));
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  const QStringList filters = nameFilters(filter);
+  if (!filters.isEmpty()) dialog->setNameFilters(filters);
+  if (initialFile.empty()) {
+    dialog->setDirectory(QDir::currentPath());
+  } else {
+    const QFileInfo initial(QFile::decodeName(QByteArray(initialFile.data(), initialFile.size())));
+    dialog->setDirectory(initial.absolutePath());
+    dialog->selectFile(initial.fileName());
+  }
+  return dialog;
+}
+
+std::string multiSelectResult(const std::vector<std::string>& paths) {
+  if (paths.empty()) return "";
+  if (paths.size() == 1) return paths.front();
+  const std::string& first = paths.front();
+  const size_t slash = first.find_last_of('/');
+  // A file in the root folder keeps the root as its folder.
+  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash == 0 ? 1 : slash);
+  for (const std::string& path : paths) {
+    const size_t end = path.find_last_of('/');
+    result += "|" + (end == std::string::npos ? path : path.substr(end + 1));
+  }
+  return result;
+}
+
+}  // namespace ui::toolkit

@@ -1,0 +1,15 @@
+// Numbered fonts (fonts.h) as Qt fonts.
+#pragma once
+
+#include <QFont>
+#include <cstdint>
+
+#include "ui/toolkit/fonts.h"
+
+namespace ui::toolkit {
+
+QFont qtFont(const FontSpec& spec);
+// The Qt font of a number (the application font when it is not defined).
+QFont fontOf(int32_t number);
+
+}  // namespace ui::toolkit
