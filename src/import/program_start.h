@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/game_folder.h"
+
 namespace imports {
 
 struct StartOptions {
@@ -13,12 +15,21 @@ struct StartOptions {
   bool load = true;    // load the whole database into the process-wide catalogue
 };
 
+struct StartResult {
+  // Anything but Game: nothing was repaired or loaded, and nothing was written to the folder.
+  db::GameFolderState folder = db::GameFolderState::Game;
+  std::string message;  // why the folder is no game folder, naming it; "" for a game folder
+};
+
 // Told what the repair found and did, before the load, when there is something to tell.
 using TellRepair = std::function<void(std::string_view message)>;
 
 // Stores the version marker and the title, opens the private heap, takes "." as the database folder,
-// then repairs and loads as asked.
-void startProgram(const StartOptions& options, const TellRepair& tell);
+// then, when the current directory is a game folder, repairs and loads as asked.
+StartResult startProgram(const StartOptions& options, const TellRepair& tell);
+// "\"<folder>\" is not a ZOR 7 SE game folder: ..." for the current directory; the front end adds
+// what to do.
+std::string notAGameFolderText(db::GameFolderState state);
 // Releases the catalogue and the incoming records, closes every file and ends the private heap.
 void endProgram();
 

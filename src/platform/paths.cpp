@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace platform {
 namespace {
 
@@ -135,6 +137,10 @@ std::string resolvedPath(std::string_view gamePath, bool& complete) {
   if (result.size() > 1 && !isSeparator(gamePath.back())) result.pop_back();
   complete = resolving;
   return result;
+}
+
+std::string pathForDisplay(std::string_view path) {
+  return cp1252FromUtf8(path);
 }
 
 std::string_view fileNameOf(std::string_view path) {

@@ -16,6 +16,10 @@ std::string nativePath(std::string_view gamePath);
 // does not exist and needs no further question to the system.
 std::string resolvedPath(std::string_view gamePath, bool& complete);
 
+// A path in the file system's bytes (UTF-8 here) as the program's own Windows-1252 text, for lists
+// and messages; a character Windows-1252 has not becomes "?".
+std::string pathForDisplay(std::string_view path);
+
 // The last component of a game or local path (after its last "\" or "/"), and what comes before it
 // ("." for a bare name).
 std::string_view fileNameOf(std::string_view path);

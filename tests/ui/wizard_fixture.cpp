@@ -1,6 +1,7 @@
 #include "wizard_fixture.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
@@ -14,6 +15,9 @@
 namespace uitest {
 
 void WizardTest::SetUp() {
+  if (const char* configHome = std::getenv("XDG_CONFIG_HOME")) previousConfigHome_ = configHome;
+  setenv("XDG_CONFIG_HOME", configHome.path().c_str(), 1);
+  ui::startup::startRequest() = ui::startup::StartRequest{};
   previousDirectory_ = std::filesystem::current_path();
   std::filesystem::current_path(folder.root());
   ui::toolkit::resetToolkit();
@@ -34,6 +38,11 @@ void WizardTest::TearDown() {
   db::catalogue() = db::Catalogue{};
   ui::wizardState() = ui::WizardState{};
   std::filesystem::current_path(previousDirectory_);
+  if (previousConfigHome_) {
+    setenv("XDG_CONFIG_HOME", previousConfigHome_->c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 void WizardTest::writeDatabase() {

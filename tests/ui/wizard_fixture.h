@@ -37,6 +37,8 @@ class WizardTest : public ::testing::Test {
   std::vector<SeenEvent> eventsWithCode(int32_t code) const;
 
   testsupport::GameFolder folder;
+  // The wizard's own settings (the last game folder) live here instead of the user's.
+  testsupport::GameFolder configHome;
   ui::toolkit::DialogScript script;
   std::vector<SeenEvent> events;
   std::vector<int> terminations;
@@ -47,6 +49,7 @@ class WizardTest : public ::testing::Test {
 
  private:
   std::filesystem::path previousDirectory_;
+  std::optional<std::string> previousConfigHome_;
   std::optional<ui::WindowServices> services_;
   platform::Terminator previousTerminator_;
 };

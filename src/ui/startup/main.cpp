@@ -36,12 +36,11 @@ int main(int argc, char** argv) {
     }
   }
   if (gameFolder != nullptr) {
+    ui::startup::startRequest().folderGiven = true;
     std::error_code error;
     std::filesystem::current_path(gameFolder, error);
-    if (error) {
-      std::fprintf(stderr, "zor-wizard: cannot change to %s: %s\n", gameFolder, error.message().c_str());
-      return kUsageError;
-    }
+    // The window says so: started from a desktop menu, nobody reads standard error.
+    if (error) ui::startup::startRequest().missingFolder = gameFolder;
   }
   int count = static_cast<int>(arguments.size());
   arguments.push_back(nullptr);

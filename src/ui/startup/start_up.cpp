@@ -3,12 +3,15 @@
 #include <string>
 
 #include "import/program_start.h"
+#include "platform/files.h"
 #include "services/messages.h"
 #include "services/program.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/main_form.h"
 #include "ui/form/window_services.h"
 #include "ui/startup/callbacks.h"
+#include "ui/startup/game_folder.h"
+#include "ui/startup/remembered_folder.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace ui::startup {
@@ -25,6 +28,11 @@ std::string commandLineOf(int argc, char** argv) {
 }
 
 }  // namespace
+
+StartRequest& startRequest() {
+  static StartRequest request;
+  return request;
+}
 
 int32_t WINMAIN(int& argc, char** argv) {
   const ui::WindowServices services;
@@ -47,10 +55,15 @@ int32_t MAIN_INIT(int32_t&) {
 }
 
 int32_t INITPROG() {
+  if (!settleGameFolder(startRequest())) {
+    ui::toolkit::setExitCode(kExitNoGameFolder);
+    return 0;
+  }
   // Whatever the load reports, the window comes up afterwards.
-  imports::startProgram({}, [](std::string_view message) {
+  const imports::StartResult started = imports::startProgram({}, [](std::string_view message) {
     services::showMessageBox(ui::kMainForm, message, services::program().title, "OK");
   });
+  if (started.folder == db::GameFolderState::Game) rememberGameFolder(platform::currentDirectory());
   ui::toolkit::EZ_DEFFONT(ui::kButtonFont, "Arial", 16, "BV");
   return 1;
 }

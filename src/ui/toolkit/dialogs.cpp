@@ -182,6 +182,17 @@ int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view t
   return size;
 }
 
+std::string chooseFolder(std::string_view title, std::string_view initialFolder) {
+  if (QApplication::instance() == nullptr) return "";
+  QFileDialog dialog(ownerWindow("{ME}"), toQt(title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  dialog.setDirectory(QFile::decodeName(QByteArray(initialFolder.data(), initialFolder.size())));
+  const std::vector<std::string> paths = choosePaths(dialog, DialogKind::Folder, "{ME}");
+  return paths.empty() ? std::string() : paths.front();
+}
+
 std::string askText(std::string_view prompt, std::string_view title, std::string_view initialText) {
   if (QApplication::instance() == nullptr) return "";
   QInputDialog dialog(ownerWindow("{ME}"));

@@ -34,6 +34,10 @@ std::string EZ_OPENFILE(std::string_view form, std::string_view title, std::stri
 int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view title,
                           std::string_view filter);
 
+// An existing folder, or "" when cancelled; the dialog starts in `initialFolder`. Paths are in the
+// file system's bytes.
+std::string chooseFolder(std::string_view title, std::string_view initialFolder);
+
 // Asks for a line of text; "" when cancelled.
 std::string askText(std::string_view prompt, std::string_view title, std::string_view initialText);
 
@@ -42,7 +46,7 @@ platform::ReportAnswer showErrorReport(const platform::UntrappedError& error);
 
 // --- Scripted answers ---
 
-enum class DialogKind { MessageBox, ErrorReport, OpenFile, OpenFiles, TextInput };
+enum class DialogKind { MessageBox, ErrorReport, OpenFile, OpenFiles, Folder, TextInput };
 enum class DialogIcon { None, Information, Warning, Critical, Question };
 
 struct DialogRecord {
@@ -62,7 +66,7 @@ struct DialogRecord {
 
 struct DialogScript {
   std::deque<std::string> buttons;               // caption of the button to press; default button when empty
-  std::deque<std::vector<std::string>> files;    // chosen paths; none (or an empty list) cancels
+  std::deque<std::vector<std::string>> files;    // chosen paths or folder; none (or an empty list) cancels
   std::deque<std::optional<std::string>> texts;  // nothing cancels
   std::vector<DialogRecord> shown;
 };

@@ -66,6 +66,10 @@ int32_t EZ_GUIRUN(const EntryArguments& entry, StartCallback start, EventCallbac
   return code;
 }
 
+void setExitCode(int32_t code) {
+  toolkit().exitCode = code;
+}
+
 void EZ_DOEVENTS(int32_t milliseconds) {
   if (QApplication::instance() == nullptr) return;
   // Painting and timers go on; clicks and keys wait until the long work is over, so that no command

@@ -47,6 +47,9 @@ int32_t EZ_GUIRUN(const EntryArguments& entry, StartCallback start, EventCallbac
 void startGui(StartCallback start, EventCallback event, DesignCallback design);
 int32_t runGuiLoop();
 
+// The exit code EZ_GUIRUN returns when the loop ends (or never starts, no form having been made).
+void setExitCode(int32_t code);
+
 // Lets the window process pending events for at most `milliseconds`.
 void EZ_DOEVENTS(int32_t milliseconds);
 
