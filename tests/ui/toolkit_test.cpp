@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QListView>
@@ -20,6 +22,7 @@
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/units.h"
 
 namespace {
 
@@ -165,6 +168,24 @@ TEST_F(ToolkitTest, AComboBoxKeepsNoChoiceUntilOneIsMade) {
   EZ_CLEAR("Test", 1);
   EXPECT_EQ(EZ_GETTEXT("Test", 1), "");
   EXPECT_TRUE(withCode(kEventChange).empty());
+}
+
+TEST_F(ToolkitTest, AComboBoxListOpensBelowTheBoxNoHigherThanTheFormAsked) {
+  makeForm([] { EZ_COMBOBOX(1, 1, 1, 20, 10, "", "ATV"); });
+  std::string items;
+  for (int i = 0; i < 300; ++i) items += "Move " + std::to_string(i) + "|";
+  items.pop_back();
+  EZ_ADDITEMS("Test", 1, items);
+  auto* combo = qobject_cast<QComboBox*>(controlWidget("Test", 1));
+  ASSERT_NE(combo, nullptr);
+  combo->showPopup();
+  QApplication::processEvents();
+  const QWidget* list = combo->view()->window();
+  ASSERT_TRUE(list->isVisible());
+  EXPECT_LE(list->height(), pixelRect(1, 1, 20, 10).height());
+  EXPECT_GT(list->height(), combo->height());
+  EXPECT_GE(list->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height())).y() - 1);
+  combo->hidePopup();
 }
 
 TEST_F(ToolkitTest, ListViewRowsKeepTheirTextsAndNumbersThroughSorting) {

@@ -167,6 +167,22 @@ void nameUnlabelledControls() {
   setAccessibleName(kMainForm, kHelpPanel, "Help");
 }
 
+// Tab follows the form as it reads, step by step, instead of the order the controls were made in;
+// the texts the program writes take no typing; the two counts, which only show, and the hidden help
+// panel take no focus (the panel until it is shown).
+void arrangeKeyboard() {
+  setTabOrder(kMainForm, {kOpenButton, kWrestlerList, kParseButton, kMapMovesCombo, kMoveListView,
+                          kMapDivesCombo, kDiveListView, kImportButton, kManagerList, kTeamList, kBatchButton,
+                          kHelpButton, kQuitButton, kAddFilesButton, kExportFileList, kImportBatchButton,
+                          kBatchResultBox, kUndoButton, kCloseButton, kHelpPanel});
+  setReadOnly(kMainForm, kBatchResultBox, true);
+  setReadOnly(kMainForm, kHelpPanel, true);
+  setFocusable(kMainForm, kHelpPanel, false);
+  setFocusable(kMainForm, kMoveCountBox, false);
+  setFocusable(kMainForm, kDiveCountBox, false);
+  setFocus(kMainForm, kOpenButton);
+}
+
 }  // namespace
 
 void EZ_MAIN_DISPLAY(std::string_view parent) {
@@ -180,6 +196,7 @@ void EZ_MAIN_DESIGN() {
   designBatchLayer();
   designHelpPanel();
   nameUnlabelledControls();
+  arrangeKeyboard();
   EZ_DISPLAYLAYER(kMainForm, kWizardLayer, kLayerFlags);
 }
 

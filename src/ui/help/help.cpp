@@ -6,6 +6,7 @@
 #include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/forms.h"
+#include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/run.h"
 
 namespace ui {
@@ -45,6 +46,8 @@ void MAIN_HELP(int32_t id, int32_t code, int32_t value, int32_t&) {
   } else {
     toolkit::EZ_RESIZEFORM(kMainForm, column, row, kFormWidth, kFormHeight, kNarrowing);
   }
+  // Out of sight, the panel must not catch the keyboard.
+  toolkit::setFocusable(kMainForm, kHelpPanel, state.helpShown != 0);
 }
 
 }  // namespace ui

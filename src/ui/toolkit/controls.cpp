@@ -1,11 +1,13 @@
 #include "ui/toolkit/controls.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <algorithm>
 
 #include "ui/toolkit/font_conversion.h"
@@ -19,6 +21,18 @@
 namespace ui::toolkit {
 
 namespace {
+
+// Styles that open a combo box's list over the box (Fusion among them) make it as tall as its items
+// need, up to the screen; the list is to open below the box, as high as the form asked.
+class DropDownBelowStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == QStyle::SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
 
 bool has(std::string_view properties, char letter) {
   return properties.find(letter) != std::string_view::npos;
@@ -248,6 +262,9 @@ void EZ_COMBOBOX(int32_t id, double column, double row, double width, double hei
                  std::string_view properties) {
   const uint64_t serial = designSerial();
   auto* combo = new QComboBox();
+  auto* style = new DropDownBelowStyle(QApplication::style()->name());
+  style->setParent(combo);
+  combo->setStyle(style);
   combo->setEditable(false);
   combo->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(combo, &QComboBox::activated,

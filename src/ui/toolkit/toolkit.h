@@ -9,6 +9,7 @@
 #include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/forms.h"
+#include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/owner_draw.h"
 #include "ui/toolkit/palette.h"
 #include "ui/toolkit/run.h"
