@@ -3,6 +3,7 @@
 #include "db/load_database.h"
 #include "import/selection.h"
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "services/events.h"
 #include "services/program.h"
 
@@ -85,7 +86,9 @@ BatchResult importBatch(const std::vector<std::string>& paths, std::string_view 
     BatchFile file;
     file.path = paths[static_cast<size_t>(i - 1)];
     file.result = silentImport(file.path, catalogue, incoming, databaseFolder);
-    file.statusLine = std::string(batchStatusPrefix(file.result)) + batchShortName(file.path);
+    // The status line is the program's text: the name as it reads, not its bytes.
+    file.statusLine =
+        std::string(batchStatusPrefix(file.result)) + batchShortName(platform::pathForDisplay(file.path));
     batch.statusText = file.statusLine + "\r\n" + batch.statusText;
     batch.files.push_back(std::move(file));
     if (progress) progress(i, count, batch.statusText);

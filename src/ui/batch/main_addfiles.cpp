@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
@@ -53,7 +54,10 @@ void ADDEXPORTFILES() {
   }
 
   std::string list = std::string(platform::trimmed(READLIST(kThisForm, kExportFileList), '|')) + "|";
-  for (const std::string& path : paths) list += path + "|";
+  for (const std::string& path : paths) {
+    list += platform::pathForDisplay(path) + "|";
+    wizardState().batchFiles.push_back(path);
+  }
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
   toolkit::EZ_ADDITEMS(kThisForm, kExportFileList, platform::trimmed(list, '|'));
 

@@ -21,9 +21,8 @@ constexpr int32_t kProgressLow = 0;
 // The engine imports the files one by one and tells after each where it stands; the window shows it
 // in the progress bar and the status box (newest line first) and keeps painting in between.
 void DOIMPORT() {
-  std::vector<std::string> paths;
-  const int32_t count = toolkit::EZ_GETATTR(kThisForm, kExportFileList, "ICount");
-  for (int32_t i = 0; i < count; ++i) paths.push_back(toolkit::EZ_GETITEMTEXT(kThisForm, kExportFileList, i));
+  // The list shows the files as they read; the import takes them as the file system names them.
+  const std::vector<std::string> paths = wizardState().batchFiles;
   if (paths.empty()) return;
   const std::string statusBefore = toolkit::EZ_GETTEXT(kThisForm, kBatchResultBox);
   {
@@ -35,6 +34,7 @@ void DOIMPORT() {
                          });
   }
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
+  wizardState().batchFiles.clear();
   // The incoming records are those of the last file, renumbered by its import: nothing the wizard may
   // import again.
   exports::incoming() = exports::IncomingRecords{};

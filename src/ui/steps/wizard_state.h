@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace ui {
 
@@ -18,6 +20,8 @@ struct WizardState {
   // An import or a batch is running: the window keeps painting meanwhile, and a command that arrives
   // in the middle of it (however it got there) is not started.
   bool running = false;
+  // The files of the batch list as the file system names them; the list shows them as they read.
+  std::vector<std::string> batchFiles;
 };
 
 WizardState& wizardState();
