@@ -127,9 +127,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
       if (call.directory.empty()) return usage("-C needs a folder");
       continue;
     }
-    if (argument == "undo") {
-      call.command = CommandKind::Undo;
-      if (!reader.done()) return usage("undo takes no arguments, got '" + reader.take() + "'");
+    if (argument == "undo" || argument == "check") {
+      call.command = argument == "undo" ? CommandKind::Undo : CommandKind::Check;
+      if (!reader.done()) return usage(argument + " takes no arguments, got '" + reader.take() + "'");
       return ParsedArguments{call, ""};
     }
     if (argument == "show" || argument == "import" || argument == "batch" || argument == "dump") {
@@ -178,6 +178,7 @@ std::string helpText() {
          "[--verbose]\n"
          "  zor-import [-C DIR] batch FILE...\n"
          "  zor-import [-C DIR] undo\n"
+         "  zor-import [-C DIR] check\n"
          "  zor-import dump FILE\n"
          "  zor-import --help | --version\n"
          "\n"
@@ -186,6 +187,8 @@ std::string helpText() {
          "  import FILE              import an export as the wizard does\n"
          "  batch FILE...            import every file as it is, overwriting wrestlers that exist already\n"
          "  undo                     put back the files the last import replaced, as they were before it\n"
+         "  check                    list every fault of the database: references to records that do not\n"
+         "                           exist, counts and indexes that do not fit their files\n"
          "  dump FILE                every line of an export file, enciphered or plain\n"
          "\n"
          "Options:\n"
@@ -204,7 +207,8 @@ std::string helpText() {
          "  --help                   show this help\n"
          "  --version                show the program title\n"
          "\n"
-         "Exit codes: 0 done, 1 the file could not be imported (or the import undone), 2 usage error.\n";
+         "Exit codes: 0 done, 1 the file could not be imported (or the import undone) or check found\n"
+         "faults, 2 usage error.\n";
 }
 
 }  // namespace cli

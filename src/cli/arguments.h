@@ -8,7 +8,7 @@
 
 namespace cli {
 
-enum class CommandKind { Help, Version, Show, Import, Batch, Dump, Undo };
+enum class CommandKind { Help, Version, Show, Import, Batch, Dump, Undo, Check };
 
 enum class BaseSelection {
   Default,  // the wizard's pre-selection: every wrestler not in the database

@@ -12,6 +12,8 @@ int importCommand(const Invocation& call, Console& console);
 int batchCommand(const Invocation& call, Console& console);
 int dumpCommand(const Invocation& call, Console& console);
 int undoCommand(const Invocation& call, Console& console);
+// Prints one line per fault the check of the database finds; exit code 1 when there is any.
+int checkCommand(const Invocation& call, Console& console);
 
 // A usage error found once the export or the database is known: printed, exit code 2.
 int usageError(Console& console, std::string_view message);

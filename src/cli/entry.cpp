@@ -35,14 +35,19 @@ class FolderChange {
 class ProgramSession {
  public:
   // A command that works on the game folder first repairs what an interrupted change left.
-  ProgramSession(bool onGameFolder, bool loadDatabase) {
-    imports::startProgram({.repair = onGameFolder, .load = loadDatabase}, [](std::string_view message) {
-      services::showMessageBox("{ME}", message, services::program().title, "OK");
-    });
-  }
+  ProgramSession(bool onGameFolder, bool loadDatabase)
+      : started_(imports::startProgram({.repair = onGameFolder, .load = loadDatabase},
+                                       [](std::string_view message) {
+                                         services::showMessageBox("{ME}", message, services::program().title,
+                                                                  "OK");
+                                       })) {}
   ~ProgramSession() { imports::endProgram(); }
+  const imports::StartResult& started() const { return started_; }
   ProgramSession(const ProgramSession&) = delete;
   ProgramSession& operator=(const ProgramSession&) = delete;
+
+ private:
+  imports::StartResult started_;
 };
 
 int runCommand(const Invocation& call, Console& console) {
@@ -57,6 +62,8 @@ int runCommand(const Invocation& call, Console& console) {
       return dumpCommand(call, console);
     case CommandKind::Undo:
       return undoCommand(call, console);
+    case CommandKind::Check:
+      return checkCommand(call, console);
     case CommandKind::Help:
     case CommandKind::Version:
       break;
@@ -84,8 +91,15 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   FolderChange folder;
   if (!folder.enter(call.directory))
     return usageError(console, "cannot change to the folder '" + call.directory + "'");
+  // The check reads the files themselves, not a loaded catalogue.
   ProgramSession session(call.command != CommandKind::Dump,
-                         call.command != CommandKind::Dump && call.command != CommandKind::Undo);
+                         call.command != CommandKind::Dump && call.command != CommandKind::Undo &&
+                             call.command != CommandKind::Check);
+  if (!session.started().message.empty()) {
+    printLine(console.err, "zor-import: " + session.started().message +
+                               " Run zor-import in the game's folder, or name that folder with -C DIR.");
+    return kExitFailed;
+  }
   const int code = runCommand(call, console);
   out.flush();
   err.flush();
