@@ -9,6 +9,7 @@
 #include "services/events.h"
 #include "support/export_writer.h"
 #include "support/game_records.h"
+#include "support/import_scenario.h"
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
@@ -109,6 +110,24 @@ TEST_F(BatchViewTest, NamesBeyondAsciiReadRightInTheListAndTheResults) {
   click(ui::kImportBatchButton);
   EXPECT_EQ(state(ui::kBatchResultBox).text, "Imported: \xC1ngel d\xE9mo.zor\r\n");
   EXPECT_EQ(db::catalogue().WrestlerCount, 5);
+}
+
+// An export that names a move it does not carry leaves the team pointing past the moves; the window
+// says so after the import.
+TEST_F(BatchViewTest, AFaultTheImportLeavesIsWarnedAbout) {
+  testsupport::WrestlerExportFile file = testsupport::scenarioExport();
+  file.teams[0] = testsupport::teamSpec("New Star", "Champion", "Star Power", "!101-900/NeSt").toLines();
+  addFiles({writeExport(file.lines(), "damaged.zor")});
+  click(ui::kImportBatchButton);
+  const std::vector<DialogRecord> boxes = shown(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].icon, DialogIcon::Critical);
+  EXPECT_EQ(boxes[0].text.rfind("The import left faults in the database that were not there before:\r\n\r\n"
+                                "teams.dat, team 2 (Star Power), line 4: move text",
+                                0),
+            0u)
+      << boxes[0].text;
+  EXPECT_NE(boxes[0].text.find("names move 900, but moves.dat holds"), std::string::npos) << boxes[0].text;
 }
 
 TEST_F(BatchViewTest, AnEmptyListImportsNothingAndLeavesTheBarAlone) {

@@ -8,6 +8,7 @@
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
+#include "ui/steps/import_check.h"
 #include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/run.h"
@@ -27,11 +28,13 @@ void DOIMPORT() {
   const std::string statusBefore = toolkit::EZ_GETTEXT(kThisForm, kBatchResultBox);
   {
     const RunningScope running(wizardState());
+    const imports::DatabaseFindings before = checkBeforeImport();
     imports::importBatch(paths, statusBefore,
                          [](int32_t position, int32_t files, std::string_view statusText) {
                            toolkit::EZ_SETPBAR(kMainForm, kBatchProgress, position, kProgressLow, files);
                            toolkit::EZ_SETTEXT(kThisForm, kBatchResultBox, statusText);
                          });
+    warnAboutNewFaults(before);
   }
   toolkit::EZ_CLEAR(kThisForm, kExportFileList);
   wizardState().batchFiles.clear();

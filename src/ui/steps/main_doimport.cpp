@@ -6,6 +6,7 @@
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
 #include "ui/steps/export_lists.h"
+#include "ui/steps/import_check.h"
 #include "ui/steps/import_confirmation.h"
 #include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
@@ -23,8 +24,10 @@ void MAIN_DOIMPORT(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code != toolkit::kEventClick || wizardState().running) return;
   toolkit::EZ_DISABLEC(kMainForm, kImportButton);
   const RunningScope running(wizardState());
+  const imports::DatabaseFindings before = checkBeforeImport();
   const imports::ImportRunResult result = imports::ImportSession().import(readMappingRows(), confirmImport);
   for (const services::MessageBoxRequest& message : result.messages) services::showMessageBox(message);
+  if (result.outcome == imports::RunOutcome::Imported) warnAboutNewFaults(before);
   RESETFORM();
 }
 
