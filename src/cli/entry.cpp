@@ -1,9 +1,11 @@
 #include "cli/entry.h"
 
+#include <iostream>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/terminal_progress.h"
 #include "import/program_start.h"
 #include "platform/files.h"
 #include "services/messages.h"
@@ -88,6 +90,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   }
 
   ConsoleServices services(console);
+  // Only the real standard error can be a terminal; a caller's stream never is.
+  const TerminalProgress progress(console.err, &console.err == &std::cerr && standardErrorIsTerminal());
   FolderChange folder;
   if (!folder.enter(call.directory))
     return usageError(console, "cannot change to the folder '" + call.directory + "'");

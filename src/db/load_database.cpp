@@ -17,6 +17,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "services/events.h"
+#include "services/progress.h"
 #include "settings/game_options.h"
 #include "settings/path_translation.h"
 
@@ -86,6 +87,7 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
     Record& record = records.emplace_back();
     record.RecordNumber = i;
     loadOne(record);
+    services::reportProgress(i, promised);
     services::keepResponsive();
   }
   count = static_cast<int32_t>(records.size()) - 1;
@@ -102,8 +104,23 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
 // Runs the load of one kind and records in the catalogue how its file was read: its stamp, taken
 // before it is opened (a file rewritten while it is read then no longer matches), and the first error
 // raised meanwhile. The errors are reported as before; the record only remembers them.
+std::string loadStep(int32_t kindBit) {
+  switch (kindBit) {
+    case kLoadWrestlers: return "Loading wrestlers";
+    case kLoadMoves: return "Loading moves";
+    case kLoadDives: return "Loading dives";
+    case kLoadManagers: return "Loading managers";
+    case kLoadTeams: return "Loading tag teams";
+    case kLoadStables: return "Loading stables";
+    case kLoadReferees: return "Loading referees";
+    case kLoadObjects: return "Loading objects";
+    default: return "Loading gimmick matches";
+  }
+}
+
 template <class Load>
 void watchKind(Catalogue& catalogue, int32_t kindBit, const std::string& path, Load load) {
+  const services::ProgressStep step(loadStep(kindBit));
   KindLoad& record = catalogue.kindLoads[static_cast<size_t>(kindSlot(kindBit))];
   record = KindLoad{};
   record.loaded = true;
@@ -172,6 +189,7 @@ void INITASSOCIATIONS() {}
 int32_t LOADDBS(Catalogue& catalogue, std::string_view gameFolder, int32_t skipCircuits, int32_t mask,
                 const LoadProgress& progress) {
   platform::ProcedureScope scope("LOADDBS");
+  const services::ProgressStep loading("Loading the game database");
   mask = mask == 0 ? kLoadEverything : (mask | kMainKinds);
   catalogue.GameFolder = std::string(gameFolder);
   catalogue.circuitCounter = 0;

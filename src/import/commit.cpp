@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "services/events.h"
+#include "services/progress.h"
 
 namespace imports {
 namespace {
@@ -143,7 +144,10 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
   transaction.steps.push_back(replacement(folder, newCountFile(databaseFolder), countFile(databaseFolder)));
 
   // The indexes are made from the new record files, which keep their byte positions when renamed.
+  const services::ProgressStep indexing("Building the indexes");
+  int32_t indexesBuilt = 0;
   for (RecordKind kind : kIndexOrder) {
+    services::reportProgress(indexesBuilt++, static_cast<int64_t>(std::size(kIndexOrder)));
     const std::string index = indexNameOnDisk(folder, kind, databaseFolder);
     const std::string newIndex = index + ".new";
     if (auto failure = MAKEINDEX(newFile(databaseFolder, kind), linesPerRecord(kind),
@@ -152,6 +156,7 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
     }
     transaction.steps.push_back(replacement(folder, newIndex, index));
   }
+  const services::ProgressStep replacing("Putting the new files in place");
   return platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "services/events.h"
 #include "services/log.h"
+#include "services/progress.h"
 #include "settings/path_translation.h"
 
 namespace imports {
@@ -240,8 +241,10 @@ std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& da
   }
 
   const int32_t lines = linesPerRecord(kind);
+  const services::ProgressStep step("Writing " + std::string(kindName(kind)) + "s");
   for (int32_t k = 1; k <= existing; ++k) {
     services::pumpEvents(kPumpCount);
+    services::reportProgress(k, existing);
     if (auto failure = writer.copyLines(lines)) return failure;
   }
   for (int32_t i = 1; i <= last; ++i) {
@@ -273,8 +276,10 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
   const std::vector<int32_t> replacements = replacementsOf(wrestlers, existing);
   // Only picture folders are looked at from here on, and the write-out does not change them.
   const platform::FolderListingCache listings;
+  const services::ProgressStep step("Writing wrestlers");
   for (int32_t k = 1; k <= existing; ++k) {
     services::pumpEvents(kPumpCount);
+    services::reportProgress(k, existing);
     const int32_t j = replacements[static_cast<size_t>(k)];
     if (j == 0) {
       if (auto failure = writer.copyLines(lines)) return failure;

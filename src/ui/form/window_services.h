@@ -1,10 +1,12 @@
-// The services the core calls and the window provides: message boxes, the event pump and the
-// untrapped-error report box. The installation lasts as long as the object.
+// The services the core calls and the window provides: message boxes, the event pump, the
+// untrapped-error report box and the progress window of long work. The installation lasts as long
+// as the object.
 #pragma once
 
 #include "platform/errors.h"
 #include "services/events.h"
 #include "services/messages.h"
+#include "services/progress.h"
 
 namespace ui {
 
@@ -19,6 +21,7 @@ class WindowServices {
   services::MessageBoxService previousMessageBoxes_;
   services::EventPump previousPump_;
   platform::ReportHandler previousReport_;
+  services::ProgressSink previousProgress_;
 };
 
 }  // namespace ui
