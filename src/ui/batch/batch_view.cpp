@@ -11,6 +11,7 @@ namespace ui {
 
 void MAIN_BATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
+    wizardState().batchShown = true;
     toolkit::EZ_DISPLAYLAYER(kThisForm, kBatchLayer, kLayerFlags);
   } else if (code == toolkit::kEventOwnerDraw) {
     drawFixedButton(id, value, kBatchBackground);
@@ -22,6 +23,7 @@ void MAIN_BATCH(int32_t id, int32_t code, int32_t value, int32_t&) {
 void MAIN_RETURN(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventClick) {
     wizardState().phase = Phase::NothingOpen;
+    wizardState().batchShown = false;
     toolkit::EZ_DISPLAYLAYER(kThisForm, kWizardLayer, kLayerFlags);
   } else if (code == toolkit::kEventOwnerDraw) {
     drawFixedButton(id, value, kQuietBackground);

@@ -53,6 +53,10 @@ void ADDEXPORTFILES() {
     }
   }
 
+  addBatchFiles(paths);
+}
+
+void addBatchFiles(const std::vector<std::string>& paths) {
   std::string list = std::string(platform::trimmed(READLIST(kThisForm, kExportFileList), '|')) + "|";
   for (const std::string& path : paths) {
     list += platform::pathForDisplay(path) + "|";

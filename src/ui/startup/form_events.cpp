@@ -1,11 +1,17 @@
 #include "ui/startup/form_events.h"
 
+#include <utility>
+
 #include "db/catalogue.h"
 #include "memory/heap_blocks.h"
 #include "services/program.h"
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
+#include "ui/startup/start_up.h"
+#include "ui/steps/dropped_files.h"
+#include "ui/steps/main_open.h"
+#include "ui/toolkit/file_drops.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace ui::startup {
@@ -24,10 +30,13 @@ void MAIN_EVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
       ui::FILLCOMBO();
       ui::UPDATEPHASE();
       EZ_SETTEXT(ui::kMainForm, ui::kFormItself, services::program().title);
+      setFileDropHandler(ui::kMainForm, ui::filesDropped);
       break;
     case kEventStarted:
       ui::INITHELP();
       SetForegroundWindow(EZ_HANDLE(ui::kMainForm, ui::kFormItself));
+      // "zor-wizard FILE.zor": the file is opened once the window is up, as if chosen in the dialog.
+      if (!startRequest().exportFile.empty()) ui::openExportFile(std::exchange(startRequest().exportFile, ""));
       break;
     case kEventClosing:
       CLEANUP();

@@ -11,6 +11,7 @@ namespace ui::startup {
 struct StartRequest {
   bool folderGiven = false;  // -C: the game folder was named, so no other is tried in its place
   std::string missingFolder;  // the folder named with -C when it could not be entered
+  std::string exportFile;     // an export named on the command line, opened once the window is up
 };
 StartRequest& startRequest();
 

@@ -33,8 +33,10 @@ void OPENEXPORT() {
   const std::string path = toolkit::EZ_OPENFILE(kMainForm, kOpenTitle, "", kExportFilter, "R");
   // Every game path is relative to the current directory, whatever the dialog did to it.
   if (platform::currentDirectory() != directory) platform::changeDirectory(directory);
-  if (path.empty()) return;
+  if (!path.empty()) openExportFile(path);
+}
 
+void openExportFile(const std::string& path) {
   const exports::OpenExportResult opened = imports::ImportSession().open(path);
   if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
   // An object or gimmick-match export has been imported by now.

@@ -3,13 +3,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/text.h"
@@ -100,6 +105,26 @@ int32_t injectEvent(std::string_view form, int32_t id, int32_t code, int32_t val
 
 void clickButton(std::string_view form, int32_t id) {
   if (auto* button = dynamic_cast<QAbstractButton*>(controlWidget(form, id))) button->click();
+}
+
+bool dropFiles(std::string_view form, const std::vector<std::string>& paths, int32_t id) {
+  FormRecord* record = findForm(form);
+  if (record == nullptr || !record->window) return false;
+  QWidget* window = record->window.data();
+  QPoint at(1, 1);
+  if (QWidget* control = id == 0 ? nullptr : controlWidget(form, id)) {
+    at = control->mapTo(window, control->rect().center());
+  }
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& path : paths) urls.push_back(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+  data.setUrls(urls);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &drop);
+  return drop.isAccepted();
 }
 
 void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifiers) {

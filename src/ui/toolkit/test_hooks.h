@@ -42,6 +42,9 @@ ControlState controlState(std::string_view form, int32_t id);
 int32_t injectEvent(std::string_view form, int32_t id, int32_t code, int32_t value);
 // Clicks a button as the user would (the click reaches the program through the button).
 void clickButton(std::string_view form, int32_t id);
+// Drags local files over the form and drops them on a control (0: the form itself), as a file
+// manager does. Returns whether the form took the drop; the program hears of it once events run.
+bool dropFiles(std::string_view form, const std::vector<std::string>& paths, int32_t id = 0);
 // Presses a key in the control that has the focus (or the form).
 void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifiers);
 // Paints the whole form at once, owner-drawn parts included.
