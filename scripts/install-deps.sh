@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libssl-dev pkg-config
-          qt6-base-dev fonts-liberation2 xvfb xauth)
+          qt6-base-dev fonts-liberation2 xvfb xauth desktop-file-utils shared-mime-info libxml2-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,57 @@
+# Installs the build into PREFIX and checks that each file lands in its standard place, and nothing
+# else does. Arguments: BUILD_DIR, PREFIX, BINDIR and DATADIR (as GNUInstallDirs names them),
+# WITH_WINDOW (whether zor-wizard is built).
+cmake_minimum_required(VERSION 3.20)
+include(${CMAKE_CURRENT_LIST_DIR}/tools.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/check_mime_package.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/check_icon.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/check_desktop_entry.cmake)
+
+foreach(argument BUILD_DIR PREFIX BINDIR DATADIR WITH_WINDOW)
+  if(NOT DEFINED ${argument})
+    message(FATAL_ERROR "${argument} not given")
+  endif()
+endforeach()
+
+set(type application/x-zor-export)
+set(mime_package ${DATADIR}/mime/packages/zor-wizard.xml)
+set(desktop_entry ${DATADIR}/applications/zor-wizard.desktop)
+set(icon ${DATADIR}/icons/hicolor/scalable/apps/zor-wizard.svg)
+
+file(REMOVE_RECURSE ${PREFIX})
+unset(ENV{DESTDIR})
+zor_run(ignored ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
+
+set(expected ${BINDIR}/zor-import ${mime_package})
+if(WITH_WINDOW)
+  list(APPEND expected ${BINDIR}/zor-wizard ${desktop_entry} ${icon})
+endif()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
+set(missing ${expected})
+list(REMOVE_ITEM missing ${installed})
+set(unexpected ${installed})
+list(REMOVE_ITEM unexpected ${expected})
+if(missing OR unexpected)
+  list(JOIN missing "\n  " missing)
+  list(JOIN unexpected "\n  " unexpected)
+  message(FATAL_ERROR "not installed:\n  ${missing}\ninstalled but not expected:\n  ${unexpected}")
+endif()
+
+foreach(program IN LISTS expected)
+  if(program MATCHES "^${BINDIR}/")
+    zor_run(ignored test -x ${PREFIX}/${program})
+  endif()
+endforeach()
+zor_run(title ${PREFIX}/${BINDIR}/zor-import --version)
+if(NOT title MATCHES "^ZOR 7 SE Export File Wizard")
+  message(FATAL_ERROR "the installed zor-import --version printed: ${title}")
+endif()
+
+zor_check_mime_package(${PREFIX}/${mime_package} ${PREFIX}/${DATADIR}/mime ${type})
+if(WITH_WINDOW)
+  zor_check_icon(${PREFIX}/${icon})
+  zor_check_desktop_entry(${PREFIX}/${desktop_entry} ${PREFIX} ${BINDIR} ${DATADIR} ${type})
+endif()
+message(STATUS "installed and checked: ${expected}")
+# Kept only when a check fails, to be looked at.
+file(REMOVE_RECURSE ${PREFIX})

@@ -1,0 +1,36 @@
+# zor_check_mime_package(package mime_dir type): the shared-mime-info package is well-formed XML,
+# declares the type once with the glob "*.zor" and its comment, and update-mime-database takes it
+# without a complaint and maps "*.zor" to the type.
+function(zor_check_mime_package package mime_dir type)
+  zor_require_program(xmllint xmllint libxml2-utils)
+  zor_run(ignored ${xmllint} --noout ${package})
+
+  set(namespace "http://www.freedesktop.org/standards/shared-mime-info")
+  set(entry "/*[local-name()='mime-info' and namespace-uri()='${namespace}']")
+  string(APPEND entry "/*[local-name()='mime-type' and @type='${type}']")
+  zor_xpath(count ${package} "count(${entry})")
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "${package} declares ${type} ${count} times, not once")
+  endif()
+  zor_xpath(globs ${package} "count(${entry}/*[local-name()='glob'])")
+  zor_xpath(glob ${package} "${entry}/*[local-name()='glob']/@pattern")
+  if(NOT globs EQUAL 1 OR NOT glob STREQUAL "*.zor")
+    message(FATAL_ERROR "${package}: ${type} has ${globs} globs, the first \"${glob}\"; expected *.zor")
+  endif()
+  zor_xpath(comment ${package} "${entry}/*[local-name()='comment' and not(@xml:lang)]")
+  if(NOT comment STREQUAL "ZOR export file")
+    message(FATAL_ERROR "${package}: the comment of ${type} is \"${comment}\"")
+  endif()
+
+  zor_require_program(update_mime_database update-mime-database shared-mime-info)
+  # Said to be searched, so that it does not print the note that the scratch prefix is not.
+  get_filename_component(data_dir ${mime_dir} DIRECTORY)
+  zor_run(said ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${data_dir} ${update_mime_database} ${mime_dir})
+  if(NOT said STREQUAL "")
+    message(FATAL_ERROR "update-mime-database complained about ${package}:\n${said}")
+  endif()
+  file(READ ${mime_dir}/globs2 globs2)
+  if(NOT globs2 MATCHES "(^|\n)[0-9]+:${type}:\\*\\.zor\n")
+    message(FATAL_ERROR "update-mime-database did not map *.zor to ${type}:\n${globs2}")
+  endif()
+endfunction()
