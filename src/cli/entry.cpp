@@ -8,6 +8,7 @@
 #include "cli/terminal_progress.h"
 #include "import/program_start.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "services/messages.h"
 #include "services/program.h"
 
@@ -94,7 +95,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   const TerminalProgress progress(console.err, &console.err == &std::cerr && standardErrorIsTerminal());
   FolderChange folder;
   if (!folder.enter(call.directory))
-    return usageError(console, "cannot change to the folder '" + call.directory + "'");
+    return usageError(console,
+                      "cannot change to the folder '" + platform::pathForDisplay(call.directory) + "'");
   // The check reads the files themselves, not a loaded catalogue.
   ProgramSession session(call.command != CommandKind::Dump,
                          call.command != CommandKind::Dump && call.command != CommandKind::Undo &&

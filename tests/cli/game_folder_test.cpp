@@ -61,5 +61,12 @@ TEST(NoGameFolderTest, TheFolderIsNamedAsItReadsEvenWithLettersBeyondAscii) {
       << outcome.err;
 }
 
+TEST(NoGameFolderTest, AFolderThatCannotBeEnteredIsNamedAsItReads) {
+  const clitest::Outcome outcome = clitest::runZorImportIn("/no/such/\xC3\x89" "changes", {"show", "x.zor"});
+  EXPECT_EQ(outcome.code, 2);
+  EXPECT_EQ(outcome.err,
+            "zor-import: cannot change to the folder '/no/such/\xC3\x89" "changes'\nTry 'zor-import --help'.\n");
+}
+
 }  // namespace
 }  // namespace cli
