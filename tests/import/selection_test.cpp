@@ -160,8 +160,9 @@ TEST(Selection, TeamsAreNeededThroughEitherMemberAndNameTheirMoves) {
   for (int32_t source = 1; source <= 4; ++source) file.move(source);
   evaluateSelection(file.in);
   EXPECT_EQ(file.neededTeams(), (std::vector<int32_t>{1, 0, 1, 0}));
-  // Every team's move text counts, needed or not; a label and a "+" text name nothing.
-  EXPECT_EQ(file.neededMoves(), (std::vector<int32_t>{1, 1, 1, 0}));
+  // Every team's move text counts, needed or not, with or without a "+" in front ("+!4-4" names move 4
+  // twice); a label names nothing.
+  EXPECT_EQ(file.neededMoves(), (std::vector<int32_t>{1, 1, 1, 2}));
 }
 
 TEST(Selection, TeamMembersAreComparedWithTheWrestlerNamesAsTheFileWritesThem) {

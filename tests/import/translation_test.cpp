@@ -60,8 +60,11 @@ TEST(TeamMoveText, KeepsALabelWithHyphensWhole) {
   EXPECT_EQ(translateTeamMoveText("!12-7-9/x", moveMap()), "!40-41-9/x");
 }
 
-TEST(TeamMoveText, ChangesOnlyTextsBeginningWithTheMark) {
-  EXPECT_EQ(translateTeamMoveText("+!12-7/Harm", moveMap()), "+!12-7/Harm");
+// The game reads the moves of a "+!" text as those of a "!" text; they are translated alike and the "+"
+// is kept.
+TEST(TeamMoveText, ChangesOnlyTextsBeginningWithTheMarkWithOrWithoutAPlus) {
+  EXPECT_EQ(translateTeamMoveText("+!12-7/Harm", moveMap()), "+!40-41/Harm");
+  EXPECT_EQ(translateTeamMoveText("++!12-7/Harm", moveMap()), "++!12-7/Harm");
   EXPECT_EQ(translateTeamMoveText("&Double Team/Blry", moveMap()), "&Double Team/Blry");
   EXPECT_EQ(translateTeamMoveText("", moveMap()), "");
 }
@@ -83,21 +86,23 @@ TEST(TeamMoveText, LogsBeforeAndAfterForAddedTeamsOnly) {
   RecordLines added(11);
   added[4] = "!12-7/Harm";
   RecordLines notAdded = added;
-  RecordLines plain(11);
-  plain[4] = "+!12-7/Harm";
+  RecordLines marked(11);
+  marked[4] = "+!12-7/Harm";
   add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 3), added);
   add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 0),
       notAdded);
-  add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 4), plain);
+  add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 4), marked);
   {
     LogCapture log;
     remapMovesInTeams(incoming, moveMap(), true);
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Before: !12-7/Harm", "After:  !40-41/Harm"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Before: !12-7/Harm", "After:  !40-41/Harm",
+                                                   "Before: +!12-7/Harm", "After:  +!40-41/Harm"}));
   }
   EXPECT_EQ(incoming.IncomingTeamLines[1][4], "!40-41/Harm");
   EXPECT_EQ(incoming.IncomingTeamLines[2][4], "!12-7/Harm");
-  EXPECT_EQ(incoming.IncomingTeamLines[3][4], "+!12-7/Harm");
+  EXPECT_EQ(incoming.IncomingTeamLines[3][4], "+!40-41/Harm");
 
+  incoming.IncomingTeams[3].ImportNumber = 0;
   incoming.IncomingTeamLines[1][4] = "!7-12/Harm";
   LogCapture log;
   remapMovesInTeams(incoming, moveMap(), false);
