@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/terminal_progress.h"
 #include "platform/text.h"
 
 namespace cli {
@@ -34,6 +35,7 @@ platform::ReportAnswer report(Console& console, const platform::UntrappedError& 
 }  // namespace
 
 void printLine(std::ostream& stream, std::string_view text) {
+  clearTerminalProgress();
   stream << platform::utf8From1252(text) << '\n';
 }
 

@@ -9,15 +9,26 @@
 
 namespace cli {
 
+namespace {
+
+TerminalProgress*& active() {
+  static TerminalProgress* shown = nullptr;
+  return shown;
+}
+
+}  // namespace
+
 TerminalProgress::TerminalProgress(std::ostream& stream, bool terminal) : stream_(stream) {
   if (!terminal) return;
   installed_ = true;
+  active() = this;
   previous_ = services::setProgressSink([this](const services::Progress& progress) { show(progress); });
 }
 
 TerminalProgress::~TerminalProgress() {
   if (!installed_) return;
   clear();
+  active() = nullptr;
   services::setProgressSink(std::move(previous_));
 }
 
@@ -38,6 +49,10 @@ void TerminalProgress::clear() {
   if (shownLength_ == 0) return;
   stream_ << '\r' << std::string(shownLength_, ' ') << '\r' << std::flush;
   shownLength_ = 0;
+}
+
+void clearTerminalProgress() {
+  if (active() != nullptr) active()->clear();
 }
 
 bool standardErrorIsTerminal() {

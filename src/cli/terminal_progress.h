@@ -18,15 +18,17 @@ class TerminalProgress {
   TerminalProgress& operator=(const TerminalProgress&) = delete;
 
   void show(const services::Progress& progress);
-
- private:
   void clear();
 
+ private:
   std::ostream& stream_;
   bool installed_ = false;
   size_t shownLength_ = 0;  // of the line on the terminal now; 0 when there is none
   services::ProgressSink previous_;
 };
+
+// Wipes the progress line, if one is shown, so that a line printed next starts on a clean line.
+void clearTerminalProgress();
 
 // Whether the process's standard error is a terminal.
 bool standardErrorIsTerminal();

@@ -27,6 +27,16 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedAtTheEnd) {
                               std::string(21, ' ') + "\r");
 }
 
+TEST(TerminalProgressTest, ALinePrintedMeanwhileStartsOnAWipedLine) {
+  std::ostringstream stream;
+  TerminalProgress progress(stream, true);
+  progress.show(services::Progress{"Loading moves", 1, 2, 600ms});
+  clearTerminalProgress();
+  EXPECT_EQ(stream.str(), "\rLoading moves: 1 of 2\r" + std::string(21, ' ') + "\r");
+  clearTerminalProgress();
+  EXPECT_EQ(stream.str(), "\rLoading moves: 1 of 2\r" + std::string(21, ' ') + "\r") << "wiped once";
+}
+
 TEST(TerminalProgressTest, NothingIsInstalledWhenTheStreamIsNoTerminal) {
   std::ostringstream stream;
   const TerminalProgress progress(stream, false);
