@@ -43,6 +43,9 @@ std::string settingPrefix(std::string_view key) {
   return platform::lowerCaseAscii(key) + "=";
 }
 
+// Bytes a text line cannot hold and still be read back as the same line.
+constexpr std::string_view kUnreadableInLine("\x1A\r", 2);
+
 void createIfMissing(std::string_view fileName) {
   platform::OpenedFile file;
   file.open(fileName, platform::FileMode::Append);
@@ -61,7 +64,15 @@ bool writeUpdatedCopy(std::string_view fileName, std::string_view key, std::stri
   bool matched = false;
   while (!trap.failed() && !platform::endOfFile(input.number())) {
     std::string line(platform::trimmed(platform::readLine(input.number())));
-    if (startsWithScrambleMark(line)) line = QUICKCRYPT(line, 0);
+    if (startsWithScrambleMark(line)) {
+      // A line whose plain text would not read back as that one line (a byte 26 ends a text file, a
+      // carriage return ends the line) stays scrambled: written plain, it would hide every later
+      // setting, the one being set among them.
+      std::string plain = QUICKCRYPT(line, 0);
+      if (matchesPrefix(plain, prefix) || plain.find_first_of(kUnreadableInLine) == std::string::npos) {
+        line = std::move(plain);
+      }
+    }
     if (matchesPrefix(line, prefix)) {
       line = line.substr(0, prefix.size()) + std::string(value);
       matched = true;

@@ -100,6 +100,21 @@ TEST_F(ConfFileTest, UpdateUnscramblesEveryLine) {
   EXPECT_EQ(readFile("zor.cnf"), "Secret=42\r\nCode=8\r\nOther=1\r\n");
 }
 
+// A byte 26 ends a text file: a scrambled line whose plain text holds one stays scrambled, or every
+// setting after it, the one just set among them, could no longer be read.
+TEST_F(ConfFileTest, UpdateKeepsScrambledALineThatCouldNotBeReadPlain) {
+  const std::string hidden = QUICKCRYPT("Odd=a\x1A" "b", 1);
+  ASSERT_EQ(hidden.find_first_of("\x1A\r\n"), std::string::npos) << "the scrambled form itself reads";
+  writeFile("zor.cnf", hidden + "\r\nA=1\r\n");
+  PUTCONFSETTING("zor.cnf", "B", "2");
+  EXPECT_EQ(readFile("zor.cnf"), hidden + "\r\nA=1\r\nB=2\r\n");
+  EXPECT_EQ(GETCONFSETTING("zor.cnf", "A"), "1");
+  EXPECT_EQ(GETCONFSETTING("zor.cnf", "B"), "2");
+  // Set itself, the line is written plain with its new value.
+  PUTCONFSETTING("zor.cnf", "odd", "c");
+  EXPECT_EQ(readFile("zor.cnf"), "Odd=c\r\nA=1\r\nB=2\r\n");
+}
+
 TEST_F(ConfFileTest, UpdateOfFileInAnotherFolder) {
   writeFile("sub/dir/game.cnf", "A=1\r\n");
   PUTCONFSETTING("sub\\dir\\game.cnf", "A", "2");

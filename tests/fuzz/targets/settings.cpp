@@ -43,7 +43,8 @@ ZOR_FUZZ_TARGET(settings) {
   settings::PUTCONFSETTING(path, key, value);
   const std::string readBack = settings::GETCONFSETTING(path, key);
   if (plainKey(key) && plainValue(value)) {
-    fuzzing::check(readBack == platform::trimmed(value), "a plain value set does not read back");
+    fuzzing::check(readBack == platform::trimmed(value),
+                   "\"" + key + "\" set to \"" + value + "\" reads back as \"" + readBack + "\"");
   }
   settings::GameOptions options;
   settings::LOADZOROPTIONS(path, options);
