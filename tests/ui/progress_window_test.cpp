@@ -38,6 +38,13 @@ TEST_F(WizardTest, LongWorkShowsItsStepAndCountUntilItIsOver) {
 
   window(services::Progress{"", 0, 0, 1000ms});
   EXPECT_FALSE(ui::toolkit::progressWindowState().visible);
+
+  // Discarded when the toolkit's run ends, it is made anew for the next long work.
+  ui::toolkit::discardProgressWindow();
+  window(services::Progress{"Writing moves", 1, 2, 700ms});
+  EXPECT_TRUE(ui::toolkit::progressWindowState().visible);
+  EXPECT_EQ(ui::toolkit::progressWindowState().shownTimes, before + 2);
+  window(services::Progress{"", 0, 0, 800ms});
   services::setProgressSink(std::move(window));
 }
 

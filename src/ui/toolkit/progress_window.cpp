@@ -70,7 +70,14 @@ void showProgressWindow(std::string_view text, int64_t done, int64_t total) {
 
 void hideProgressWindow() {
   ProgressWindow& current = progressWindow();
-  if (current.window) current.window->hide();
+  if (current.window && QApplication::instance() != nullptr) current.window->hide();
+  current.state.visible = false;
+}
+
+void discardProgressWindow() {
+  ProgressWindow& current = progressWindow();
+  delete current.window.data();
+  current.window = nullptr;
   current.state.visible = false;
 }
 

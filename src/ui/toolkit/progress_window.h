@@ -12,6 +12,8 @@ namespace ui::toolkit {
 // makes the bar a busy indicator.
 void showProgressWindow(std::string_view text, int64_t done, int64_t total);
 void hideProgressWindow();
+// Deletes the window; before the application object goes, since it may have no owner form.
+void discardProgressWindow();
 
 // What the window shows, for tests.
 struct ProgressWindowState {

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <memory>
 
+#include "ui/toolkit/progress_window.h"
 #include "ui/toolkit/session.h"
 #include "ui/toolkit/state.h"
 
@@ -59,6 +60,7 @@ int32_t EZ_GUIRUN(const EntryArguments& entry, StartCallback start, EventCallbac
   }
   startGui(std::move(start), std::move(event), std::move(design));
   const int32_t code = runGuiLoop();
+  discardProgressWindow();
   Toolkit& state = toolkit();
   state.start = nullptr;
   state.event = nullptr;
