@@ -39,11 +39,10 @@ class ProgramSession {
  public:
   // A command that works on the game folder first repairs what an interrupted change left.
   ProgramSession(bool onGameFolder, bool loadDatabase)
-      : started_(imports::startProgram({.repair = onGameFolder, .load = loadDatabase},
-                                       [](std::string_view message) {
-                                         services::showMessageBox("{ME}", message, services::program().title,
-                                                                  "OK");
-                                       })) {}
+      : started_(imports::startProgram(
+            {.repair = onGameFolder, .load = loadDatabase}, [](std::string_view message) {
+              services::showMessageBox("{ME}", message, services::program().title, "OK");
+            })) {}
   ~ProgramSession() { imports::endProgram(); }
   const imports::StartResult& started() const { return started_; }
   ProgramSession(const ProgramSession&) = delete;
@@ -98,9 +97,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     return usageError(console,
                       "cannot change to the folder '" + platform::pathForDisplay(call.directory) + "'");
   // The check reads the files themselves, not a loaded catalogue.
-  ProgramSession session(call.command != CommandKind::Dump,
-                         call.command != CommandKind::Dump && call.command != CommandKind::Undo &&
-                             call.command != CommandKind::Check);
+  ProgramSession session(call.command != CommandKind::Dump, call.command != CommandKind::Dump &&
+                                                                call.command != CommandKind::Undo &&
+                                                                call.command != CommandKind::Check);
   if (!session.started().message.empty()) {
     printLine(console.err, "zor-import: " + session.started().message +
                                " Run zor-import in the game's folder, or name that folder with -C DIR.");

@@ -106,15 +106,24 @@ std::optional<platform::UntrappedError> loadKind(int fileNumber, const std::stri
 // raised meanwhile. The errors are reported as before; the record only remembers them.
 std::string loadStep(int32_t kindBit) {
   switch (kindBit) {
-    case kLoadWrestlers: return "Loading wrestlers";
-    case kLoadMoves: return "Loading moves";
-    case kLoadDives: return "Loading dives";
-    case kLoadManagers: return "Loading managers";
-    case kLoadTeams: return "Loading tag teams";
-    case kLoadStables: return "Loading stables";
-    case kLoadReferees: return "Loading referees";
-    case kLoadObjects: return "Loading objects";
-    default: return "Loading gimmick matches";
+    case kLoadWrestlers:
+      return "Loading wrestlers";
+    case kLoadMoves:
+      return "Loading moves";
+    case kLoadDives:
+      return "Loading dives";
+    case kLoadManagers:
+      return "Loading managers";
+    case kLoadTeams:
+      return "Loading tag teams";
+    case kLoadStables:
+      return "Loading stables";
+    case kLoadReferees:
+      return "Loading referees";
+    case kLoadObjects:
+      return "Loading objects";
+    default:
+      return "Loading gimmick matches";
   }
 }
 

@@ -9,14 +9,6 @@ namespace {
 constexpr size_t kCountLines = 3;
 constexpr std::string_view kCountFileName = "zor.inf";
 
-// The count a line holds; nothing when it holds no number.
-std::optional<int32_t> countIn(const std::string& line) {
-  std::string_view token;
-  const int32_t count = platform::numberOnLine(line, &token);
-  if (!platform::startsAsNumber(token)) return std::nullopt;
-  return count;
-}
-
 std::string countLineSays(const ExpectedCount& expected) {
   return "the count line of " + expected.recordFile + " says " + std::to_string(*expected.count);
 }
@@ -43,7 +35,7 @@ void checkCountFile(const std::string& path, const std::array<ExpectedCount, 3>&
       findings.push_back(makeFinding(FindingKind::CountFileMismatch, file, field, problem));
       continue;
     }
-    const std::optional<int32_t> count = countIn(counts.lines[n]);
+    const std::optional<int32_t> count = platform::numberIfOnLine(counts.lines[n]);
     if (!count) {
       std::string problem = "holds \"" + counts.lines[n] + "\", which is no count of " + wanted.plural;
       if (wanted.count) problem += "; " + countLineSays(wanted);

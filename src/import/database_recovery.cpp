@@ -17,7 +17,8 @@ RecoveryReport recoverDatabase(std::string_view gameFolder) {
   RecoveryReport report;
   db::DatabaseLock lock;
   if (!lock.acquire(gameFolder)) return report;
-  const platform::RecoveryResult result = platform::recoverTransaction(db::databaseTransactionFiles(gameFolder));
+  const platform::RecoveryResult result =
+      platform::recoverTransaction(db::databaseTransactionFiles(gameFolder));
   report.action = result.action;
   const std::string change = changeName(result.label);
   switch (result.action) {
@@ -34,13 +35,14 @@ RecoveryReport recoverDatabase(std::string_view gameFolder) {
                        "file it changed is in place, and each file it replaced is kept as a backup.";
       break;
     case platform::RecoveryAction::RolledBack:
-      report.message = "{i}" + change + " was interrupted before it had finished, and it could not be completed";
+      report.message =
+          "{i}" + change + " was interrupted before it had finished, and it could not be completed";
       if (result.reason) report.message += " (" + describeFailure(*result.reason) + ")";
       report.message += ". Every file it had changed has been put back as it was before.";
       break;
     case platform::RecoveryAction::Failed:
-      report.message = "{S}" + change +
-                       " was interrupted before it had finished, and the database could not be repaired";
+      report.message =
+          "{S}" + change + " was interrupted before it had finished, and the database could not be repaired";
       if (result.failure) report.message += ": " + describeFailure(*result.failure);
       report.message +=
           ". Do not play with this game folder yet: make sure the file can be read and written, then "

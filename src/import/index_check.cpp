@@ -7,17 +7,6 @@
 #include "platform/text.h"
 
 namespace imports {
-namespace {
-
-// The position an entry holds; nothing when it holds no number.
-std::optional<int64_t> positionIn(const std::string& entry) {
-  std::string_view token;
-  const int32_t position = platform::numberOnLine(entry, &token);
-  if (!platform::startsAsNumber(token)) return std::nullopt;
-  return position;
-}
-
-}  // namespace
 
 void checkIndex(const IndexedFile& file, DatabaseFindings& findings) {
   const FileLines index = readFileLines(file.indexPath);
@@ -40,12 +29,12 @@ void checkIndex(const IndexedFile& file, DatabaseFindings& findings) {
   size_t firstWrong = common;
   size_t wrong = 0;
   for (size_t k = 0; k < common; ++k) {
-    if (positionIn(index.lines[k]) == starts[k]) continue;
+    if (platform::numberIfOnLine(index.lines[k]) == starts[k]) continue;
     if (wrong++ == 0) firstWrong = k;
   }
   if (wrong == 0) return;
   const std::string& entry = index.lines[firstWrong];
-  const std::optional<int64_t> position = positionIn(entry);
+  const std::optional<int32_t> position = platform::numberIfOnLine(entry);
   std::string problem = (position ? "says byte " + std::to_string(*position) : "holds \"" + entry + "\"") +
                         ", but " + file.recordNoun + " " + std::to_string(firstWrong + 1) +
                         " begins at byte " + std::to_string(starts[firstWrong]);

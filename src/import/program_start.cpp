@@ -23,7 +23,8 @@ std::string notAGameFolderText(db::GameFolderState state) {
   if (state == db::GameFolderState::NoDataFolder) {
     return folder + " is not a ZOR 7 SE game folder: it has no \"data\" folder.";
   }
-  return folder + " is not a ZOR 7 SE game folder: its \"data\" folder holds none of the game's record files.";
+  return folder +
+         " is not a ZOR 7 SE game folder: its \"data\" folder holds none of the game's record files.";
 }
 
 StartResult startProgram(const StartOptions& options, const TellRepair& tell) {

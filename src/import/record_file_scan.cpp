@@ -33,10 +33,9 @@ class Pass {
 void readCountLine(int fileNumber, RecordFileScan& scan) {
   scan.hasCountLine = true;
   scan.countLine = platform::readLine(fileNumber);
-  std::string_view token;
-  const int32_t stated = platform::numberOnLine(scan.countLine, &token);
-  scan.countValid = platform::startsAsNumber(token) && stated >= 0;
-  scan.stated = scan.countValid ? stated : 0;
+  const std::optional<int32_t> stated = platform::numberIfOnLine(scan.countLine);
+  scan.countValid = stated && *stated >= 0;
+  scan.stated = scan.countValid ? *stated : 0;
 }
 
 }  // namespace

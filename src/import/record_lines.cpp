@@ -64,10 +64,13 @@ std::optional<int64_t> referenceIn(int32_t value, const ReferenceRange& range) {
 }
 
 std::optional<TeamMoveText> parseTeamMoveText(std::string_view text) {
+  const bool marked = text.starts_with("+!");
+  if (marked) text.remove_prefix(1);
   if (text.empty() || text.front() != '!') return std::nullopt;
   size_t start = text.find_first_not_of('!');
   std::string_view rest = start == std::string_view::npos ? std::string_view() : text.substr(start);
   TeamMoveText parsed;
+  parsed.marked = marked;
   std::string_view head = rest;
   if (size_t slash = rest.find('/'); slash != std::string_view::npos) {
     head = rest.substr(0, slash);

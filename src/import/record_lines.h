@@ -38,14 +38,16 @@ std::span<const ReferenceRange> moveMoveRanges();         // moves named by a mo
 std::optional<int64_t> referenceIn(int32_t value, const ReferenceRange& range);
 
 // The numbered form of a team's move text: "!" a "-" b, usually followed by "/" and the performer.
+// The game reads a text marked with one "+" in front ("+!12-7/x") alike.
 struct TeamMoveText {
-  std::string first;  // a, as written
+  bool marked = false;  // the text began with "+"
+  std::string first;    // a, as written
   bool hasSecond = false;
   std::string second;  // b (up to a further "-"), as written
   std::string rest;    // whatever follows b in front of the "/" (a further "-" part), as written
   std::string tail;    // from the first "/" on, "/" included; "" when there is none
 };
-// Nothing unless the text's first character is "!"; leading "!" characters are dropped.
+// Nothing unless the text begins with "!" or "+!"; the "+" and leading "!" characters are dropped.
 std::optional<TeamMoveText> parseTeamMoveText(std::string_view text);
 
 }  // namespace imports

@@ -63,7 +63,6 @@ void collectReferences(RecordKind kind, const exports::RecordLines& lines,
 }
 
 std::vector<int64_t> teamMoveNumbers(std::string_view moveText) {
-  if (moveText.starts_with('+')) moveText.remove_prefix(1);
   const std::optional<TeamMoveText> parsed = parseTeamMoveText(moveText);
   std::vector<int64_t> numbers;
   if (!parsed) return numbers;

@@ -141,10 +141,7 @@ void UPDATEDIVES(const IncomingRecords& incoming, ReferenceTable& moves, const R
 void UPDATETEAMS(const IncomingRecords& incoming, ReferenceTable& moves) {
   const int32_t last = lastIndex(incoming.IncomingTeams, incoming.IncomingTeamCount);
   for (int32_t i = 1; i <= last; ++i) {
-    // A "+" in front of the text only marks it: its moves are named all the same.
-    std::string_view line = lineText(linesOf(incoming.IncomingTeamLines, i), 4);
-    if (line.starts_with("+!")) line.remove_prefix(1);
-    std::optional<TeamMoveText> text = parseTeamMoveText(line);
+    std::optional<TeamMoveText> text = parseTeamMoveText(lineText(linesOf(incoming.IncomingTeamLines, i), 4));
     if (!text) continue;
     raise(moves, platform::numberValue(text->first));
     if (text->hasSecond) raise(moves, platform::numberValue(text->second));

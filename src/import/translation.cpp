@@ -94,14 +94,14 @@ void remapDivesInWrestlers(exports::IncomingRecords& incoming, const IdentifierM
 }
 
 std::string translateTeamMoveText(std::string_view text, const IdentifierMap& moveMap) {
-  // The game reads "+!12-7/x" as moves 12 and 7 too (the "+" only marks the text): left as it was,
-  // such a team would name whatever moves the importing database has under the exporter's numbers.
-  const bool marked = text.starts_with("+!");
-  std::optional<TeamMoveText> parsed = parseTeamMoveText(marked ? text.substr(1) : text);
+  // A marked text ("+!12-7/x") names its moves too: left as it was, such a team would name whatever
+  // moves the importing database has under the exporter's numbers.
+  std::optional<TeamMoveText> parsed = parseTeamMoveText(text);
   if (!parsed) return std::string(text);
 
   std::optional<int32_t> first = teamMoveEntry(parsed->first, moveMap);
-  std::string result = std::string(marked ? "+!" : "!") + (first ? std::to_string(*first) : parsed->first);
+  std::string result =
+      std::string(parsed->marked ? "+!" : "!") + (first ? std::to_string(*first) : parsed->first);
   if (!parsed->hasSecond) return result + parsed->tail;
 
   // A label (numeric value 0) or a move without a final number keeps its text as written.
@@ -116,7 +116,7 @@ void remapMovesInTeams(exports::IncomingRecords& incoming, const IdentifierMap& 
   for (int32_t i = 1; i <= last; ++i) {
     if (incoming.IncomingTeams[static_cast<size_t>(i)].ImportNumber == 0) continue;
     RecordLines& lines = incoming.IncomingTeamLines[static_cast<size_t>(i)];
-    if (lines.size() <= 4 || !(lines[4].starts_with('!') || lines[4].starts_with("+!"))) continue;
+    if (lines.size() <= 4 || !parseTeamMoveText(lines[4])) continue;
     if (logBefore) services::LOGM("Before: " + lines[4]);
     lines[4] = translateTeamMoveText(lines[4], moveMap);
     services::LOGM("After:  " + lines[4]);

@@ -62,7 +62,7 @@ std::optional<FileFailure> copyDurably(const std::string& from, const std::strin
 }
 
 struct Plan {
-  platform::Transaction undo;  // its Replace steps put a copy of each backup in place
+  platform::Transaction undo;                   // its Replace steps put a copy of each backup in place
   std::vector<TransactionStep> removedIndexes;  // indexes the change removed
 };
 

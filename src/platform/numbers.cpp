@@ -152,6 +152,13 @@ int32_t numberOnLine(std::string_view line, std::string_view* token) {
   return low32(numberValue(number));
 }
 
+std::optional<int32_t> numberIfOnLine(std::string_view line) {
+  std::string_view token;
+  const int32_t number = numberOnLine(line, &token);
+  if (!startsAsNumber(token)) return std::nullopt;
+  return number;
+}
+
 bool startsAsNumber(std::string_view text) {
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
   if (!text.empty() && text.front() == '.') text.remove_prefix(1);

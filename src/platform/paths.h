@@ -26,8 +26,9 @@ std::string_view fileNameOf(std::string_view path);
 std::string_view folderOf(std::string_view path);
 
 // While one lives, the listing of a folder that a lookup without regard to letter case reads, whether
-// a path exists, and the current directory are kept and used again, for a run of lookups in folders that do not change meanwhile (a load reads
-// the same folders once per record). Nests; the listings are dropped with the outermost one.
+// a path exists, and the current directory are kept and used again, for a run of lookups in folders that do
+// not change meanwhile (a load reads the same folders once per record). Nests; the listings are dropped with
+// the outermost one.
 class FolderListingCache {
  public:
   FolderListingCache();

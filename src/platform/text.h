@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ int64_t numberValue(std::string_view text);
 int32_t numberOnLine(std::string_view line, std::string_view* token = nullptr);
 // True when the text begins as a number does (an optional sign, then a digit or a point and a digit).
 bool startsAsNumber(std::string_view text);
+// numberOnLine of a line that holds a number; nothing for one that holds none (a count line or an
+// index entry that is damaged, where 0 would pass for a value).
+std::optional<int32_t> numberIfOnLine(std::string_view line);
 // The value of leading hexadecimal digits (no prefix); stops at the first other character; the
 // low 64 bits. "" gives 0.
 int64_t hexValue(std::string_view digits);

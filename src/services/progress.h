@@ -15,7 +15,7 @@ namespace services {
 struct Progress {
   std::string step;  // "Loading wrestlers"; "" once the work is over
   int64_t done = 0;
-  int64_t total = 0;  // 0 when not known
+  int64_t total = 0;                     // 0 when not known
   std::chrono::milliseconds elapsed{0};  // since the outermost step began
 };
 

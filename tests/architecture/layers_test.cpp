@@ -72,7 +72,8 @@ TEST(Layers, OnlyTheToolkitSeesQt) {
   };
   std::set<std::string> qtHeaders;
   for (const auto& entry : fs::directory_iterator(toolkit)) {
-    if (entry.path().extension() == ".h" && includesQt(entry.path())) qtHeaders.insert(entry.path().filename());
+    if (entry.path().extension() == ".h" && includesQt(entry.path()))
+      qtHeaders.insert(entry.path().filename());
   }
   EXPECT_FALSE(qtHeaders.count("toolkit.h"));
   int checked = 0;
@@ -84,7 +85,8 @@ TEST(Layers, OnlyTheToolkitSeesQt) {
     for (std::string line; std::getline(in, line);) {
       std::smatch match;
       if (std::regex_search(line, match, toolkitInclude)) {
-        EXPECT_FALSE(qtHeaders.count(match[1].str())) << entry.path().string() << " includes " << match[1].str();
+        EXPECT_FALSE(qtHeaders.count(match[1].str()))
+            << entry.path().string() << " includes " << match[1].str();
       }
     }
   }

@@ -8,17 +8,12 @@
 
 #include "cli_test_support.h"
 #include "support/game_folder.h"
+#include "support/import_scenario.h"
 
 namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> everyPathIn(const fs::path& root) {
-  std::vector<std::string> paths;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) paths.push_back(entry.path().string());
-  return paths;
-}
 
 struct NoGameCase {
   const char* what;
@@ -32,12 +27,14 @@ TEST(NoGameFolderTest, EveryCommandOnTheFolderSaysSoOnceAndWritesNothing) {
       {"an empty data folder", true, "its \"data\" folder holds none of the game's record files."},
   };
   for (const NoGameCase& folderCase : cases) {
-    for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"show", "x.zor"}, {"import", "x.zor", "--all"}, {"batch", "x.zor"}, {"undo"}}) {
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"show", "x.zor"},
+                                                    {"import", "x.zor", "--all"},
+                                                    {"batch", "x.zor"},
+                                                    {"undo"}}) {
       SCOPED_TRACE(std::string(folderCase.what) + ", " + command.front());
       testsupport::GameFolder folder;
       if (!folderCase.dataFolder) fs::remove_all(folder.root() / "data");
-      const std::vector<std::string> before = everyPathIn(folder.root());
+      const std::vector<fs::path> before = testsupport::pathsUnder(folder.root());
 
       const clitest::Outcome outcome = clitest::runZorImportIn(folder.path(), command);
       EXPECT_EQ(outcome.code, 1);
@@ -46,26 +43,34 @@ TEST(NoGameFolderTest, EveryCommandOnTheFolderSaysSoOnceAndWritesNothing) {
                                    "\" is not a ZOR 7 SE game folder: " + folderCase.reason +
                                    " Run zor-import in the game's folder, or name that folder with -C DIR.\n";
       EXPECT_EQ(outcome.err, expected);
-      EXPECT_EQ(everyPathIn(folder.root()), before);
+      EXPECT_EQ(testsupport::pathsUnder(folder.root()), before);
     }
   }
 }
 
 TEST(NoGameFolderTest, TheFolderIsNamedAsItReadsEvenWithLettersBeyondAscii) {
   testsupport::GameFolder parent;
-  const fs::path folder = parent.root() / "\xC3\x89" "changes";  // "Échanges" in UTF-8
+  const fs::path folder = parent.root() /
+                          "\xC3\x89"
+                          "changes";  // "Échanges" in UTF-8
   fs::create_directories(folder);
   const clitest::Outcome outcome = clitest::runZorImportIn(folder.string(), {"show", "x.zor"});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_NE(outcome.err.find("/\xC3\x89" "changes\" is not a ZOR 7 SE game folder"), std::string::npos)
+  EXPECT_NE(outcome.err.find("/\xC3\x89"
+                             "changes\" is not a ZOR 7 SE game folder"),
+            std::string::npos)
       << outcome.err;
 }
 
 TEST(NoGameFolderTest, AFolderThatCannotBeEnteredIsNamedAsItReads) {
-  const clitest::Outcome outcome = clitest::runZorImportIn("/no/such/\xC3\x89" "changes", {"show", "x.zor"});
+  const clitest::Outcome outcome = clitest::runZorImportIn(
+      "/no/such/\xC3\x89"
+      "changes",
+      {"show", "x.zor"});
   EXPECT_EQ(outcome.code, 2);
   EXPECT_EQ(outcome.err,
-            "zor-import: cannot change to the folder '/no/such/\xC3\x89" "changes'\nTry 'zor-import --help'.\n");
+            "zor-import: cannot change to the folder '/no/such/\xC3\x89"
+            "changes'\nTry 'zor-import --help'.\n");
 }
 
 }  // namespace

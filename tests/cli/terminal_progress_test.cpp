@@ -23,8 +23,8 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedAtTheEnd) {
     EXPECT_EQ(stream.str(), "\rLoading wrestlers: 9 of 10\rWriting moves: 1 of 2     ");
     progress.show(services::Progress{"", 0, 0, 800ms});
   }
-  EXPECT_EQ(stream.str(), "\rLoading wrestlers: 9 of 10\rWriting moves: 1 of 2     \r" +
-                              std::string(21, ' ') + "\r");
+  EXPECT_EQ(stream.str(),
+            "\rLoading wrestlers: 9 of 10\rWriting moves: 1 of 2     \r" + std::string(21, ' ') + "\r");
 }
 
 TEST(TerminalProgressTest, ALinePrintedMeanwhileStartsOnAWipedLine) {

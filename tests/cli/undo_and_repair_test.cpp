@@ -25,10 +25,13 @@ class UndoAndRepairTest : public ::testing::Test {
   void SetUp() override {
     testsupport::writeScenarioDatabase(folder);
     exportPath = (folder.root() / "scenario.zor").string();
-    testsupport::writeFileBytes(exportPath, testsupport::plainExportBytes(testsupport::scenarioExport().lines()));
+    testsupport::writeFileBytes(exportPath,
+                                testsupport::plainExportBytes(testsupport::scenarioExport().lines()));
   }
 
-  Outcome run(std::vector<std::string> arguments) { return clitest::runZorImportIn(folder.path(), arguments); }
+  Outcome run(std::vector<std::string> arguments) {
+    return clitest::runZorImportIn(folder.path(), arguments);
+  }
 
   std::map<std::string, std::string> databaseFiles() const {
     std::map<std::string, std::string> files = testsupport::folderFiles(folder.root() / "data");

@@ -50,9 +50,8 @@ class ObjectImportLoadTest : public exporttest::ExportTest {
 
   // "a Chair" is in the database, "a Table" is not.
   OpenExportResult importObjects() {
-    return openAndShow(
-        writeExport(exporttest::recordExport("[Exported Objects]", {exporttest::objectRecord("a Chair"),
-                                                                    exporttest::objectRecord("a Table")})));
+    return openAndShow(writeExport(exporttest::recordExport(
+        "[Exported Objects]", {exporttest::objectRecord("a Chair"), exporttest::objectRecord("a Table")})));
   }
 
   std::map<std::string, std::string> pristine;

@@ -23,10 +23,12 @@ std::unique_ptr<testsupport::GameFolder>& game() {
 
 void prepareProgram() {
   static const bool prepared = [] {
-    platform::setReportHandler([](const platform::UntrappedError&) { return platform::ReportAnswer::Continue; });
+    platform::setReportHandler(
+        [](const platform::UntrappedError&) { return platform::ReportAnswer::Continue; });
     // Only errors 241 and 242 end the program whatever the answer: running out of string space is a
     // fault of the engine on any input.
-    platform::setTerminator([](int code) { fail("the program was terminated with " + std::to_string(code)); });
+    platform::setTerminator(
+        [](int code) { fail("the program was terminated with " + std::to_string(code)); });
     services::setMessageBoxService([](const services::MessageBoxRequest&) { return 0; });
     game() = std::make_unique<testsupport::GameFolder>();
     restoreGame();

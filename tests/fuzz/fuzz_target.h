@@ -29,17 +29,18 @@ inline std::string_view bytesOf(const uint8_t* data, size_t size) {
 }  // namespace fuzzing
 
 #ifdef ZOR_LIBFUZZER
-#define ZOR_FUZZ_ENTRY(name)                                                   \
+#define ZOR_FUZZ_ENTRY(name)                                                \
   extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
-    return zorFuzz_##name(data, size);                                         \
+    return zorFuzz_##name(data, size);                                      \
   }
 #else
-#define ZOR_FUZZ_ENTRY(name) \
-  [[maybe_unused]] static const bool zorFuzzRegistered_##name = fuzzing::registerTarget(#name, &zorFuzz_##name);
+#define ZOR_FUZZ_ENTRY(name)                                    \
+  [[maybe_unused]] static const bool zorFuzzRegistered_##name = \
+      fuzzing::registerTarget(#name, &zorFuzz_##name);
 #endif
 
 // Defines the target `name`: ZOR_FUZZ_TARGET(export_stream) { ... return 0; }
-#define ZOR_FUZZ_TARGET(name)                               \
+#define ZOR_FUZZ_TARGET(name)                                  \
   static int zorFuzz_##name(const uint8_t* data, size_t size); \
-  ZOR_FUZZ_ENTRY(name)                                      \
+  ZOR_FUZZ_ENTRY(name)                                         \
   static int zorFuzz_##name(const uint8_t* data, size_t size)

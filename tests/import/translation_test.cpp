@@ -91,7 +91,8 @@ TEST(TeamMoveText, LogsBeforeAndAfterForAddedTeamsOnly) {
   add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 3), added);
   add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 0),
       notAdded);
-  add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 4), marked);
+  add(incoming.IncomingTeams, incoming.IncomingTeamLines, incoming.IncomingTeamCount, record(0, 0, 4),
+      marked);
   {
     LogCapture log;
     remapMovesInTeams(incoming, moveMap(), true);

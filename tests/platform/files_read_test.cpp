@@ -32,7 +32,9 @@ struct LineCase {
 
 TEST_F(FileReadTest, LineEnds) {
   const LineCase cases[] = {
-      {"CR LF and a lone CR end lines", "one\r\ntwo\rthree\r\n\r\nfive\r\n", {"one", "two", "three", "", "five"}},
+      {"CR LF and a lone CR end lines",
+       "one\r\ntwo\rthree\r\n\r\nfive\r\n",
+       {"one", "two", "three", "", "five"}},
       {"a lone LF is part of the line", "a\nb\r\n\nc\r\r\n", {"a\nb", "\nc", ""}},
       {"the last line may end without CR", "first\r\nlast", {"first", "last"}},
       {"a final CR leaves no extra line", "x\r", {"x"}},

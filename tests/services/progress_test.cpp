@@ -64,7 +64,8 @@ TEST_F(ProgressTest, CountsOutsideAnyStepAreNotTold) {
 }
 
 TEST(ProgressText, NamesTheStepAndTheCountWhenThereIsOne) {
-  EXPECT_EQ(progressText(Progress{"Loading wrestlers", 12000, 21000, {}}), "Loading wrestlers: 12000 of 21000");
+  EXPECT_EQ(progressText(Progress{"Loading wrestlers", 12000, 21000, {}}),
+            "Loading wrestlers: 12000 of 21000");
   EXPECT_EQ(progressText(Progress{"Building the indexes", 3, 0, {}}), "Building the indexes");
 }
 

@@ -38,8 +38,7 @@ TEST_F(ConfFileTest, Lookups) {
       {"a blank before = belongs to the key", "key = value\r\n", "key", ""},
       {"the key with its blank", "key = value\r\n", "key ", " value"},
       {"blanks after = stay, the first duplicate wins", "Name=  Bob\r\nName=Alice\r\n", "name", "  Bob"},
-      {"a key must be followed by =", "UsePersonsX=5\r\nUsePersons\r\nUsePersons=2\r\n", "UsePersons",
-       "2"},
+      {"a key must be followed by =", "UsePersonsX=5\r\nUsePersons\r\nUsePersons=2\r\n", "UsePersons", "2"},
       {"a scrambled line", QUICKCRYPT("Secret=42", 1) + "\r\n", "secret", "42"},
       {"a hexadecimal value", "Title=[HEX#]414243\r\n", "title", "ABC"},
       {"a hexadecimal value of odd length drops its last digit", "Odd=[HEX#]41424\r\n", "odd", "AB"},
@@ -103,7 +102,10 @@ TEST_F(ConfFileTest, UpdateUnscramblesEveryLine) {
 // A byte 26 ends a text file: a scrambled line whose plain text holds one stays scrambled, or every
 // setting after it, the one just set among them, could no longer be read.
 TEST_F(ConfFileTest, UpdateKeepsScrambledALineThatCouldNotBeReadPlain) {
-  const std::string hidden = QUICKCRYPT("Odd=a\x1A" "b", 1);
+  const std::string hidden = QUICKCRYPT(
+      "Odd=a\x1A"
+      "b",
+      1);
   ASSERT_EQ(hidden.find_first_of("\x1A\r\n"), std::string::npos) << "the scrambled form itself reads";
   writeFile("zor.cnf", hidden + "\r\nA=1\r\n");
   PUTCONFSETTING("zor.cnf", "B", "2");

@@ -118,6 +118,12 @@ std::vector<std::string> recordOf(const std::filesystem::path& path, int32_t lin
                                   lines.begin() + static_cast<std::ptrdiff_t>(first + linesPerRecord));
 }
 
+std::vector<std::filesystem::path> pathsUnder(const std::filesystem::path& root) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) paths.push_back(entry.path());
+  return paths;
+}
+
 std::map<std::string, std::string> folderFiles(const std::filesystem::path& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -148,8 +154,10 @@ std::string stateOfFiles(const std::filesystem::path& folder, const std::vector<
   return "mixed:" + odd;
 }
 
-void restoreFolderFiles(const std::filesystem::path& folder, const std::map<std::string, std::string>& files) {
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove_all(entry.path());
+void restoreFolderFiles(const std::filesystem::path& folder,
+                        const std::map<std::string, std::string>& files) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    std::filesystem::remove_all(entry.path());
   for (const auto& [name, bytes] : files) writeFileBytes(folder / name, bytes);
 }
 

@@ -56,6 +56,9 @@ std::vector<std::string> fileLines(const std::filesystem::path& path);
 std::vector<std::string> recordOf(const std::filesystem::path& path, int32_t linesPerRecord, int32_t k);
 // Every file of a folder (not its subfolders) by name, with its bytes.
 std::map<std::string, std::string> folderFiles(const std::filesystem::path& folder);
+// Every path under `root`, files and folders, in the order the system lists them: what a program
+// left behind shows as a difference.
+std::vector<std::filesystem::path> pathsUnder(const std::filesystem::path& root);
 // Whether the named files of a folder are all as in `before` ("old"), all as in `after` ("new"), or
 // a mix ("mixed:" and the files that are neither). A file that is missing, from the folder or from a
 // map, counts as "<missing>".

@@ -8,6 +8,7 @@
 
 #include "db/catalogue.h"
 #include "support/game_folder.h"
+#include "support/import_scenario.h"
 #include "ui/startup/remembered_folder.h"
 #include "ui/startup/start_up.h"
 #include "ui/toolkit/dialogs.h"
@@ -20,13 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace ui::toolkit;
 using uitest::WizardTest;
-
-// Every path under `root`, to tell that a start wrote nothing there.
-std::vector<fs::path> everyPathIn(const fs::path& root) {
-  std::vector<fs::path> paths;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) paths.push_back(entry.path());
-  return paths;
-}
 
 class GameFolderStartTest : public WizardTest {
  protected:
@@ -60,8 +54,8 @@ TEST_F(GameFolderStartTest, DecliningToChooseEndsTheProgramWithoutAWindowAndWrit
 TEST_F(GameFolderStartTest, TheFolderChosenIsLoadedAndRememberedAFolderThatIsNoGameIsSaidAgain) {
   writeGame();
   testsupport::GameFolder other;  // chosen first by mistake: no game either
-  const std::vector<fs::path> startedIn = everyPathIn(folder.root());
-  const std::vector<fs::path> chosenFirst = everyPathIn(other.root());
+  const std::vector<fs::path> startedIn = testsupport::pathsUnder(folder.root());
+  const std::vector<fs::path> chosenFirst = testsupport::pathsUnder(other.root());
   script.buttons = {"Yes", "Yes"};
   script.files = {{other.path()}, {game.path()}};
   startWizard();
@@ -78,8 +72,8 @@ TEST_F(GameFolderStartTest, TheFolderChosenIsLoadedAndRememberedAFolderThatIsNoG
   EXPECT_TRUE(fs::equivalent(fs::current_path(), game.root()));
   EXPECT_EQ(db::catalogue().CatalogueLoaded, 1);
   EXPECT_TRUE(fs::equivalent(ui::startup::rememberedGameFolder(), game.root()));
-  EXPECT_EQ(everyPathIn(folder.root()), startedIn);
-  EXPECT_EQ(everyPathIn(other.root()), chosenFirst);
+  EXPECT_EQ(testsupport::pathsUnder(folder.root()), startedIn);
+  EXPECT_EQ(testsupport::pathsUnder(other.root()), chosenFirst);
 }
 
 TEST_F(GameFolderStartTest, AStartWithoutAFolderOfItsOwnGoesToTheRememberedGame) {

@@ -16,11 +16,11 @@ namespace {
 using namespace ui;
 using uitest::WizardTest;
 
-constexpr int32_t kAnyControl[] = {kQuitButton,     kMapMovesCombo, kMapDivesCombo,     kOpenButton,  kWrestlerList,
-                                   kMoveListView,   kDiveListView,  kManagerList,       kTeamList,    kParseButton,
-                                   kMoveCountBox,   kDiveCountBox,  kImportButton,      kHelpButton,  kBatchButton,
-                                   kCloseButton,    kExportFileList, kAddFilesButton,   kImportBatchButton,
-                                   kBatchResultBox, kHelpPanel,     kUndoButton};
+constexpr int32_t kAnyControl[] = {
+    kQuitButton,        kMapMovesCombo,  kMapDivesCombo, kOpenButton,  kWrestlerList,   kMoveListView,
+    kDiveListView,      kManagerList,    kTeamList,      kParseButton, kMoveCountBox,   kDiveCountBox,
+    kImportButton,      kHelpButton,     kBatchButton,   kCloseButton, kExportFileList, kAddFilesButton,
+    kImportBatchButton, kBatchResultBox, kHelpPanel,     kUndoButton};
 
 int32_t idOf(const QWidget* widget) {
   for (int32_t id : kAnyControl) {

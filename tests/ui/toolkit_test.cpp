@@ -17,8 +17,8 @@
 
 #include <unistd.h>
 
-#include "ui/toolkit/list_columns.h"
 #include "ui/toolkit/dialog_parts.h"
+#include "ui/toolkit/list_columns.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/toolkit.h"

@@ -97,11 +97,16 @@ TEST_F(BatchViewTest, ImportBatchImportsEveryFileAndTellsNewestFirst) {
 // The file system names files in UTF-8; the list and the results show them as they read, and the
 // import still finds them.
 TEST_F(BatchViewTest, NamesBeyondAsciiReadRightInTheListAndTheResults) {
-  std::filesystem::create_directories(folder.root() / "\xC3\x89" "changes");
+  std::filesystem::create_directories(folder.root() /
+                                      "\xC3\x89"
+                                      "changes");
   const std::string accented = writeExport(testsupport::scenarioExport().lines(),
-                                           "\xC3\x89" "changes/\xC3\x81ngel d\xC3\xA9mo.zor");
+                                           "\xC3\x89"
+                                           "changes/\xC3\x81ngel d\xC3\xA9mo.zor");
   addFiles({accented});
-  const std::string shownPath = folder.root().string() + "/\xC9" "changes/\xC1ngel d\xE9mo.zor";
+  const std::string shownPath = folder.root().string() +
+                                "/\xC9"
+                                "changes/\xC1ngel d\xE9mo.zor";
   EXPECT_EQ(items(ui::kExportFileList), (Names{shownPath}));
   auto* list = qobject_cast<QListWidget*>(controlWidget("MAIN", ui::kExportFileList));
   ASSERT_NE(list, nullptr);

@@ -171,10 +171,11 @@ void nameUnlabelledControls() {
 // the texts the program writes take no typing; the two counts, which only show, and the hidden help
 // panel take no focus (the panel until it is shown).
 void arrangeKeyboard() {
-  setTabOrder(kMainForm, {kOpenButton, kWrestlerList, kParseButton, kMapMovesCombo, kMoveListView,
-                          kMapDivesCombo, kDiveListView, kImportButton, kManagerList, kTeamList, kBatchButton,
-                          kHelpButton, kQuitButton, kAddFilesButton, kExportFileList, kImportBatchButton,
-                          kBatchResultBox, kUndoButton, kCloseButton, kHelpPanel});
+  setTabOrder(kMainForm,
+              {kOpenButton,        kWrestlerList,   kParseButton,  kMapMovesCombo,  kMoveListView,
+               kMapDivesCombo,     kDiveListView,   kImportButton, kManagerList,    kTeamList,
+               kBatchButton,       kHelpButton,     kQuitButton,   kAddFilesButton, kExportFileList,
+               kImportBatchButton, kBatchResultBox, kUndoButton,   kCloseButton,    kHelpPanel});
   setReadOnly(kMainForm, kBatchResultBox, true);
   setReadOnly(kMainForm, kHelpPanel, true);
   setFocusable(kMainForm, kHelpPanel, false);

@@ -36,7 +36,8 @@ void MAIN_EVENTS(int32_t id, int32_t code, int32_t value, int32_t& cancel) {
       ui::INITHELP();
       SetForegroundWindow(EZ_HANDLE(ui::kMainForm, ui::kFormItself));
       // "zor-wizard FILE.zor": the file is opened once the window is up, as if chosen in the dialog.
-      if (!startRequest().exportFile.empty()) ui::openExportFile(std::exchange(startRequest().exportFile, ""));
+      if (!startRequest().exportFile.empty())
+        ui::openExportFile(std::exchange(startRequest().exportFile, ""));
       break;
     case kEventClosing:
       CLEANUP();

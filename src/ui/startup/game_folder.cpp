@@ -51,7 +51,8 @@ bool settleGameFolder(const StartRequest& request) {
                                  "YN") != 1) {
       return false;
     }
-    const std::string chosen = ui::toolkit::chooseFolder("Choose the game folder", platform::currentDirectory());
+    const std::string chosen =
+        ui::toolkit::chooseFolder("Choose the game folder", platform::currentDirectory());
     if (chosen.empty()) return false;
     if (enterGame(chosen)) return true;
     platform::ErrorTrap trap;

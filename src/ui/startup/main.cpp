@@ -19,9 +19,10 @@ void printUsage() {
 
 // The window system's options that take the next argument as their value.
 bool takesValue(std::string_view option) {
-  constexpr std::string_view kOptions[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                           "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session",
-                                           "-style", "-stylesheet", "-display", "-geometry", "-title", "-name"};
+  constexpr std::string_view kOptions[] = {
+      "-platform",    "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+      "-qwindowicon", "-qwindowtitle",       "-session",       "-style",  "-stylesheet",
+      "-display",     "-geometry",           "-title",         "-name"};
   for (std::string_view known : kOptions) {
     if (option == known) return true;
   }

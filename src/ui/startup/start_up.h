@@ -9,7 +9,7 @@ namespace ui::startup {
 
 // What the process was asked for besides the window system's own options.
 struct StartRequest {
-  bool folderGiven = false;  // -C: the game folder was named, so no other is tried in its place
+  bool folderGiven = false;   // -C: the game folder was named, so no other is tried in its place
   std::string missingFolder;  // the folder named with -C when it could not be entered
   std::string exportFile;     // an export named on the command line, opened once the window is up
 };

@@ -29,8 +29,9 @@ void warnAboutNewFaults(const imports::DatabaseFindings& before) {
   if (added.size() > kFindingsShown) {
     text += "\r\n... and " + std::to_string(added.size() - kFindingsShown) + " more.";
   }
-  text += "\r\n\r\n\"zor-import check\" lists every fault; \"Undo Last Import\" in the batch view puts the "
-          "database back as it was.";
+  text +=
+      "\r\n\r\n\"zor-import check\" lists every fault; \"Undo Last Import\" in the batch view puts the "
+      "database back as it was.";
   services::showMessageBox(kMainForm, text, services::program().title, "OK");
 }
 

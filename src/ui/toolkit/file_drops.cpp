@@ -61,7 +61,8 @@ class DropFilter : public QObject {
     }
     // The handler may open boxes; the drag source must not wait for them.
     const FileDropHandler handler = handler_;
-    QMetaObject::invokeMethod(this, [handler, paths, id] { handler(paths, id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [handler, paths, id] { handler(paths, id); }, Qt::QueuedConnection);
     return true;
   }
 

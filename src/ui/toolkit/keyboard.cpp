@@ -39,7 +39,8 @@ void setFocusable(std::string_view form, int32_t id, bool focusable) {
 }
 
 void setFocus(std::string_view form, int32_t id) {
-  if (QWidget* widget = controlWidget(form, id); widget != nullptr && id != 0) widget->setFocus(Qt::OtherFocusReason);
+  if (QWidget* widget = controlWidget(form, id); widget != nullptr && id != 0)
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace ui::toolkit

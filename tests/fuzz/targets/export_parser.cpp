@@ -29,8 +29,8 @@ ParserWorld& world() {
     auto* made = new ParserWorld;
     memory::HEAPBEGIN();
     db::LOADDBS(made->catalogue, fuzzing::scratchGame().string(), 1, 0, {});
-    const std::string path = fuzzing::writeInput(
-        "good.zor", testsupport::plainExportBytes(testsupport::scenarioExport().lines()));
+    const std::string path =
+        fuzzing::writeInput("good.zor", testsupport::plainExportBytes(testsupport::scenarioExport().lines()));
     exports::PARSEEXPORT(path, made->catalogue, made->good, exports::ParseMode::Interactive);
     return made;
   }();
@@ -39,12 +39,14 @@ ParserWorld& world() {
 
 // Enough of the records to tell them apart.
 std::string fingerprint(const exports::IncomingRecords& records) {
-  std::string print = std::to_string(records.IncomingWrestlerCount) + "/" +
-                      std::to_string(records.IncomingTeamCount) + "/" + std::to_string(records.IncomingMoveCount) +
-                      "/" + std::to_string(records.IncomingManagerCount) + "/" +
-                      std::to_string(records.IncomingDiveCount);
-  for (const exports::IncomingRecord& wrestler : records.IncomingWrestlers) print += "|" + wrestler.StoredName;
-  for (const exports::RecordLines& lines : records.IncomingMoveLines) print += "|" + std::to_string(lines.size());
+  std::string print =
+      std::to_string(records.IncomingWrestlerCount) + "/" + std::to_string(records.IncomingTeamCount) + "/" +
+      std::to_string(records.IncomingMoveCount) + "/" + std::to_string(records.IncomingManagerCount) + "/" +
+      std::to_string(records.IncomingDiveCount);
+  for (const exports::IncomingRecord& wrestler : records.IncomingWrestlers)
+    print += "|" + wrestler.StoredName;
+  for (const exports::RecordLines& lines : records.IncomingMoveLines)
+    print += "|" + std::to_string(lines.size());
   return print;
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "db/catalogue.h"
+#include "db/gimmick.h"
 #include "db/load_database.h"
 #include "db/object.h"
-#include "db/gimmick.h"
 #include "export/incoming.h"
 #include "export/open_export.h"
 #include "export/stream_table.h"
@@ -15,6 +15,7 @@
 #include "fuzz_target.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "support/export_writer.h"
 #include "support/import_scenario.h"
 
@@ -24,11 +25,8 @@ namespace {
 bool wholeRecordFile(const std::string& path, size_t lines) {
   const std::vector<std::string> fileLines = testsupport::fileLines(path);
   if (fileLines.empty()) return false;
-  size_t count = 0;
-  for (char c : fileLines.front()) {
-    if (c >= '0' && c <= '9') count = count * 10 + static_cast<size_t>(c - '0');
-  }
-  return fileLines.size() == 1 + count * lines;
+  const std::optional<int32_t> count = platform::numberIfOnLine(fileLines.front());
+  return count && *count >= 0 && fileLines.size() == 1 + static_cast<size_t>(*count) * lines;
 }
 
 }  // namespace
@@ -51,7 +49,8 @@ ZOR_FUZZ_TARGET(object_import) {
   memory::HEAPEND();
 
   fuzzing::check(wholeRecordFile(game + "/data/objects.dat", db::kObjectLines), "objects.dat is not whole");
-  fuzzing::check(wholeRecordFile(game + "/data/gimmicks.dat", db::kGimmickLines), "gimmicks.dat is not whole");
+  fuzzing::check(wholeRecordFile(game + "/data/gimmicks.dat", db::kGimmickLines),
+                 "gimmicks.dat is not whole");
   fuzzing::check(exports::streamTable().streamCount == 0, "a stream was left open");
   fuzzing::check(fuzzing::readFile(path) == bytes, "the export file was changed");
   platform::closeAllFiles();

@@ -21,8 +21,9 @@ std::string_view takeLine(std::string_view& rest) {
 }
 
 bool plainKey(std::string_view key) {
-  return !key.empty() && key.front() != '_' &&
-         std::all_of(key.begin(), key.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+  return !key.empty() && key.front() != '_' && std::all_of(key.begin(), key.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+  });
 }
 
 bool plainValue(std::string_view value) {
