@@ -99,6 +99,11 @@ AppliedMapping applyRow(RecordKind kind, const MappingRow& row, KindRecords reco
 
 }  // namespace
 
+bool mapsOntoExisting(RecordKind kind, const MappingRow& row, const db::Catalogue& catalogue) {
+  const std::string_view target = platform::trimmed(row.column1);
+  return !row.isRename() && !target.empty() && findExisting(kind, catalogue, target) != 0;
+}
+
 std::vector<AppliedMapping> applyMappingRows(RecordKind kind, const std::vector<MappingRow>& rows,
                                              exports::IncomingRecords& incoming,
                                              const db::Catalogue& catalogue) {

@@ -54,6 +54,10 @@ std::vector<AppliedMapping> applyMappingRows(RecordKind kind, const std::vector<
                                              exports::IncomingRecords& incoming,
                                              const db::Catalogue& catalogue);
 
+// Whether a row merges its incoming record into an existing record, so that it adds no record of its
+// own (a row naming no incoming record is not looked at: the lists only hold incoming names).
+bool mapsOntoExisting(RecordKind kind, const MappingRow& row, const db::Catalogue& catalogue);
+
 // Passes 1 and 2 of a run: the move rows, then the dive rows.
 std::vector<AppliedMapping> applyMappings(const MappingRows& rows, exports::IncomingRecords& incoming,
                                           const db::Catalogue& catalogue);

@@ -48,10 +48,10 @@ const std::vector<Expected> kControls = {
     {180, ControlKind::Label, 1, 91, 14, 33, 1.5, "MANAGERS"},
     {185, ControlKind::Label, 1, 91, 39.25, 33, 1.5, "TAG TEAMS"},
     {190, ControlKind::Button, 1, 91, 0.25, 33, 2, "&Import File"},
-    {2, ControlKind::Button, 1, 108, 41.6875, 16, 2, "&Quit"},
+    {2, ControlKind::Button, 1, 108, 41.625, 16, 2, "&Quit"},
     {195, ControlKind::Button, 1, 91, 41.625, 16, 2, "&Help"},
     {200, ControlKind::Button, 1, 36, 41.625, 20, 2, "&Batch Import"},
-    {205, ControlKind::Button, 2, 108, 41.6875, 16, 2, "&Close"},
+    {205, ControlKind::Button, 2, 108, 41.625, 16, 2, "&Close"},
     {210, ControlKind::ListBox, 2, 1, 3, 67, 39.25, ""},
     {215, ControlKind::Label, 2, 1, 42.125, 67, 1.5, "EXPORT FILES"},
     {220, ControlKind::Button, 2, 1, 0.25, 67, 2, "&Add Export Files"},
@@ -60,7 +60,7 @@ const std::vector<Expected> kControls = {
     {235, ControlKind::Label, 2, 71, 4.375, 53, 1.1875, "exist already will be overwritten."},
     {240, ControlKind::ProgressBar, 2, 71, 6, 53, 2, ""},
     {245, ControlKind::TextBox, 2, 71, 9, 53, 32, ""},
-    {260, ControlKind::Button, 2, 71, 41.6875, 35, 2, "&Undo Last Import"},
+    {260, ControlKind::Button, 2, 71, 41.625, 35, 2, "&Undo Last Import"},
     {250, ControlKind::TextBox, 0, 125, 0, 41, 44, ""},
 };
 

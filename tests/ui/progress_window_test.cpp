@@ -2,10 +2,13 @@
 // and the count, and gone when the work is over.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWidget>
 #include <chrono>
 
 #include "services/progress.h"
 #include "ui/toolkit/progress_window.h"
+#include "ui/toolkit/state.h"
 #include "wizard_fixture.h"
 
 namespace {
@@ -30,6 +33,16 @@ TEST_F(WizardTest, LongWorkShowsItsStepAndCountUntilItIsOver) {
   EXPECT_EQ(shown.text, "Loading wrestlers: 7 of 10");
   EXPECT_EQ(shown.done, 7);
   EXPECT_EQ(shown.total, 10);
+
+  // Over the middle of the main window.
+  QWidget* shownWindow = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && top->windowTitle() == "Please wait") shownWindow = top;
+  }
+  ASSERT_NE(shownWindow, nullptr);
+  const QPoint off = shownWindow->frameGeometry().center() -
+                     ui::toolkit::controlWidget("MAIN", 0)->frameGeometry().center();
+  EXPECT_LE(off.manhattanLength(), 1);
 
   window(services::Progress{"Building the indexes", 0, 0, 900ms});
   shown = ui::toolkit::progressWindowState();

@@ -21,6 +21,8 @@ void WizardTest::SetUp() {
   previousDirectory_ = std::filesystem::current_path();
   std::filesystem::current_path(folder.root());
   ui::toolkit::resetToolkit();
+  // A common desktop screen, whatever the platform the tests run on offers.
+  ui::toolkit::setScreenArea(QRect(0, 0, 1920, 1040));
   ui::wizardState() = ui::WizardState{};
   services_.emplace();
   ui::toolkit::setDialogScript(&script);
@@ -29,6 +31,7 @@ void WizardTest::SetUp() {
 
 void WizardTest::TearDown() {
   ui::toolkit::resetToolkit();
+  ui::toolkit::setScreenArea(std::nullopt);
   ui::toolkit::setDialogScript(nullptr);
   platform::setTerminator(std::move(previousTerminator_));
   services_.reset();

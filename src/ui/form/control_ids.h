@@ -71,6 +71,9 @@ inline constexpr int32_t kLayerFlags = 32;
 inline constexpr double kFormWidth = 125;
 inline constexpr double kFormWidthWithHelp = 166;
 inline constexpr double kFormHeight = 44;
+inline constexpr double kHelpPanelWidth = kFormWidthWithHelp - kFormWidth;
+// The row of the buttons along the bottom edge, level with the bottom of the captions beside them.
+inline constexpr double kBottomButtonRow = 41.625;
 
 // Colours the program defines above the toolkit's 32.
 inline constexpr int32_t kMenuColour = 32;     // system colour 4

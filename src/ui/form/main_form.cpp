@@ -94,15 +94,15 @@ void designWizardLayer() {
 
   EZ_COLOR(0, 15);
   useArial(16);
-  EZ_ODBUTTON(kQuitButton, 108, 41.6875, 16, 2, "&Quit", "T");
+  EZ_ODBUTTON(kQuitButton, 108, kBottomButtonRow, 16, 2, "&Quit", "T");
 
   EZ_COLOR(0, 15);
   useArial(16);
-  EZ_ODBUTTON(kHelpButton, 91, 41.625, 16, 2, "&Help", "T");
+  EZ_ODBUTTON(kHelpButton, 91, kBottomButtonRow, 16, 2, "&Help", "T");
 
   EZ_COLOR(0, 26);
   useArial(16);
-  EZ_ODBUTTON(kBatchButton, 36, 41.625, 20, 2, "&Batch Import", "T");
+  EZ_ODBUTTON(kBatchButton, 36, kBottomButtonRow, 20, 2, "&Batch Import", "T");
 }
 
 void designBatchLayer() {
@@ -110,7 +110,7 @@ void designBatchLayer() {
 
   EZ_COLOR(0, 15);
   useArial(16);
-  EZ_ODBUTTON(kCloseButton, 108, 41.6875, 16, 2, "&Close", "T");
+  EZ_ODBUTTON(kCloseButton, 108, kBottomButtonRow, 16, 2, "&Close", "T");
 
   EZ_COLOR(0, kTooltipColour);
   EZ_USEFONT(kListFont);
@@ -146,14 +146,14 @@ void designBatchLayer() {
 
   EZ_COLOR(0, 15);
   useArial(16);
-  EZ_ODBUTTON(kUndoButton, 71, 41.6875, 35, 2, "&Undo Last Import", "T");
+  EZ_ODBUTTON(kUndoButton, 71, kBottomButtonRow, 35, 2, "&Undo Last Import", "T");
 }
 
 void designHelpPanel() {
   EZ_SETLAYER(kPanelLayer);
   EZ_COLOR(14, 1);
   EZ_USEIFONT("Arial Narrow", 14, "BV");
-  EZ_TEXT(kHelpPanel, 125, 0, 41, 44, "", "MV");
+  EZ_TEXT(kHelpPanel, kFormWidth, 0, kHelpPanelWidth, kFormHeight, "", "MV");
 }
 
 // Controls that no label on the form names.

@@ -1,10 +1,13 @@
 #include "ui/help/help.h"
 
+#include <algorithm>
+
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
 #include "ui/steps/wizard_state.h"
 #include "ui/toolkit/contents.h"
+#include "ui/toolkit/controls.h"
 #include "ui/toolkit/forms.h"
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/run.h"
@@ -30,7 +33,10 @@ void INITHELP() {
   toolkit::EZ_SETTEXT(kMainForm, kHelpPanel, helpText());
 }
 
-// Widening the form uncovers the help panel at its right; the form keeps its place.
+// Widening the form uncovers the help panel at its right. Where that would reach past the screen's edge
+// the toolkit moves the form to the left, or, on a screen too narrow for it, makes it narrower: then
+// the panel is narrowed with it, so that all of it stays in sight. Hiding the panel puts the form back
+// where it was.
 void MAIN_HELP(int32_t id, int32_t code, int32_t value, int32_t&) {
   if (code == toolkit::kEventOwnerDraw) {
     drawFixedButton(id, value, kQuietBackground);
@@ -43,8 +49,14 @@ void MAIN_HELP(int32_t id, int32_t code, int32_t value, int32_t&) {
   toolkit::EZ_GETPOS(kMainForm, kFormItself, column, row, width, height);
   if (state.helpShown != 0) {
     toolkit::EZ_RESIZEFORM(kMainForm, column, row, kFormWidthWithHelp, kFormHeight, kWidening);
+    double placedColumn = 0, placedRow = 0, placedWidth = 0, placedHeight = 0;
+    toolkit::EZ_GETPOS(kMainForm, kFormItself, placedColumn, placedRow, placedWidth, placedHeight);
+    state.helpShift = column - placedColumn;
+    const double panelWidth = std::min(kHelpPanelWidth, std::max(0.0, placedWidth - kFormWidth));
+    toolkit::placeControl(kMainForm, kHelpPanel, kFormWidth, 0, panelWidth, kFormHeight);
   } else {
-    toolkit::EZ_RESIZEFORM(kMainForm, column, row, kFormWidth, kFormHeight, kNarrowing);
+    toolkit::EZ_RESIZEFORM(kMainForm, column + state.helpShift, row, kFormWidth, kFormHeight, kNarrowing);
+    state.helpShift = 0;
   }
   // Out of sight, the panel must not catch the keyboard.
   toolkit::setFocusable(kMainForm, kHelpPanel, state.helpShown != 0);

@@ -7,6 +7,7 @@
 #include "services/program.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
+#include "ui/steps/export_lists.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/dialogs.h"
 
@@ -37,6 +38,7 @@ void REMAPITEM(int32_t listView, int32_t row, int32_t combo) {
   }
   toolkit::EZ_SETLVLONG(kMainForm, listView, row, number);
   toolkit::EZ_SETLVITEM(kMainForm, listView, row, 1, newText);
+  showRowCounts();
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "db/catalogue.h"
 #include "ui/form/control_ids.h"
 #include "ui/toolkit/contents.h"
 
@@ -29,6 +30,15 @@ std::vector<imports::MappingRow> readRows(int32_t listView) {
                                        toolkit::EZ_GETLVLONG(kMainForm, listView, row)});
   }
   return rows;
+}
+
+// The rows that add a record of their own: all but those mapped onto an existing record.
+int32_t rowsToImport(int32_t listView, imports::RecordKind kind) {
+  int32_t count = 0;
+  for (const imports::MappingRow& row : readRows(listView)) {
+    if (!imports::mapsOntoExisting(kind, row, db::catalogue())) ++count;
+  }
+  return count;
 }
 
 }  // namespace
@@ -81,9 +91,9 @@ void showNames(int32_t list, const std::vector<std::string>& names) {
 
 void showRowCounts() {
   toolkit::EZ_SETTEXT(kMainForm, kMoveCountBox,
-                      std::to_string(toolkit::EZ_GETATTR(kMainForm, kMoveListView, "ICount")));
+                      std::to_string(rowsToImport(kMoveListView, imports::RecordKind::Move)));
   toolkit::EZ_SETTEXT(kMainForm, kDiveCountBox,
-                      std::to_string(toolkit::EZ_GETATTR(kMainForm, kDiveListView, "ICount")));
+                      std::to_string(rowsToImport(kDiveListView, imports::RecordKind::Dive)));
 }
 
 std::vector<exports::WrestlerItem> readWrestlerItems() {

@@ -26,7 +26,8 @@ void showWrestlerItems(const std::vector<exports::WrestlerItem>& items);
 void showMappingRows(int32_t listView, const std::vector<std::string>& names);
 // Replaces the items of a sorted name list.
 void showNames(int32_t list, const std::vector<std::string>& names);
-// The row counts of the move and dive list views in their counter boxes.
+// How many moves and dives the import will add, in their counter boxes: the rows of each list view but
+// those mapped onto an existing record.
 void showRowCounts();
 
 // The wrestler list's items with their selection, in list order.

@@ -17,6 +17,9 @@ enum class Phase : int32_t {
 struct WizardState {
   Phase phase = Phase::NothingOpen;
   int32_t helpShown = 0;
+  // How far, in columns, the form was moved to the left to keep the help panel on the screen; hiding
+  // the panel moves it back.
+  double helpShift = 0;
   bool batchShown = false;  // the batch view is up instead of the wizard's steps
   // An import or a batch is running: the window keeps painting meanwhile, and a command that arrives
   // in the middle of it (however it got there) is not started.

@@ -318,4 +318,14 @@ void EZ_PROGRESSBAR(int32_t id, double column, double row, double width, double 
   addControl(ControlKind::ProgressBar, id, column, row, width, height, properties, bar);
 }
 
+void placeControl(std::string_view form, int32_t id, double column, double row, double width, double height) {
+  ControlRecord* control = findControl(form, id);
+  if (control == nullptr || !control->widget) return;
+  control->column = column;
+  control->row = row;
+  control->width = width;
+  control->height = height;
+  control->widget->setGeometry(pixelRect(column, row, width, height));
+}
+
 }  // namespace ui::toolkit

@@ -37,4 +37,8 @@ void EZ_LISTVIEW(int32_t id, double column, double row, double width, double hei
 void EZ_PROGRESSBAR(int32_t id, double column, double row, double width, double height, std::string_view text,
                     std::string_view properties = "");
 
+// A new place and size for a control of a live form, in character units (not for a combo box, whose
+// height is that of its open list).
+void placeControl(std::string_view form, int32_t id, double column, double row, double width, double height);
+
 }  // namespace ui::toolkit

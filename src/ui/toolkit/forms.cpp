@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/palette_colours.h"
@@ -34,6 +35,34 @@ void placeWindow(FormRecord& form, double column, double row, double width, doub
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   }
   window->setGeometry(QRect(QPoint(pixelsAcross(column), pixelsDown(row)), size));
+}
+
+// The part of the screen a window may take: its screen's area without task bars and docks.
+QRect screenArea(const QWidget& window) {
+  if (const std::optional<QRect>& area = toolkit().screenArea) return *area;
+  QScreen* screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+// A window that a new size would take past an edge of its screen is moved back onto it (to the left,
+// or up); one larger than the screen is made as large as the screen. The program reads where it ended
+// up with EZ_GETPOS.
+void keepOnScreen(FormRecord& form) {
+  FormWindow* window = form.window;
+  const QRect area = screenArea(*window);
+  if (!area.isValid()) return;
+  const QRect inner = window->geometry();
+  const QRect frame = window->isVisible() ? window->frameGeometry() : inner;
+  const QPoint border = inner.topLeft() - frame.topLeft();
+  const QSize decoration = frame.size() - inner.size();
+  const QSize size = inner.size().boundedTo(area.size() - decoration);
+  const QSize frameSize = size + decoration;
+  const int left = std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frameSize.width()));
+  const int top = std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frameSize.height()));
+  if (size != inner.size() && hasProperty(form.properties, 'K')) window->setFixedSize(size);
+  const QRect placed(QPoint(left, top) + border, size);
+  if (placed != inner) window->setGeometry(placed);
 }
 
 void centreWindow(FormWindow& window) {
@@ -141,6 +170,7 @@ void EZ_RESIZEFORM(std::string_view form, double column, double row, double widt
   FormRecord* record = findForm(form);
   if (record == nullptr || !record->window) return;
   placeWindow(*record, column, row, width, height);
+  keepOnScreen(*record);
 }
 
 void EZ_GETPOS(std::string_view form, int32_t id, double& column, double& row, double& width,

@@ -17,7 +17,9 @@ void EZ_UNLOADFORM(std::string_view form);
 
 // Shows the controls of `layer` and hides those of every other layer except 0, which always shows.
 void EZ_DISPLAYLAYER(std::string_view form, int32_t layer, int32_t flags);
-// New place and size of the form's inner area; `flag` is accepted and has no further effect.
+// New place and size of the form's inner area; `flag` is accepted and has no further effect. A form
+// that would then reach past an edge of its screen is moved back onto it, and made smaller when it is
+// larger than the screen: EZ_GETPOS tells where it is.
 void EZ_RESIZEFORM(std::string_view form, double column, double row, double width, double height,
                    int32_t flag);
 // Place and size in character units: of the form's inner area on the screen (id 0), or of a

@@ -1,6 +1,7 @@
 #include "ui/toolkit/progress_window.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 
 namespace ui::toolkit {
@@ -29,8 +31,34 @@ ProgressWindow& progressWindow() {
   return current;
 }
 
+// The window the progress is shown over: the one the user works in, else the first form that is up.
+QWidget* ownerWindow() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (const auto& form : toolkit().forms) {
+    if (form->alive && form->window && form->window->isVisible()) return form->window;
+  }
+  return nullptr;
+}
+
+// Over the middle of its owner, or of the screen before there is one.
+void centre(ProgressWindow& current) {
+  QWidget* window = current.window;
+  QRect over;
+  if (QWidget* owner = ownerWindow(); owner != nullptr && owner != window) {
+    over = owner->frameGeometry();
+  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    over = screen->availableGeometry();
+  } else {
+    return;
+  }
+  window->adjustSize();
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(over.center());
+  window->move(frame.topLeft());
+}
+
 void build(ProgressWindow& current) {
-  QWidget* owner = QApplication::activeWindow();
+  QWidget* owner = ownerWindow();
   current.window = new QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   current.window->setAttribute(Qt::WA_DeleteOnClose, false);
   current.window->setWindowModality(Qt::ApplicationModal);
@@ -60,6 +88,8 @@ void showProgressWindow(std::string_view text, int64_t done, int64_t total) {
   }
   if (!current.window->isVisible()) {
     current.window->show();
+    // Once shown, its frame is known.
+    centre(current);
     ++current.state.shownTimes;
   }
   current.state.visible = true;

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <cstdint>
 #include <map>
@@ -100,6 +101,8 @@ struct Toolkit {
   int exitCode = 0;
   DialogScript* script = nullptr;
   QPointer<QObject> keyFilter;
+  // Stands in for the available area of the screens, for tests.
+  std::optional<QRect> screenArea;
 };
 
 Toolkit& toolkit();

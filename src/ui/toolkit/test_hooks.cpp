@@ -148,6 +148,10 @@ void focusControl(std::string_view form, int32_t id) {
   if (QWidget* widget = controlWidget(form, id)) widget->setFocus(Qt::OtherFocusReason);
 }
 
+void setScreenArea(std::optional<QRect> area) {
+  toolkit().screenArea = area;
+}
+
 size_t liveFormCount() {
   size_t count = 0;
   for (const auto& form : toolkit().forms) count += form->alive ? 1 : 0;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <Qt>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +53,9 @@ void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifier
 void paintForm(std::string_view form);
 // Gives a control the keyboard focus.
 void focusControl(std::string_view form, int32_t id);
+
+// The screen area the forms are kept within, instead of the real screen's; nothing: the real one.
+void setScreenArea(std::optional<QRect> area);
 
 size_t liveFormCount();
 // Takes every form down without events and forgets the callbacks, fonts and colours.
