@@ -135,9 +135,13 @@ TEST_F(BatchViewTest, AFaultTheImportLeavesIsWarnedAbout) {
   EXPECT_NE(boxes[0].text.find("names move 900, but moves.dat holds"), std::string::npos) << boxes[0].text;
 }
 
-TEST_F(BatchViewTest, AnEmptyListImportsNothingAndLeavesTheBarAlone) {
+TEST_F(BatchViewTest, AnEmptyListImportsNothingSaysSoAndLeavesTheBarAlone) {
   const ControlState before = state(ui::kBatchProgress);
   click(ui::kImportBatchButton);
+  const std::vector<DialogRecord> boxes = shown(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "There is nothing to import: add the export files first with Add Export Files.");
+  EXPECT_EQ(boxes[0].icon, DialogIcon::Information);
   EXPECT_EQ(state(ui::kBatchResultBox).text, "");
   const ControlState after = state(ui::kBatchProgress);
   EXPECT_EQ(after.progress, before.progress);

@@ -5,6 +5,8 @@
 
 #include "export/incoming.h"
 #include "import/batch_import.h"
+#include "services/messages.h"
+#include "services/program.h"
 #include "ui/form/button_style.h"
 #include "ui/form/control_ids.h"
 #include "ui/form/handlers.h"
@@ -17,6 +19,8 @@ namespace ui {
 
 namespace {
 constexpr int32_t kProgressLow = 0;
+constexpr std::string_view kNothingToImport =
+    "{i}There is nothing to import: add the export files first with Add Export Files.";
 }  // namespace
 
 // The engine imports the files one by one and tells after each where it stands; the window shows it
@@ -24,7 +28,10 @@ constexpr int32_t kProgressLow = 0;
 void DOIMPORT() {
   // The list shows the files as they read; the import takes them as the file system names them.
   const std::vector<std::string> paths = wizardState().batchFiles;
-  if (paths.empty()) return;
+  if (paths.empty()) {
+    services::showMessageBox(kThisForm, kNothingToImport, services::program().title, "OK");
+    return;
+  }
   const std::string statusBefore = toolkit::EZ_GETTEXT(kThisForm, kBatchResultBox);
   {
     const RunningScope running(wizardState());

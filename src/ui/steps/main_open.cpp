@@ -39,9 +39,13 @@ void OPENEXPORT() {
 void openExportFile(const std::string& path) {
   const exports::OpenExportResult opened = imports::ImportSession().open(path);
   if (auto message = exports::messageOf(opened)) services::showMessageBox(*message);
-  // An object or gimmick-match export has been imported by now.
-  if (opened.road != exports::ExportRoad::WrestlerExportParsed) return;
-  if (opened.parse.outcome == exports::ParseOutcome::Parsed) showParsedExport(opened.parse);
+  // An object or gimmick-match export has been imported by now. A file that could not be listed leaves
+  // the wizard as it was: nothing open, or the earlier export with its selection and mapping.
+  if (opened.road != exports::ExportRoad::WrestlerExportParsed ||
+      opened.parse.outcome != exports::ParseOutcome::Parsed) {
+    return;
+  }
+  showParsedExport(opened.parse);
   wizardState().phase = Phase::ExportListed;
   UPDATEPHASE();
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QTextEdit>
 #include <cstdio>
 
 #include "services/messages.h"
@@ -17,6 +18,8 @@ namespace {
 
 // The title Windows gives a message box that names none.
 constexpr std::string_view kSystemDefaultTitle = "Error";
+// Lines a message box's detail area shows without scrolling.
+constexpr int kDetailRows = 15;
 
 std::string caption(const QAbstractButton* button) {
   return button != nullptr ? withoutMnemonic(fromQt(button->text())) : std::string();
@@ -24,6 +27,11 @@ std::string caption(const QAbstractButton* button) {
 
 bool sameCaption(std::string_view a, std::string_view b) {
   return nameKey(a) == nameKey(b);
+}
+
+// The height a text area takes above and below its lines: its frame and the document's margins.
+int bordersOf(const QTextEdit& area) {
+  return 2 * area.frameWidth() + static_cast<int>(2 * area.document()->documentMargin());
 }
 
 size_t liveForms() {
@@ -71,6 +79,9 @@ QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form
   record.title = fromQt(box.windowTitle());
   record.text = fromQtLines(box.text());
   record.details = fromQtLines(box.detailedText());
+  if (const auto* details = box.findChild<QTextEdit*>()) {
+    record.detailRows = (details->height() - bordersOf(*details)) / details->fontMetrics().lineSpacing();
+  }
   record.icon = dialogIconOf(box.icon());
   for (QMessageBox::StandardButton standard : order) record.buttons.push_back(caption(box.button(standard)));
   record.defaultButton = caption(box.defaultButton());
@@ -138,7 +149,13 @@ int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std:
                               std::string_view buttons, std::string_view details) {
   if (QApplication::instance() == nullptr) return 0;
   std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
-  if (!details.empty()) box->setDetailedText(toQtLines(details));
+  if (!details.empty()) {
+    box->setDetailedText(toQtLines(details));
+    // Qt makes the area a few lines high; a list of what an import changes wants more.
+    if (auto* area = box->findChild<QTextEdit*>()) {
+      area->setFixedHeight(area->fontMetrics().lineSpacing() * kDetailRows + bordersOf(*area));
+    }
+  }
   QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, messageBoxButtons(buttons));
   return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
 }

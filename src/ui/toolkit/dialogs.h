@@ -60,6 +60,7 @@ struct DialogRecord {
   std::vector<std::string> nameFilters;  // "ZOR Export Files (*.zor)", ...
   std::string initialText;
   std::string details;   // a message box's detail area
+  int detailRows = 0;    // how many lines of it show at once
   size_t formsOpen = 0;  // live forms at the moment the dialog came up
   std::string answer;    // the button pressed, the result text, or the entered text
 };
