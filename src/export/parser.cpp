@@ -141,7 +141,10 @@ SectionStatus readWrestlers(int32_t stream, const db::Catalogue& catalogue, Inco
     RecordLines& lines = out.IncomingWrestlerLines[i];
     if (!readRecordLines(stream, lines, 1, kWrestlerLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingWrestlers[i];
-    record.StoredName = cutName(mode == ParseMode::Interactive ? fromDos(lines[1]) : lines[1]);
+    // The batch converts the name as well: the catalogue's names are converted, and a name matched as
+    // it stands would miss its wrestler whenever it holds an accented letter, so that the batch would
+    // add him again instead of overwriting him.
+    record.StoredName = cutName(fromDos(lines[1]));
     record.ListName = record.StoredName;
     record.SourceNumber = i;
     setMatch(record, names.find(record.StoredName));

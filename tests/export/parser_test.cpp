@@ -300,29 +300,29 @@ TEST_F(ParserTest, WrestlersAndManagersMatchExactlyLowestNumberWinning) {
   EXPECT_TRUE(result.wrestlerItems[2].selected);
 }
 
-TEST_F(ParserTest, BatchParseKeepsNamesAsTheyStandAndSelectsEveryWrestler) {
-  testsupport::WrestlerSpec mueller;
-  mueller.name = "M\x81ller";  // as the database file holds it, in code page 437
-  folder.writeWrestlers({mueller});
+TEST_F(ParserTest, BothParsesConvertWrestlerNamesAndTheBatchSelectsEveryWrestler) {
+  // As the database file holds them, in code page 437: Müller and Señor.
+  folder.writeWrestlers({testsupport::wrestlerSpec("M\x81ller"), testsupport::wrestlerSpec("Se\xA4or")});
   load();
   WrestlerExport ex;
-  ex.wrestlers = {exporttest::wrestlerRecord("M\x81ller"), exporttest::wrestlerRecord("Other")};
+  ex.wrestlers = {exporttest::wrestlerRecord("M\x81ller"), exporttest::wrestlerRecord("Se\xA4or"),
+                  exporttest::wrestlerRecord("Other")};
 
-  ASSERT_EQ(parse(ex.lines(), ParseMode::Interactive).outcome, ParseOutcome::Parsed);
-  EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\xFCller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 1);
-  EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, 0);
-
-  const ParseResult batch = parse(ex.lines(), ParseMode::Batch);
-  ASSERT_EQ(batch.outcome, ParseOutcome::Parsed);
-  EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\x81ller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ListName, "M\x81ller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 0);
-  EXPECT_EQ(records.IncomingWrestlers[1].IsNew, 1);
-  EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, 1);
-  EXPECT_EQ(records.IncomingWrestlers[2].ImportNumber, 1);
-  EXPECT_TRUE(batch.wrestlerItems.empty());
-  EXPECT_TRUE(batch.newMoves.empty());
+  for (ParseMode mode : {ParseMode::Interactive, ParseMode::Batch}) {
+    const bool batch = mode == ParseMode::Batch;
+    const ParseResult result = parse(ex.lines(), mode);
+    ASSERT_EQ(result.outcome, ParseOutcome::Parsed);
+    EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\xFCller");
+    EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 1) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[2].ListName, "Se\xF1or");
+    EXPECT_EQ(records.IncomingWrestlers[2].ExistingNumber, 2) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[2].IsNew, 0) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[3].IsNew, 1);
+    EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, batch ? 1 : 0);
+    EXPECT_EQ(records.IncomingWrestlers[3].ImportNumber, batch ? 1 : 0);
+    EXPECT_EQ(records.IncomingWrestlerLines[2][1], "Se\xA4or");
+    EXPECT_EQ(result.wrestlerItems.empty(), batch);
+  }
   EXPECT_TRUE(boxes.empty());
 }
 
