@@ -86,8 +86,9 @@ RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
     if (!listing.readable) break;
     const int32_t existing = existingRecord(kind, catalogue, name);
     if (existing == 0) ++listing.newRecords;
+    // Matched as the import matches it, in the file's character set on both sides; shown converted.
     listing.lines.push_back(std::string(objects ? "object" : "gimmick") + "\t" + status(existing) + "\t" +
-                            name);
+                            db::REMAPDIACRITICS(name, 0));
   }
   exports::CLOSECRYPT(stream);
   if (count < 0) listing.readable = false;

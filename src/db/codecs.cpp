@@ -14,7 +14,10 @@ struct DiacriticPair {
   unsigned char windows;  // Windows-1252
 };
 
-constexpr std::array<DiacriticPair, 26> kDiacritics{{
+// The letters of code page 437 that Windows-1252 also has. The first 26 rows are the game's own
+// table; the rest complete it, so that no name shows a currency sign or a box-drawing piece where
+// its letter belongs.
+constexpr std::array<DiacriticPair, 38> kDiacritics{{
     {0x84, 0xE4},  // ä
     {0x94, 0xF6},  // ö
     {0x81, 0xFC},  // ü
@@ -41,21 +44,45 @@ constexpr std::array<DiacriticPair, 26> kDiacritics{{
     {0x80, 0xC7},  // Ç
     {0x87, 0xE7},  // ç
     {0xA5, 0xD1},  // Ñ
+    {0x86, 0xE5},  // å
+    {0x89, 0xEB},  // ë
+    {0x8B, 0xEF},  // ï
+    {0x8F, 0xC5},  // Å
+    {0x91, 0xE6},  // æ
+    {0x92, 0xC6},  // Æ
+    {0x98, 0xFF},  // ÿ
+    {0xA4, 0xF1},  // ñ
+    {0x9F, 0x83},  // ƒ
+    {0xA6, 0xAA},  // ª
+    {0xA7, 0xBA},  // º
+    {0xE6, 0xB5},  // µ
 }};
+
+// A byte twice in one column would leave one of its rows unused in that direction, and the
+// conversion could not be undone.
+constexpr bool eachByteOncePerColumn() {
+  for (size_t i = 0; i < kDiacritics.size(); ++i) {
+    for (size_t j = i + 1; j < kDiacritics.size(); ++j) {
+      if (kDiacritics[i].dos == kDiacritics[j].dos || kDiacritics[i].windows == kDiacritics[j].windows) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(eachByteOncePerColumn());
 
 using ByteMap = std::array<unsigned char, 256>;
 
-// The first row that holds a byte in the source column decides its replacement.
 ByteMap buildMap(bool fromDos) {
   ByteMap map{};
-  std::array<bool, 256> taken{};
   for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
   for (const DiacriticPair& pair : kDiacritics) {
-    const unsigned char from = fromDos ? pair.dos : pair.windows;
-    const unsigned char to = fromDos ? pair.windows : pair.dos;
-    if (taken[from]) continue;
-    taken[from] = true;
-    map[from] = to;
+    if (fromDos) {
+      map[pair.dos] = pair.windows;
+    } else {
+      map[pair.windows] = pair.dos;
+    }
   }
   return map;
 }

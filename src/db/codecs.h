@@ -25,6 +25,9 @@ memory::HeapString MAKEASCII(int fileNumber);
 memory::HeapString MAKEDIACRITICS(int fileNumber);
 
 // Direction 0: code page 437 to Windows-1252; any other value: back. Then "âÇÖ" becomes "'".
+// Only the letters both character sets have are converted. A converted text must never be converted
+// again: some results are themselves code page 437 letters (á gives 0xE1, ß in code page 437; æ gives
+// 0xE6, µ), so texts are converted once where they are read and compared only with converted texts.
 std::string REMAPDIACRITICS(std::string_view text, int32_t direction);
 // The process-wide conversion setting read by CONDTRAN (0, never changed by this program).
 int32_t& conversionSetting();

@@ -13,9 +13,11 @@ namespace {
 constexpr std::string_view kVowels = "aeiouAEIOU";
 
 // The name line of a move or dive: the list name loses a lower-case article, and the stored name
-// then carries the indefinite article that fits the list name.
+// then carries the indefinite article that fits the list name. Both are converted from code page 437
+// as every other name is, so that they show their letters and compare with the export's names, which
+// the parser converts alike; the record files are copied line by line and never see them.
 void readActionName(int fileNumber, memory::HeapString& storedName, memory::HeapString& listName) {
-  storedName = MAKEASCII(fileNumber);
+  storedName = MAKEDIACRITICS(fileNumber);
   std::string withoutArticle = REMOVEARTICLE(text(storedName));
   listName = memory::NEWSTRING(withoutArticle);
   if (withoutArticle == text(storedName)) return;

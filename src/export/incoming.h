@@ -14,6 +14,9 @@ namespace exports {
 // Names are cut to this many bytes (the original fixed 256-byte fields).
 inline constexpr size_t kMaxNameLength = 255;
 
+// The names are in Windows-1252: converted once from the record's name lines (code page 437) as the
+// catalogue's names are, or typed by the user as a move's or dive's new name. The lines stay as the
+// file holds them; they are what the import writes.
 struct IncomingRecord {
   int32_t SourceNumber = 0;
   std::string StoredName;

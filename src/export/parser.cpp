@@ -141,7 +141,10 @@ SectionStatus readWrestlers(int32_t stream, const db::Catalogue& catalogue, Inco
     RecordLines& lines = out.IncomingWrestlerLines[i];
     if (!readRecordLines(stream, lines, 1, kWrestlerLines)) return SectionStatus::Corrupt;
     IncomingRecord& record = out.IncomingWrestlers[i];
-    record.StoredName = cutName(mode == ParseMode::Interactive ? fromDos(lines[1]) : lines[1]);
+    // The batch converts the name as well: the catalogue's names are converted, and a name matched as
+    // it stands would miss its wrestler whenever it holds an accented letter, so that the batch would
+    // add him again instead of overwriting him.
+    record.StoredName = cutName(fromDos(lines[1]));
     record.ListName = record.StoredName;
     record.SourceNumber = i;
     setMatch(record, names.find(record.StoredName));
@@ -185,7 +188,7 @@ SectionStatus readTeams(StreamHandle& stream, std::string_view fileName, const d
 }
 
 // Moves and dives: names keep their article in StoredName and lose it in ListName, which is matched
-// without regard to case.
+// without regard to case. Both are converted from code page 437 like the catalogue's names.
 template <typename Records, typename KeyOf>
 SectionStatus readActions(int32_t stream, std::string_view marker, int lastLine, const Records& existing,
                           int32_t existingCount, KeyOf keyOf, std::vector<IncomingRecord>& headers,
@@ -203,8 +206,9 @@ SectionStatus readActions(int32_t stream, std::string_view marker, int lastLine,
     IncomingRecord& record = headers[i];
     record.SourceNumber = sourceNumberOf(lines[i][0]);
     if (record.SourceNumber < 0) return SectionStatus::Corrupt;
-    record.StoredName = cutName(lines[i][1]);
-    record.ListName = cutName(db::REMOVEARTICLE(lines[i][1]));
+    const std::string name = fromDos(lines[i][1]);
+    record.StoredName = cutName(name);
+    record.ListName = cutName(db::REMOVEARTICLE(name));
     setMatch(record, names.find(record.ListName));
     count = i;
   }

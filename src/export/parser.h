@@ -38,8 +38,8 @@ inline constexpr std::string_view kNotIdentifiedMessage =
 inline constexpr int64_t kMaxRecordCount = 65535;
 
 enum class ParseMode {
-  Interactive,  // messages, wrestler names converted from code page 437, list data
-  Batch,        // silent, names as they stand, every wrestler selected (ImportNumber 1), no list data
+  Interactive,  // messages, list data
+  Batch,        // silent, every wrestler selected (ImportNumber 1), no list data
 };
 
 enum class ParseOutcome {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "db/codecs.h"
 #include "db/database_guard.h"
 #include "db/gimmick.h"
 #include "db/lines_per_record.h"
@@ -173,7 +174,9 @@ class DatabaseCheck {
       const ReferencedFile& target = referencedFile(reference.target);
       if (!target.usable || reference.value <= *target.usable) continue;
       if (!recordName) recordName = imports::recordName(*file.kind, lines);
-      const std::string moveText(reference.inMoveText ? lineText(lines, reference.range.line) : "");
+      // Shown in the program's character set, as the record's name is; a label may hold letters.
+      const std::string moveText(
+          reference.inMoveText ? db::REMAPDIACRITICS(lineText(lines, reference.range.line), 0) : "");
       recordFindings_.push_back(referenceFinding(file, name, record, *recordName, reference, moveText));
     }
   }

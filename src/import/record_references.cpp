@@ -88,7 +88,7 @@ std::string recordName(RecordKind kind, const exports::RecordLines& lines) {
       return fromFile(lineText(lines, kNameLine));
     case RecordKind::Move:
     case RecordKind::Dive:
-      return db::REMOVEARTICLE(lineText(lines, kNameLine));
+      return db::REMOVEARTICLE(fromFile(lineText(lines, kNameLine)));
     case RecordKind::Team: {
       const std::string name = fromFile(lineText(lines, kTeamNameLine));
       if (!name.empty()) return name;

@@ -101,7 +101,7 @@ void clearNeeded(IncomingRecords& incoming) {
 
 void markNeededTeams(IncomingRecords& incoming) {
   // Team member lines hold the names as the export file writes them, so they are compared with the
-  // wrestlers' names as written too (line 1): the interactive parse converts the wrestlers' list names
+  // wrestlers' names as written too (line 1): the parser converts the wrestlers' list names
   // from code page 437, and an accented member would otherwise never make his team needed.
   std::unordered_set<std::string_view> selected;
   const int32_t lastWrestler = lastIndex(incoming.IncomingWrestlers, incoming.IncomingWrestlerCount);

@@ -99,15 +99,16 @@ TEST_F(CommandsTest, ShowListsObjectsAndGimmicksWithoutImportingThem) {
   folder.writeObjects({testsupport::objectSpec("a Chair")});
   before = files();
   ExportLines objects{"ZOR Export File", "[Exported Objects]", "2"};
-  for (const char* name : {"the Chair", "a Table"}) {
+  for (const char* name : {"the Chair", "a Se\xA4or Table"}) {
     ExportLines record = testsupport::objectSpec(name).toLines();
     objects.insert(objects.end(), record.begin(), record.end());
   }
-  // An object whose name differs from the database's only by its article is there already.
+  // An object whose name differs from the database's only by its article is there already; names are
+  // shown converted from code page 437.
   Outcome outcome = run({"show", writeExport(objects, "objects.zor")});
   ASSERT_EQ(outcome.code, 0) << outcome.err;
   EXPECT_EQ(outputLines(outcome.out),
-            (std::vector<std::string>{"object\t1\tthe Chair", "object\tnew\ta Table"}));
+            (std::vector<std::string>{"object\t1\tthe Chair", "object\tnew\ta Se\xC3\xB1or Table"}));
 
   ExportLines gimmicks{"[Gimmick Matches]", "1"};
   ExportLines match = testsupport::gimmickSpec("Cage Match").toLines();

@@ -70,17 +70,20 @@ TEST(TestBit, SingleFlags) {
   EXPECT_EQ(db::testBit(5, -1), 0);
 }
 
+// Every letter of code page 437 that Windows-1252 has: the game's 26, then åëïÅæÆÿñƒªºµ.
 constexpr std::string_view kDosColumn =
     "\x84\x94\x81\xE1\xA0\x85\x83\x82\x8A\x88\xA1\x8D\x8C\xA2\x95\x93\xA3\x97\x96\x8E\x99\x9A\x90\x80\x87"
-    "\xA5";
-// "äöüßáàâéèêíìîóòôúùûÄÖÜÉÇçÑ" in Windows-1252.
+    "\xA5\x86\x89\x8B\x8F\x91\x92\x98\xA4\x9F\xA6\xA7\xE6";
+// "äöüßáàâéèêíìîóòôúùûÄÖÜÉÇçÑåëïÅæÆÿñƒªºµ" in Windows-1252.
 constexpr std::string_view kWindowsColumn =
     "\xE4\xF6\xFC\xDF\xE1\xE0\xE2\xE9\xE8\xEA\xED\xEC\xEE\xF3\xF2\xF4\xFA\xF9\xFB\xC4\xD6\xDC\xC9\xC7\xE7"
-    "\xD1";
+    "\xD1\xE5\xEB\xEF\xC5\xE6\xC6\xFF\xF1\x83\xAA\xBA\xB5";
 
-TEST(RemapDiacritics, NameWithUmlaut) {
+TEST(RemapDiacritics, NamesWithAccents) {
   EXPECT_EQ(db::REMAPDIACRITICS("M\x81ller", 0), "M\xFCller");
   EXPECT_EQ(db::REMAPDIACRITICS("M\xFCller", 1), "M\x81ller");
+  EXPECT_EQ(db::REMAPDIACRITICS("Se\xA4or", 0), "Se\xF1or");
+  EXPECT_EQ(db::REMAPDIACRITICS("Se\xF1or", 1), "Se\xA4or");
 }
 
 TEST(RemapDiacritics, WholeTableBothWays) {
@@ -109,6 +112,9 @@ TEST(RemapDiacritics, ReplacedBytesDoNotChain) {
   EXPECT_EQ(db::REMAPDIACRITICS("\xA0", 0), "\xE1");  // á, not converted again to ß
   EXPECT_EQ(db::REMAPDIACRITICS("\xA0\xE1", 0), "\xE1\xDF");
   EXPECT_EQ(db::REMAPDIACRITICS("\xDF\xE1", 1), "\xE1\xA0");
+  EXPECT_EQ(db::REMAPDIACRITICS("\x91\xE6", 0), "\xE6\xB5");  // æ, then µ
+  EXPECT_EQ(db::REMAPDIACRITICS("\xE6\xB5", 1), "\x91\xE6");
+  EXPECT_EQ(db::REMAPDIACRITICS("\x9F\x83", 0), "\x83\xE2");  // ƒ, then â
 }
 
 TEST(RemapDiacritics, Utf8QuoteBecomesApostrophe) {

@@ -58,9 +58,10 @@ TEST_F(MoveTest, NamesWithoutALowerCaseArticleStayAsTheyAre) {
   EXPECT_EQ(db::text(suplex.ListName), "Suplex");
 }
 
-TEST_F(MoveTest, MoveNamesAreNotConvertedFromCodePage437) {
+TEST_F(MoveTest, MoveNamesAreConvertedFromCodePage437) {
   db::Move move = loadMove(moveSpec("a M\x81ller Driver"));
-  EXPECT_EQ(db::text(move.ListName), "M\x81ller Driver");
+  EXPECT_EQ(db::text(move.StoredName), "a M\xFCller Driver");
+  EXPECT_EQ(db::text(move.ListName), "M\xFCller Driver");
 }
 
 TEST_F(MoveTest, PackedLinesDecodeIntoTheirFields) {

@@ -214,8 +214,7 @@ TEST_F(DemoExportTest, PlainEncipheredAndBatchParsesAgree) {
   ASSERT_EQ(parse("demo-wrestlers-plain.zor").outcome, ParseOutcome::Parsed);
   exporttest::expectSameRecords(enciphered, records);
 
-  // The batch parse selects everyone and keeps names as the file writes them; the two wrestlers of
-  // the game have plain names, so they are matched the same way.
+  // The batch parse selects everyone and converts and matches names as the interactive parse does.
   ASSERT_EQ(parse("demo-wrestlers.zor", ParseMode::Batch).outcome, ParseOutcome::Parsed);
   for (int32_t i = 1; i <= records.IncomingWrestlerCount; ++i) {
     EXPECT_EQ(records.IncomingWrestlers[static_cast<size_t>(i)].ImportNumber, 1);
@@ -223,7 +222,7 @@ TEST_F(DemoExportTest, PlainEncipheredAndBatchParsesAgree) {
               enciphered.IncomingWrestlers[static_cast<size_t>(i)].ExistingNumber);
   }
   EXPECT_EQ(records.IncomingWrestlers[1].StoredName,
-            "Ren\x82"
+            "Ren\xE9"
             "e Dubois");
 }
 

@@ -260,6 +260,48 @@ TEST_F(ParserTest, MovesAndDivesMatchWithoutRegardToCase) {
   EXPECT_EQ(result.diveRowCount, 1);
 }
 
+// Move and dive names are converted from code page 437 on both sides before they are upper-cased, so
+// an accented letter matches its capital, and code page 437 bytes that Windows-1252 would upper-case
+// into other letters no longer do.
+TEST_F(ParserTest, MoveAndDiveNamesMatchAndShowConverted) {
+  testsupport::MoveSpec senor;
+  senor.name = "a SE\xA5OR SLAM";  // Ñ
+  testsupport::MoveSpec ueberwurf;
+  ueberwurf.name = "an \x9A" "berwurf";  // Ü
+  folder.writeMoves({senor, ueberwurf});
+  testsupport::DiveSpec aether;
+  aether.name = "an \x91ther Dive";  // æ
+  folder.writeDives({aether});
+  load();
+
+  WrestlerExport ex;
+  ex.moves = {exporttest::moveRecord(12, "the Se\xA4or Slam"), exporttest::moveRecord(13, "an \x81" "berwurf"),
+              exporttest::moveRecord(14, "an \x8A" "berwurf")};
+  ex.dives = {exporttest::diveRecord(40, "\x92THER DIVE")};
+  const ParseResult result = parse(ex.lines());
+  ASSERT_EQ(records.IncomingMoveCount, 3);
+  const struct {
+    int32_t index;
+    std::string storedName;
+    std::string listName;
+    int32_t existing;
+  } cases[] = {
+      {1, "the Se\xF1or Slam", "Se\xF1or Slam", 1},  // ñ and Ñ
+      {2, "an \xFC" "berwurf", "\xFC" "berwurf", 2},    // ü and Ü
+      {3, "an \xE8" "berwurf", "\xE8" "berwurf", 0},    // è is no Ü
+  };
+  for (const auto& c : cases) {
+    const exports::IncomingRecord& move = records.IncomingMoves[static_cast<size_t>(c.index)];
+    EXPECT_EQ(move.StoredName, c.storedName) << c.index;
+    EXPECT_EQ(move.ListName, c.listName) << c.index;
+    EXPECT_EQ(move.ExistingNumber, c.existing) << c.index;
+  }
+  EXPECT_EQ(records.IncomingMoveLines[1][1], "the Se\xA4or Slam");
+  EXPECT_EQ(result.newMoves, (std::vector<std::string>{"\xE8" "berwurf"}));
+  EXPECT_EQ(records.IncomingDives[1].ListName, "\xC6THER DIVE");
+  EXPECT_EQ(records.IncomingDives[1].ExistingNumber, 1);
+}
+
 TEST_F(ParserTest, WrestlersAndManagersMatchExactlyLowestNumberWinning) {
   testsupport::WrestlerSpec deletedHawk;
   deletedHawk.name = "Hawk Storm";
@@ -300,29 +342,29 @@ TEST_F(ParserTest, WrestlersAndManagersMatchExactlyLowestNumberWinning) {
   EXPECT_TRUE(result.wrestlerItems[2].selected);
 }
 
-TEST_F(ParserTest, BatchParseKeepsNamesAsTheyStandAndSelectsEveryWrestler) {
-  testsupport::WrestlerSpec mueller;
-  mueller.name = "M\x81ller";  // as the database file holds it, in code page 437
-  folder.writeWrestlers({mueller});
+TEST_F(ParserTest, BothParsesConvertWrestlerNamesAndTheBatchSelectsEveryWrestler) {
+  // As the database file holds them, in code page 437: Müller and Señor.
+  folder.writeWrestlers({testsupport::wrestlerSpec("M\x81ller"), testsupport::wrestlerSpec("Se\xA4or")});
   load();
   WrestlerExport ex;
-  ex.wrestlers = {exporttest::wrestlerRecord("M\x81ller"), exporttest::wrestlerRecord("Other")};
+  ex.wrestlers = {exporttest::wrestlerRecord("M\x81ller"), exporttest::wrestlerRecord("Se\xA4or"),
+                  exporttest::wrestlerRecord("Other")};
 
-  ASSERT_EQ(parse(ex.lines(), ParseMode::Interactive).outcome, ParseOutcome::Parsed);
-  EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\xFCller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 1);
-  EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, 0);
-
-  const ParseResult batch = parse(ex.lines(), ParseMode::Batch);
-  ASSERT_EQ(batch.outcome, ParseOutcome::Parsed);
-  EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\x81ller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ListName, "M\x81ller");
-  EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 0);
-  EXPECT_EQ(records.IncomingWrestlers[1].IsNew, 1);
-  EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, 1);
-  EXPECT_EQ(records.IncomingWrestlers[2].ImportNumber, 1);
-  EXPECT_TRUE(batch.wrestlerItems.empty());
-  EXPECT_TRUE(batch.newMoves.empty());
+  for (ParseMode mode : {ParseMode::Interactive, ParseMode::Batch}) {
+    const bool batch = mode == ParseMode::Batch;
+    const ParseResult result = parse(ex.lines(), mode);
+    ASSERT_EQ(result.outcome, ParseOutcome::Parsed);
+    EXPECT_EQ(records.IncomingWrestlers[1].StoredName, "M\xFCller");
+    EXPECT_EQ(records.IncomingWrestlers[1].ExistingNumber, 1) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[2].ListName, "Se\xF1or");
+    EXPECT_EQ(records.IncomingWrestlers[2].ExistingNumber, 2) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[2].IsNew, 0) << batch;
+    EXPECT_EQ(records.IncomingWrestlers[3].IsNew, 1);
+    EXPECT_EQ(records.IncomingWrestlers[1].ImportNumber, batch ? 1 : 0);
+    EXPECT_EQ(records.IncomingWrestlers[3].ImportNumber, batch ? 1 : 0);
+    EXPECT_EQ(records.IncomingWrestlerLines[2][1], "Se\xA4or");
+    EXPECT_EQ(result.wrestlerItems.empty(), batch);
+  }
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -140,18 +140,28 @@ TEST_F(BatchTest, AFileWithoutSectionsIsImportedAndRewritesEveryFileUnchanged) {
   }
 }
 
-TEST_F(BatchTest, NamesAreComparedAsTheyStandInTheFile) {
-  // The database holds "Müller"; the export writes the name in code page 437, as the game does.
-  folder.writeWrestlers({testsupport::wrestlerSpec(testsupport::cp437("M\xFCller"))});
+TEST_F(BatchTest, AccentedNamesFindTheirWrestlerAsInTheWizard) {
+  // The database holds Müller and Señor; the export writes the names in code page 437, as the game
+  // does, and the wizard converts them before it compares them.
+  const std::vector<std::string> names = {testsupport::cp437("M\xFCller"), testsupport::cp437("Se\xF1or")};
+  folder.writeWrestlers({testsupport::wrestlerSpec(names[0]), testsupport::wrestlerSpec(names[1])});
   ASSERT_EQ(load(), 0);
-  const std::string path = exportOf({wrestler(testsupport::cp437("M\xFCller"))}, "umlaut.zor");
+  const std::string path = exportOf({wrestler(names[1], "new"), wrestler(names[0], "new")}, "accents.zor");
 
-  // The wizard converts the name and finds him; the batch compares the bytes and adds him.
-  const exports::ParseResult parsed = exports::PARSEEXPORT(path, catalogue, incoming);
-  EXPECT_EQ(incoming.IncomingWrestlers[1].ExistingNumber, 1);
   const BatchResult result = batch({path});
-  EXPECT_EQ(result.files[0].result.run.plan.wrestlersAdded.size(), 1u);
+  const ImportPlan& plan = result.files[0].result.run.plan;
+  EXPECT_TRUE(plan.wrestlersAdded.empty());
+  ASSERT_EQ(plan.wrestlersReplaced.size(), 2u);
+  EXPECT_EQ(plan.wrestlersReplaced[0].name, "Se\xF1or");
+  EXPECT_EQ(plan.wrestlersReplaced[0].number, 2);
+  EXPECT_EQ(plan.wrestlersReplaced[1].number, 1);
+  // Overwritten in place, the names written as the export holds them.
   EXPECT_EQ(lines("wrestlrs.dat")[0], " 2 ");
+  for (int32_t k : {1, 2}) {
+    const std::vector<std::string> written = testsupport::recordOf(data("wrestlrs.dat"), 120, k);
+    EXPECT_EQ(written[0], names[static_cast<size_t>(k - 1)]);
+    EXPECT_EQ(written[89], "new");
+  }
 }
 
 TEST_F(BatchTest, LogsOnlyTheBatchLines) {

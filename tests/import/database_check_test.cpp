@@ -185,6 +185,16 @@ TEST_F(DatabaseCheckTest, EachFaultIsNamedWithItsFileRecordAndField) {
                        testsupport::teamSpec("Old Timer", "Third Guy", "C", "99 Problems")});
        },
        {}},
+      {"a move's name and a team's label shown in the program's character set",
+       [](GameFolder& f) {
+         f.writeMoves({testsupport::moveSpec("a Punch"), testsupport::moveSpec("a Kick"),
+                       testsupport::moveSpec("an Elbow Drop"), testsupport::moveSpec("a Se\xA4or Suplex")});
+         setRecordLine(f, "moves.dat", 27, 4, 15, numberLine(packBits({{12, 5}})));
+         f.writeTeams({testsupport::teamSpec("Old Timer", "Third Guy", "Old Boys", "!5-Se\xA4or Slam/OT")});
+       },
+       {"moves.dat, move 4 (Se\xF1or Suplex), line 15 bits 12-23: names move 5, but moves.dat holds 4 moves",
+        "teams.dat, team 1 (Old Boys), line 4: move text \"!5-Se\xF1or Slam/OT\" names move 5, but moves.dat "
+        "holds 4 moves"}},
       {"a count line short of the records",
        [](GameFolder& f) { setCountLine(f, "moves.dat", numberLine(3)); },
        {"moves.dat, count line: says 3 moves, but the file holds 4 moves",
