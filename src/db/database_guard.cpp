@@ -1,5 +1,7 @@
 #include "db/database_guard.h"
 
+#include <charconv>
+
 #include "platform/errors.h"
 
 namespace db {
@@ -15,6 +17,21 @@ char toUpper(char c) {
   return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+constexpr std::string_view kBatchChange = "batch";
+
+std::string numbered(std::string_view label, int32_t number) {
+  return std::string(label) + " " + std::to_string(number);
+}
+
+// The number after `label` and one blank: 0 when the text is not that label and a number above 0.
+int32_t numberAfter(std::string_view text, std::string_view label) {
+  if (text.size() <= label.size() + 1 || !text.starts_with(label) || text[label.size()] != ' ') return 0;
+  const std::string_view digits = text.substr(label.size() + 1);
+  int32_t number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  return error == std::errc() && end == digits.data() + digits.size() && number > 0 ? number : 0;
+}
+
 }  // namespace
 
 std::string dataFolder(std::string_view gameFolder) {
@@ -24,6 +41,26 @@ std::string dataFolder(std::string_view gameFolder) {
 platform::TransactionFiles databaseTransactionFiles(std::string_view gameFolder) {
   return platform::TransactionFiles{dataFolder(gameFolder), std::string(kJournalFile),
                                     std::string(kLastChangeFile)};
+}
+
+std::string batchImportChange(int32_t imported) {
+  return numbered(kWrestlerImportChange, imported);
+}
+
+std::string batchChange(int32_t files) {
+  return numbered(kBatchChange, files);
+}
+
+int32_t batchImportNumber(std::string_view label) {
+  return numberAfter(label, kWrestlerImportChange);
+}
+
+int32_t batchFiles(std::string_view label) {
+  return numberAfter(label, kBatchChange);
+}
+
+bool isWrestlerImport(std::string_view label) {
+  return label == kWrestlerImportChange || batchImportNumber(label) > 0;
 }
 
 std::string withExtension(std::string_view name, std::string_view extension) {

@@ -3,6 +3,7 @@
 // the record of the last change, which lets it be undone.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,17 @@ inline constexpr std::string_view kWrestlerImportChange = "import";
 inline constexpr std::string_view kObjectImportChange = "objects";
 inline constexpr std::string_view kGimmickImportChange = "gimmicks";
 inline constexpr std::string_view kUndoChange = "undo";
+
+// A batch imports its files with a commit each: the first is an "import", each later one "import K", K
+// the files the batch has imported with it. The record the batch keeps in place of its last commit's,
+// for one undo of all of them, is labelled "batch N" for its N files.
+std::string batchImportChange(int32_t imported);
+std::string batchChange(int32_t files);
+// K of "import K", N of "batch N"; 0 for any other label.
+int32_t batchImportNumber(std::string_view label);
+int32_t batchFiles(std::string_view label);
+// An import of wrestlers: "import", or a batch's "import K".
+bool isWrestlerImport(std::string_view label);
 
 // The game folder followed by "\data".
 std::string dataFolder(std::string_view gameFolder);

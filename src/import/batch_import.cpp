@@ -24,7 +24,8 @@ std::string parseProblem(exports::ParseOutcome outcome, const std::vector<platfo
 }  // namespace
 
 SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
-                                exports::IncomingRecords& incoming, std::string_view databaseFolder) {
+                                exports::IncomingRecords& incoming, std::string_view databaseFolder,
+                                BatchRecord* batch) {
   SilentImportResult result;
   {
     platform::ProcedureScope scope("SILENTIMPORT");
@@ -46,7 +47,7 @@ SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
   evaluateSelection(incoming);
   const RunLogging logging = batchLogging();
   const PreparedImport prepared = prepareImport(incoming, catalogue, MappingRows{}, databaseFolder, logging);
-  result.run = finishImport(prepared, incoming, ConfirmImport{}, logging);
+  result.run = finishImport(prepared, incoming, ConfirmImport{}, logging, batch);
   result.problem = describeRunProblem(result.run);
   result.code = result.run.imported() ? kSilentImported : kSilentStopped;
 
@@ -82,10 +83,11 @@ BatchResult importBatch(const std::vector<std::string>& paths, std::string_view 
   if (count == 0) return batch;
   if (progress) progress(0, count, batch.statusText);
 
+  BatchRecord record;
   for (int32_t i = 1; i <= count; ++i) {
     BatchFile file;
     file.path = paths[static_cast<size_t>(i - 1)];
-    file.result = silentImport(file.path, catalogue, incoming, databaseFolder);
+    file.result = silentImport(file.path, catalogue, incoming, databaseFolder, &record);
     // The status line is the program's text: the name as it reads, not its bytes.
     file.statusLine =
         std::string(batchStatusPrefix(file.result)) + batchShortName(platform::pathForDisplay(file.path));

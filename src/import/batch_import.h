@@ -29,9 +29,11 @@ struct SilentImportResult {
   std::string problem;  // why the file was not imported, or what its commit left undone; "" when nothing
 };
 
-// Imports one export file into the database in `databaseFolder` and reloads `catalogue` from it.
+// Imports one export file into the database in `databaseFolder` and reloads `catalogue` from it. A
+// file of a batch keeps the batch's record, for one undo of the whole batch.
 SilentImportResult silentImport(std::string_view path, db::Catalogue& catalogue,
-                                exports::IncomingRecords& incoming, std::string_view databaseFolder);
+                                exports::IncomingRecords& incoming, std::string_view databaseFolder,
+                                BatchRecord* batch = nullptr);
 // On the process-wide catalogue, incoming records and database folder: 0 imported, nonzero not.
 int32_t SILENTIMPORT(std::string_view path);
 
@@ -58,7 +60,9 @@ struct BatchResult {
 using BatchProgress = std::function<void(int32_t position, int32_t count, std::string_view statusText)>;
 
 // Imports the files in order. `statusText` is the status box's text before the batch; an empty list
-// does nothing (the progress is not told). After each file the window processes pending events.
+// does nothing (the progress is not told). After each file the window processes pending events. The
+// record of the last change is then that of the whole batch, so that one undo takes back every file
+// it imported.
 BatchResult importBatch(const std::vector<std::string>& paths, std::string_view statusText,
                         db::Catalogue& catalogue, exports::IncomingRecords& incoming,
                         std::string_view databaseFolder, const BatchProgress& progress = {});

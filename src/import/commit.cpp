@@ -130,13 +130,14 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
   return trap.take("close", recordFile);
 }
 
-CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals) {
+CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals,
+                          std::string_view label) {
   platform::ProcedureScope scope("BACKUPANDWRITE");
   if (auto failure = writeCountFile(databaseFolder, newTotals)) return rolledBack(*failure);
 
   const std::string folder = db::dataFolder(databaseFolder);
   platform::Transaction transaction;
-  transaction.label = std::string(db::kWrestlerImportChange);
+  transaction.label = std::string(label);
   for (RecordKind kind : kRecordOrder) {
     transaction.steps.push_back(
         replacement(folder, newFile(databaseFolder, kind), databaseFile(databaseFolder, kind)));

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "db/database_guard.h"
 #include "import/file_steps.h"
 #include "import/record_kinds.h"
 #include "platform/file_transaction.h"
@@ -41,7 +42,8 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
 
 // The whole commit of an import: the count file and the indexes of the new files, then wrestlers,
 // moves, dives, managers, teams, zor.inf and the indexes of moves, wrestlers, managers, teams and dives
-// put in place (all or nothing). The caller holds the database lock.
-CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals);
+// put in place (all or nothing), the change labelled `label`. The caller holds the database lock.
+CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals,
+                          std::string_view label = db::kWrestlerImportChange);
 
 }  // namespace imports

@@ -6,7 +6,7 @@
 namespace imports {
 
 std::string changeName(std::string_view label) {
-  if (label == db::kWrestlerImportChange) return "An import of wrestlers";
+  if (db::isWrestlerImport(label)) return "An import of wrestlers";
   if (label == db::kObjectImportChange) return "An import of foreign objects";
   if (label == db::kGimmickImportChange) return "An import of gimmick matches";
   if (label == db::kUndoChange) return "An undo of the last import";

@@ -84,7 +84,7 @@ services::MessageBoxRequest confirmationQuestion() {
 }
 
 ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
-                             const ConfirmImport& confirm, const RunLogging& logging) {
+                             const ConfirmImport& confirm, const RunLogging& logging, BatchRecord* batch) {
   platform::ProcedureScope scope(kProcedure);
   platform::ErrorTrap trap;
   ImportRunResult result;
@@ -123,7 +123,15 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
     }
   }
 
-  result.commit = commitImport(prepared.database.folder, prepared.newTotals);
+  if (!batch) {
+    result.commit = commitImport(prepared.database.folder, prepared.newTotals);
+  } else {
+    result.batchRecordProblem = keepBatchBackups(prepared.database.folder, *batch);
+    result.commit = commitImport(prepared.database.folder, prepared.newTotals, nextCommitLabel(*batch));
+    if (result.commit->committed()) {
+      result.batchRecordProblem += recordBatchCommit(prepared.database.folder, *result.commit, *batch);
+    }
+  }
   takeErrors(trap, result.errors);
   result.outcome = result.commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;
   return result;
@@ -156,6 +164,7 @@ std::string describeRunProblem(const ImportRunResult& result) {
       if (result.commit && !result.commit->complete()) text = describeCommit(*result.commit);
       break;
   }
+  if (!result.batchRecordProblem.empty()) text += (text.empty() ? "" : " ") + result.batchRecordProblem;
   for (const platform::UntrappedError& error : result.errors) {
     text +=
         (text.empty() ? "" : " ") + std::string("During the import: ") + platform::describeError(error) + ".";

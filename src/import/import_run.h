@@ -17,6 +17,7 @@
 #include "db/catalogue.h"
 #include "db/load_report.h"
 #include "export/incoming.h"
+#include "import/batch_record.h"
 #include "import/commit.h"
 #include "import/import_plan.h"
 #include "import/mapping_rows.h"
@@ -78,15 +79,19 @@ struct ImportRunResult {
   std::optional<CommitResult> commit;
   std::vector<platform::UntrappedError> errors;   // raised during the run outside the checked file steps
   std::optional<db::LoadProblem> incompleteLoad;  // why the run wrote nothing, when the load was incomplete
+  // A file of a batch: why the batch can no longer be undone as a whole; "" when it can.
+  std::string batchRecordProblem;
   // What PROCESSIMPORT has to tell the user afterwards, in order; the front end shows them.
   std::vector<services::MessageBoxRequest> messages;
 
   bool imported() const { return outcome == RunOutcome::Imported; }
 };
 
-// Passes 6 to 8. Without a confirmation the run commits at once.
+// Passes 6 to 8. Without a confirmation the run commits at once. A run that is a file of a batch
+// keeps the batch's record beside its commit (import/batch_record.h).
 ImportRunResult finishImport(const PreparedImport& prepared, const exports::IncomingRecords& incoming,
-                             const ConfirmImport& confirm, const RunLogging& logging = {});
+                             const ConfirmImport& confirm, const RunLogging& logging = {},
+                             BatchRecord* batch = nullptr);
 
 // What the user is told: why the run failed, or what its commit left undone; "" when there is nothing
 // to tell.

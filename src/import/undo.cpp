@@ -1,11 +1,13 @@
 #include "import/undo.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
 #include "db/database_guard.h"
 #include "db/gimmick.h"
 #include "db/object.h"
+#include "import/batch_record.h"
 #include "platform/files.h"
 #include "platform/secure_hash.h"
 
@@ -47,23 +49,48 @@ std::optional<int32_t> indexedRecordLines(std::string_view label) {
   return std::nullopt;
 }
 
-// A copy of a backup beside it, on the disk before the commit may use it.
-std::optional<FileFailure> copyDurably(const std::string& from, const std::string& to) {
-  FileErrorTrap trap;
-  platform::copyFile(from, to);
-  if (auto failure = trap.take("copy", from, to)) return failure;
-  OpenedFile copy;
-  copy.open(to, platform::FileMode::BinaryRead);
-  if (auto failure = trap.take("open", to)) return failure;
-  platform::flushFile(copy.number());
-  if (auto failure = trap.take("flush", to)) return failure;
-  copy.close();
-  return trap.take("close", to);
+// How much an undo of the change takes back, as its question and its message say it.
+struct Extent {
+  std::string what;    // after "the": "last import", ...
+  std::string before;  // what the files are put back as they were before
+  std::string more;    // what else the user must know, or ""
+};
+
+Extent extentOf(const platform::Transaction& change) {
+  if (const int32_t files = db::batchFiles(change.label); files > 0) {
+    return {"last import (a batch of " + std::to_string(files) + " export files)", "the batch", ""};
+  }
+  // The commit of a batch's later file stands on its own when the batch could not complete its record.
+  if (const int32_t earlier = db::batchImportNumber(change.label) - 1; earlier > 0) {
+    return {"last export file of the last batch", "it",
+            (earlier == 1 ? std::string(" The file the batch imported before it stays")
+                          : " The " + std::to_string(earlier) + " files the batch imported before it stay") +
+                " imported, since the batch could not complete the record an undo of the whole batch needs."};
+  }
+  return {"last import", "it", ""};
 }
 
+std::string undoneText(const platform::Transaction& change) {
+  const Extent extent = extentOf(change);
+  return "The " + extent.what + " has been undone: every file it changed is as it was before " +
+         extent.before + "." + extent.more;
+}
+
+std::string questionText(const platform::Transaction& change) {
+  const Extent extent = extentOf(change);
+  return "{?}{2}Undo the " + extent.what + "? Every file it changed is put back as it was before " +
+         extent.before + "." + extent.more;
+}
+
+struct Copy {
+  std::string from, to;
+};
+
 struct Plan {
-  platform::Transaction undo;                   // its Replace steps put a copy of each backup in place
+  platform::Transaction undo;                   // its Replace steps put each file back as it was
   std::vector<TransactionStep> removedIndexes;  // indexes the change removed
+  std::vector<Copy> copies;                     // backups copied beside them for the undo to put in place
+  std::vector<std::string> written;             // what the undo writes before its commit
 };
 
 // Checks that the change can be undone and plans it; the refusal text otherwise.
@@ -90,9 +117,18 @@ std::string planUndo(const platform::Transaction& change, const std::string& fol
              "Nothing has been changed.";
     }
     TransactionStep restore;
-    restore.newFile = step.target + std::string(kRestoredSuffix);
     restore.target = step.target;
-    restore.backup = step.backup;
+    if (isKeptCopy(step.backup)) {
+      // A batch's copy from before it goes back in place itself; what the batch wrote becomes the
+      // ".bak" file, as after the undo of one import.
+      restore.newFile = step.backup;
+      restore.backup = backupOfKeptCopy(step.backup);
+    } else {
+      restore.newFile = step.target + std::string(kRestoredSuffix);
+      restore.backup = step.backup;
+      plan.copies.push_back(Copy{step.backup, restore.newFile});
+      plan.written.push_back(restore.newFile);
+    }
     plan.undo.steps.push_back(restore);
   }
   return "";
@@ -109,6 +145,7 @@ std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t rec
     TransactionStep index;
     index.newFile = removed.target + ".new";
     index.target = removed.target;
+    plan.written.push_back(index.newFile);
     if (auto failure = MAKEINDEX(platform::pathIn(folder, restore.newFile), recordLines,
                                  platform::pathIn(folder, index.newFile), 1)) {
       return failure;
@@ -118,17 +155,51 @@ std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t rec
   return std::nullopt;
 }
 
-// The copies made for an undo that did not happen; what cannot be removed stays harmlessly.
-void removeCopies(const Plan& plan, const std::string& folder) {
+// The files written for an undo that did not happen; what cannot be removed stays harmlessly.
+void removeWritten(const Plan& plan, const std::string& folder) {
   FileErrorTrap trap;
-  for (const TransactionStep& step : plan.undo.steps) {
-    if (step.newFile.empty()) continue;
-    const std::string path = platform::pathIn(folder, step.newFile);
+  for (const std::string& name : plan.written) {
+    const std::string path = platform::pathIn(folder, name);
     if (platform::fileExists(path)) platform::deleteFile(path);
   }
 }
 
+// Reads the record of the last change and plans its undo; what to answer instead when it cannot be
+// undone. The lock is held.
+std::optional<UndoResult> readAndPlan(const platform::TransactionFiles& files, platform::Transaction& change,
+                                      Plan& plan) {
+  std::optional<FileFailure> unreadable;
+  std::optional<platform::Transaction> record = platform::readTransactionRecord(files, unreadable);
+  if (unreadable) return failed(*unreadable);
+  if (!record) return refused("There is no import to undo in this game folder.");
+  if (record->label == db::kUndoChange) return refused("The last import has already been undone.");
+  change = std::move(*record);
+  if (std::string refusal = planUndo(change, files.folder, plan); !refusal.empty()) {
+    return refused(std::move(refusal));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+UndoCheck checkUndo(std::string_view gameFolder) {
+  platform::ProcedureScope scope("UNDO");
+  UndoCheck check;
+  db::DatabaseLock lock;
+  if (!lock.acquireForChange(gameFolder)) {
+    check.refusal = lock.refusal();
+    return check;
+  }
+  platform::Transaction change;
+  Plan plan;
+  if (std::optional<UndoResult> stop = readAndPlan(db::databaseTransactionFiles(gameFolder), change, plan)) {
+    check.refusal = stop->message;
+    return check;
+  }
+  check.files = std::max(db::batchFiles(change.label), 1);
+  check.question = questionText(change);
+  return check;
+}
 
 UndoResult undoLastImport(std::string_view gameFolder) {
   platform::ProcedureScope scope("UNDO");
@@ -136,43 +207,36 @@ UndoResult undoLastImport(std::string_view gameFolder) {
   if (!lock.acquireForChange(gameFolder)) return refused(lock.refusal());
 
   const platform::TransactionFiles files = db::databaseTransactionFiles(gameFolder);
-  std::optional<FileFailure> unreadable;
-  const std::optional<platform::Transaction> change = platform::readTransactionRecord(files, unreadable);
-  if (unreadable) return failed(*unreadable);
-  if (!change) return refused("There is no import to undo in this game folder.");
-  if (change->label == db::kUndoChange) return refused("The last import has already been undone.");
-
+  platform::Transaction change;
   Plan plan;
-  if (std::string refusal = planUndo(*change, files.folder, plan); !refusal.empty()) {
-    return refused(std::move(refusal));
-  }
+  if (std::optional<UndoResult> stop = readAndPlan(files, change, plan)) return *stop;
   std::optional<FileFailure> failure;
-  for (const TransactionStep& restore : plan.undo.steps) {
-    if (restore.what == Action::Replace && !failure) {
-      failure = copyDurably(platform::pathIn(files.folder, restore.backup),
-                            platform::pathIn(files.folder, restore.newFile));
+  for (const Copy& copy : plan.copies) {
+    if (!failure) {
+      failure = platform::copyDurably(platform::pathIn(files.folder, copy.from),
+                                      platform::pathIn(files.folder, copy.to));
     }
   }
-  if (const std::optional<int32_t> lines = indexedRecordLines(change->label)) {
+  if (const std::optional<int32_t> lines = indexedRecordLines(change.label)) {
     for (const TransactionStep& removed : plan.removedIndexes) {
       if (!failure) failure = planIndex(removed, *lines, files.folder, plan);
     }
   }
   if (failure) {
-    removeCopies(plan, files.folder);
+    removeWritten(plan, files.folder);
     return failed(*failure);
   }
 
   UndoResult result;
   result.commit = platform::commitTransaction(files, plan.undo);
   if (!result.commit.committed()) {
-    if (result.commit.status == CommitStatus::RolledBack) removeCopies(plan, files.folder);
+    if (result.commit.status == CommitStatus::RolledBack) removeWritten(plan, files.folder);
     result.outcome = UndoOutcome::Failed;
     result.message = "The last import could not be undone. " + describeCommit(result.commit);
     return result;
   }
   result.outcome = UndoOutcome::Undone;
-  result.message = "The last import has been undone: every file it changed is as it was before it.";
+  result.message = undoneText(change);
   if (!result.commit.complete()) {
     result.message += " Some files could not be tidied away; the next start of the wizard does it.";
   }

@@ -23,6 +23,19 @@ std::optional<FileFailure> FileErrorTrap::take(std::string_view operation, std::
   return failure;
 }
 
+std::optional<FileFailure> copyDurably(std::string_view from, std::string_view to) {
+  FileErrorTrap trap;
+  copyFile(from, to);
+  if (auto failure = trap.take("copy", from, to)) return failure;
+  OpenedFile copy;
+  copy.open(to, FileMode::BinaryRead);
+  if (auto failure = trap.take("open", to)) return failure;
+  flushFile(copy.number());
+  if (auto failure = trap.take("flush", to)) return failure;
+  copy.close();
+  return trap.take("close", to);
+}
+
 bool OpenedFile::open(std::string_view path, FileMode mode) {
   close();
   const int number = freeFileNumber();

@@ -39,6 +39,9 @@ class FileErrorTrap {
   ErrorTrap trap_;
 };
 
+// Copies `from` as `to`, replacing it, and flushes the copy to the disk.
+std::optional<FileFailure> copyDurably(std::string_view from, std::string_view to);
+
 // A file number held for one file and closed when it goes out of scope.
 class OpenedFile {
  public:

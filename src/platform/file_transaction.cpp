@@ -346,4 +346,18 @@ std::optional<Transaction> readTransactionRecord(const TransactionFiles& files,
   return std::move(read.journal);
 }
 
+std::optional<FileFailure> writeTransactionRecord(const TransactionFiles& files, const Transaction& record) {
+  const std::string path = pathIn(files.folder, files.record);
+  const std::string written = path + ".new";
+  FileErrorTrap trap;
+  CheckedFiles checked(trap);
+  std::optional<FileFailure> failure = writeJournal(written, record);
+  if (!failure) failure = checked.replace(written, path);
+  if (failure) {
+    checked.removeIfPresent(written);  // what stays is never read, and the next record replaces it
+    return failure;
+  }
+  return checked.flush(files.folder);
+}
+
 }  // namespace platform

@@ -96,4 +96,9 @@ RecoveryResult recoverTransaction(const TransactionFiles& files);
 std::optional<Transaction> readTransactionRecord(const TransactionFiles& files,
                                                  std::optional<FileFailure>& failure);
 
+// Puts `record` in the place of the record file as a whole: written and flushed under the record's
+// name & ".new", renamed over it, the folder flushed. A record that cannot be put in place leaves the
+// earlier one as it was, or (when only the flush of the folder failed) the new one in place.
+std::optional<FileFailure> writeTransactionRecord(const TransactionFiles& files, const Transaction& record);
+
 }  // namespace platform

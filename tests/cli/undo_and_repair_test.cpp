@@ -61,6 +61,22 @@ TEST_F(UndoAndRepairTest, UndoPutsBackTheLastImportAndThenHasNothingLeft) {
   EXPECT_EQ(databaseFiles(), before);
 }
 
+TEST_F(UndoAndRepairTest, UndoAfterABatchPutsBackEveryFileItImported) {
+  const std::map<std::string, std::string> before = databaseFiles();
+  const std::string second = (folder.root() / "second.zor").string();
+  testsupport::writeFileBytes(
+      second, testsupport::plainExportBytes(
+                  testsupport::wrestlersOnlyExport({testsupport::wrestlerSpec("Late Comer")}).lines()));
+  ASSERT_EQ(run({"batch", exportPath, second}).code, 0);
+
+  const Outcome undone = run({"undo"});
+  EXPECT_EQ(undone.code, 0) << undone.err;
+  EXPECT_EQ(undone.out,
+            "The last import (a batch of 2 export files) has been undone: every file it changed is as it was "
+            "before the batch.\n");
+  EXPECT_EQ(databaseFiles(), before);
+}
+
 TEST_F(UndoAndRepairTest, UndoTakesNoArguments) {
   EXPECT_EQ(run({"undo", "extra"}).code, 2);
 }

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "db/database_guard.h"
 #include "import/batch_import.h"
+#include "import/undo.h"
+#include "platform/file_transaction.h"
 #include "support/import_fixture.h"
 #include "support/import_road.h"
 
@@ -26,6 +32,20 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// The files of a data folder but the backups, the copies a batch keeps of them and the record of the
+// last change.
+std::map<std::string, std::string> withoutBackups(std::map<std::string, std::string> files) {
+  std::erase_if(files, [](const auto& entry) {
+    return entry.first.ends_with(".bak") || entry.first.ends_with(".batch") ||
+           entry.first == db::kLastChangeFile;
+  });
+  return files;
+}
+
+constexpr std::string_view kEarlierFileStays =
+    "The file the batch imported before it stays imported, since the batch could not complete the record "
+    "an undo of the whole batch needs.";
+
 class BatchTest : public testsupport::ImportFixture {
  protected:
   void SetUp() override {
@@ -44,6 +64,14 @@ class BatchTest : public testsupport::ImportFixture {
                          progress.push_back(std::to_string(position) + "/" + std::to_string(count));
                          statusTexts.emplace_back(text);
                        });
+  }
+
+  // The label of the record of the last change.
+  std::string lastChange() const {
+    std::optional<platform::FileFailure> failure;
+    const std::optional<platform::Transaction> record =
+        platform::readTransactionRecord(db::databaseTransactionFiles(folder.path()), failure);
+    return record ? record->label : "";
   }
 
   std::vector<std::string> progress;
@@ -191,6 +219,140 @@ TEST_F(BatchTest, AFailingCommitIsReportedAndTheBatchGoesOn) {
   for (const auto& [name, bytes] : before) EXPECT_EQ(testsupport::readFileBytes(data(name)), bytes) << name;
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(catalogue.WrestlerCount, 3);
+}
+
+// The player started the batch with one button: its undo takes back every file it imported, also when
+// a later file failed.
+TEST_F(BatchTest, AnUndoAfterABatchPutsBackTheDatabaseAsItWasBeforeTheBatch) {
+  const std::string first = exportOf({wrestler("Alpha")}, "first.zor");
+  const std::string second = exportOf({wrestler("Beta")}, "second.zor");
+  const std::string third = exportOf({wrestler("Alpha", "again"), wrestler("Gamma")}, "third.zor");
+  const std::string missing = (folder.root() / "missing.zor").string();
+  const std::map<std::string, std::string> pristine = dataFiles();
+  struct Case {
+    std::vector<std::string> paths;
+    std::string record;
+    int32_t files;
+    std::string undone;
+  };
+  const auto wholeBatch = [](int files) {
+    return "The last import (a batch of " + std::to_string(files) +
+           " export files) has been undone: every file it changed is as it was before the batch.";
+  };
+  const std::vector<Case> cases = {
+      {{first, second, third}, "batch 3", 3, wholeBatch(3)},
+      {{first, missing, second, missing}, "batch 2", 2, wholeBatch(2)},
+      {{missing, first, missing},
+       "import",
+       1,
+       "The last import has been undone: every file it changed is as it was before it."},
+  };
+  for (const Case& c : cases) {
+    const std::string context = c.record;
+    restoreDataFiles(pristine);
+    ASSERT_EQ(load(), 0);
+    batch(c.paths);
+    const std::map<std::string, std::string> imported = dataFiles();
+    EXPECT_EQ(lastChange(), c.record) << context;
+    // A batch of one file copies nothing.
+    EXPECT_EQ(imported.count("wrestlrs.dat.bak.batch"), c.files > 1 ? 1u : 0u) << context;
+
+    const UndoCheck check = checkUndo(folder.path());
+    EXPECT_EQ(check.refusal, "") << context;
+    EXPECT_EQ(check.files, c.files) << context;
+    EXPECT_EQ(check.question, c.files > 1
+                                  ? "{?}{2}Undo the last import (a batch of " + std::to_string(c.files) +
+                                        " export files)? Every file it changed is put back as it was "
+                                        "before the batch."
+                                  : "{?}{2}Undo the last import? Every file it changed is put back as "
+                                    "it was before it.")
+        << context;
+    EXPECT_EQ(dataFiles(), imported) << context;
+
+    const UndoResult undone = undoLastImport(folder.path());
+    EXPECT_EQ(undone.outcome, UndoOutcome::Undone) << context;
+    EXPECT_EQ(undone.message, c.undone) << context;
+    const std::map<std::string, std::string> after = dataFiles();
+    EXPECT_EQ(withoutBackups(after), withoutBackups(pristine)) << context;
+    // What the batch wrote is the backup now, as after the undo of one import; no copy is left.
+    EXPECT_EQ(after.at("wrestlrs.dat.bak"), imported.at("wrestlrs.dat")) << context;
+    for (const auto& [name, bytes] : after) EXPECT_FALSE(name.ends_with(".batch")) << name;
+    EXPECT_EQ(checkUndo(folder.path()).refusal, "The last import has already been undone.") << context;
+  }
+  ASSERT_EQ(load(), 0);
+  EXPECT_EQ(catalogue.WrestlerCount, 3);
+}
+
+TEST_F(BatchTest, AnUndoAfterABatchIsRefusedWhenAFileOrACopyChangedSince) {
+  const std::string first = exportOf({wrestler("Alpha")}, "first.zor");
+  const std::string second = exportOf({wrestler("Beta")}, "second.zor");
+  const std::map<std::string, std::string> pristine = dataFiles();
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"wrestlrs.dat", "wrestlrs.dat\" has changed since the last import"},
+      {"moves.dat.bak.batch", "The backup of \""},
+  };
+  for (const auto& [changed, refusal] : cases) {
+    restoreDataFiles(pristine);
+    ASSERT_EQ(load(), 0);
+    batch({first, second});
+    testsupport::writeFileBytes(data(changed), "changed by the game\r\n");
+    const std::map<std::string, std::string> before = dataFiles();
+    const UndoCheck check = checkUndo(folder.path());
+    EXPECT_NE(check.refusal.find(refusal), std::string::npos) << check.refusal;
+    EXPECT_EQ(check.files, 0);
+    const UndoResult refused = undoLastImport(folder.path());
+    EXPECT_EQ(refused.outcome, UndoOutcome::Refused) << changed;
+    EXPECT_EQ(refused.message, check.refusal);
+    EXPECT_EQ(dataFiles(), before) << changed;
+  }
+}
+
+// A batch that cannot keep its record goes on; its undo takes back the last file only, and says so.
+TEST_F(BatchTest, ABatchThatCannotKeepItsRecordIsUndoneFileByFile) {
+  const std::string first = exportOf({wrestler("Alpha")}, "first.zor");
+  const std::string second = exportOf({wrestler("Beta")}, "second.zor");
+  const std::map<std::string, std::string> pristine = dataFiles();
+  struct Case {
+    std::string name;
+    std::function<void()> before;
+    std::function<void()> between;
+    std::string problem;
+  };
+  const std::vector<Case> cases = {
+      {"a copy fails", [&] { fs::create_directories(data("teams.dat.bak.batch") / "x"); }, [] {},
+       "Could not copy"},
+      {"another program writes between the files", [] {},
+       [&] { testsupport::writeFileBytes(data("teams.idx"), "rebuilt by the game\r\n"); },
+       "teams.idx\" was changed by another program between two files of the batch"},
+  };
+  for (const Case& c : cases) {
+    restoreDataFiles(pristine);
+    ASSERT_EQ(load(), 0);
+    c.before();
+    BatchRecord record;
+    ASSERT_EQ(silentImport(first, catalogue, incoming, folder.path(), &record).code, kSilentImported);
+    c.between();
+    const std::map<std::string, std::string> afterFirst = withoutBackups(dataFiles());
+    const SilentImportResult result = silentImport(second, catalogue, incoming, folder.path(), &record);
+    EXPECT_EQ(result.code, kSilentImported) << c.name;
+    EXPECT_NE(result.problem.find("The batch could not keep the record it needs to be undone as a whole"),
+              std::string::npos)
+        << result.problem;
+    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
+    EXPECT_EQ(lastChange(), "import 2") << c.name;
+
+    EXPECT_NE(checkUndo(folder.path()).question.find("Undo the last export file of the last batch?"),
+              std::string::npos)
+        << c.name;
+    const UndoResult undone = undoLastImport(folder.path());
+    EXPECT_EQ(undone.message,
+              "The last export file of the last batch has been undone: every file it changed is as it was "
+              "before it. " +
+                  std::string(kEarlierFileStays))
+        << c.name;
+    EXPECT_EQ(withoutBackups(dataFiles()), afterFirst) << c.name;
+    fs::remove_all(data("teams.dat.bak.batch"));
+  }
 }
 
 }  // namespace

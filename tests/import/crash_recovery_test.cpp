@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "export/open_export.h"
+#include "export/parser.h"
+#include "import/batch_import.h"
 #include "import/commit.h"
 #include "import/database_recovery.h"
 #include "import/import_run.h"
+#include "import/selection.h"
 #include "import/undo.h"
 #include "platform/files.h"
 #include "support/import_fixture.h"
@@ -227,6 +230,166 @@ TEST_F(CrashRecoveryTest, AnImportLoadedBeforeTheRepairOfAnInterruptionIsRefused
   EXPECT_FALSE(fs::exists(data("zor.journal")));
   EXPECT_EQ(stateOfDatabase(), "new");
   EXPECT_EQ(recoverDatabase(folder.path()).action, platform::RecoveryAction::Nothing);
+}
+
+// A batch of two files, killed in its second file or in the undo of the whole batch.
+class BatchCrashTest : public CrashRecoveryTest {
+ protected:
+  void SetUp() override {
+    CrashRecoveryTest::SetUp();
+    secondPath = writeExport(
+        testsupport::wrestlersOnlyExport({testsupport::wrestlerSpec("Late Comer")}).lines(), "second.zor");
+    ASSERT_TRUE(batchOfTwo([this] { afterFirst = changedFiles(); }));
+    afterBatch = changedFiles();
+    batched = dataFiles();
+    restore();
+  }
+
+  // The batch as importBatch makes it, with `beforeSecondCommit` run where the second file's commit
+  // begins (with the keeping of the batch's backups).
+  bool batchOfTwo(const std::function<void()>& beforeSecondCommit) {
+    EXPECT_EQ(load(), 0);
+    BatchRecord record;
+    if (silentImport(exportPath, catalogue, incoming, folder.path(), &record).code != kSilentImported)
+      return false;
+    EXPECT_EQ(exports::PARSEEXPORT(secondPath, catalogue, incoming, exports::ParseMode::Batch).outcome,
+              exports::ParseOutcome::Parsed);
+    evaluateSelection(incoming);
+    const PreparedImport prepared =
+        prepareImport(incoming, catalogue, MappingRows{}, folder.path(), batchLogging());
+    const auto confirm = [&](const ImportPlan&) {
+      beforeSecondCommit();
+      return true;
+    };
+    return finishImport(prepared, incoming, confirm, batchLogging(), &record).imported();
+  }
+
+  // The exit code of a child that makes `change` and is killed at its n-th file change from `armed` on.
+  static int killedAt(int n, const std::function<bool(const std::function<void()>& arm)>& change) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::_exit(change([n] {
+        platform::clearFileFaults();
+        platform::crashAtFileChange(n, kKilled);
+      })
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::map<std::string, std::string> changedFiles() const {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : kChangedFiles) files[name] = testsupport::readFileBytes(data(name));
+    return files;
+  }
+
+  // Which of the database's states the eleven files are in: "before", "first", "both", or a mix.
+  std::string stateNow() const {
+    const std::map<std::string, std::string> files = changedFiles();
+    for (const auto& [name, state] :
+         std::vector<std::pair<std::string, const std::map<std::string, std::string>*>>{
+             {"before", &pristine}, {"first", &afterFirst}, {"both", &afterBatch}}) {
+      bool same = true;
+      for (const std::string& file : kChangedFiles) same &= files.at(file) == state->at(file);
+      if (same) return name;
+    }
+    return "mixed";
+  }
+
+  bool keptCopiesLeft() const {
+    for (const auto& entry : fs::directory_iterator(folder.root() / "data")) {
+      if (entry.path().filename().string().ends_with(".batch")) return true;
+    }
+    return false;
+  }
+
+  std::string secondPath;
+  std::map<std::string, std::string> afterFirst;
+  std::map<std::string, std::string> afterBatch;
+  std::map<std::string, std::string> batched;  // the data folder after the batch
+};
+
+// After the next start the batch has imported one file or both; the undo then takes back all it can
+// and says truly how much.
+TEST_F(BatchCrashTest, KilledAtEveryStepOfItsSecondFileTheUndoTakesBackWhatItsRecordHolds) {
+  const std::string wholeBatch =
+      "The last import (a batch of 2 export files) has been undone: every file it changed is as it was "
+      "before the batch.";
+  const std::string oneImport =
+      "The last import has been undone: every file it changed is as it was before it.";
+  const std::string lastFileOnly = "The last export file of the last batch has been undone:";
+  int killed = 0;
+  int batchesUndone = 0;
+  int lastFilesUndone = 0;
+  for (int n = 1;; ++n) {
+    ASSERT_LT(n, 5000) << "the batch does not end";
+    restore();
+    const int exitCode = killedAt(n, [this](const std::function<void()>& arm) { return batchOfTwo(arm); });
+    ASSERT_TRUE(exitCode == kKilled || exitCode == 0) << "operation " << n << ": exit " << exitCode;
+    const RecoveryReport report = recoverDatabase(folder.path());
+    const std::string context = "killed at operation " + std::to_string(n) + ": " + report.message;
+    EXPECT_FALSE(report.failed()) << context;
+    if (report.action == platform::RecoveryAction::RolledForward) {
+      EXPECT_TRUE(report.message.starts_with("{i}An import of wrestlers was interrupted")) << context;
+    }
+    const std::string state = stateNow();
+    ASSERT_TRUE(state == "first" || state == "both") << state << ", " << context;
+
+    const UndoCheck check = checkUndo(folder.path());
+    const UndoResult undone = undoLastImport(folder.path());
+    ASSERT_EQ(undone.outcome, UndoOutcome::Undone) << undone.message << ", " << context;
+    EXPECT_EQ(check.files, undone.message == wholeBatch ? 2 : 1) << context;
+    if (state == "first") {
+      EXPECT_EQ(undone.message, oneImport) << context;
+      EXPECT_EQ(stateNow(), "before") << context;
+    } else if (undone.message == wholeBatch) {
+      ++batchesUndone;
+      EXPECT_EQ(stateNow(), "before") << context;
+      EXPECT_FALSE(keptCopiesLeft()) << context;
+    } else {
+      ++lastFilesUndone;
+      EXPECT_TRUE(undone.message.starts_with(lastFileOnly)) << undone.message << ", " << context;
+      EXPECT_EQ(stateNow(), "first") << context;
+    }
+    if (exitCode == 0) {
+      EXPECT_EQ(undone.message, wholeBatch) << context;
+      break;
+    }
+    ++killed;
+  }
+  EXPECT_GT(killed, 60);
+  EXPECT_GT(lastFilesUndone, 0);  // killed after the second commit point, before the batch's record
+  EXPECT_GT(batchesUndone, 0);
+}
+
+TEST_F(BatchCrashTest, TheUndoOfABatchKilledAtEveryStepLeavesOneWholeSet) {
+  const auto undo = [this](const std::function<void()>& arm) {
+    arm();
+    return undoLastImport(folder.path()).outcome == UndoOutcome::Undone;
+  };
+  int killed = 0;
+  for (int n = 1;; ++n) {
+    ASSERT_LT(n, 1000);
+    restoreDataFiles(batched);
+    const int exitCode = killedAt(n, undo);
+    const RecoveryReport report = recoverDatabase(folder.path());
+    const std::string context = "killed at operation " + std::to_string(n) + ": " + report.message;
+    EXPECT_FALSE(report.failed()) << context;
+    const std::string state = stateNow();
+    ASSERT_TRUE(state == "both" || state == "before") << state << ", " << context;
+    if (state == "both") {
+      // Nothing was lost: the undo can be made again.
+      EXPECT_EQ(undoLastImport(folder.path()).outcome, UndoOutcome::Undone) << context;
+      EXPECT_EQ(stateNow(), "before") << context;
+    }
+    EXPECT_FALSE(keptCopiesLeft()) << context;
+    if (exitCode == 0) break;
+    ++killed;
+  }
+  EXPECT_GT(killed, 20);
 }
 
 }  // namespace
