@@ -13,14 +13,19 @@
 
 namespace ui {
 
-namespace {
-constexpr std::string_view kUndoQuestion =
-    "{?}{2}Undo the last import? Every file it changed is put back as it was before it.";
-}  // namespace
-
+// Asked only when the undo can run: nothing to undo, or an undo already made, is said at once.
 void UNDOLASTIMPORT() {
   const services::ProgramInfo& program = services::program();
-  if (services::showMessageBox(kThisForm, kUndoQuestion, program.title, "YN") != 1) return;
+  imports::UndoCheck check;
+  {
+    const RunningScope running(wizardState());
+    check = imports::checkUndo(program.databaseFolder);
+  }
+  if (!check.refusal.empty()) {
+    services::showMessageBox(kThisForm, "{S}" + check.refusal, program.title, "OK");
+    return;
+  }
+  if (services::showMessageBox(kThisForm, check.question, program.title, "YN") != 1) return;
   imports::UndoResult result;
   {
     const RunningScope running(wizardState());
