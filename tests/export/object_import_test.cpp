@@ -293,6 +293,20 @@ TEST_F(ObjectImportTest, MissingDatabaseFileIsReportedAndNothingChanges) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(ObjectImportTest, AFailureBeforeTheNewFileIsWrittenLeavesAFileOfThatNameAlone) {
+  load();
+  fs::create_directory(folder.root() / "import.txx");
+  folder.writeLines("data/objects.new", {"not this import's"});
+  const std::string original = fileBytes("data/objects.dat");
+  const OpenExportResult result =
+      open(exporttest::recordExport("[Exported Objects]", {exporttest::objectRecord("a Table")}));
+  EXPECT_EQ(result.import.outcome, ImportOutcome::Failed);
+  EXPECT_NE(result.import.message.find("while creating import.txx"), std::string::npos)
+      << result.import.message;
+  EXPECT_EQ(fileBytes("data/objects.dat"), original);
+  EXPECT_EQ(fileBytes("data/objects.new"), "not this import's\r\n");
+}
+
 TEST_F(ObjectImportTest, AFileRewrittenAfterTheLoadIsNotRewrittenAgain) {
   // Cut short after the load, by another program: what the catalogue holds no longer describes it.
   load();
