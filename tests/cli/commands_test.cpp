@@ -201,16 +201,25 @@ TEST_F(CommandsTest, FilesThatAreNotExportsFail) {
   testsupport::writeFileBytes(folder.root() / "tampered.zor", tampered);
   Outcome outcome = run({"import", (folder.root() / "tampered.zor").string()});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n" +
+                             (folder.root() / "tampered.zor").string() + "\n");
   EXPECT_TRUE(outcome.out.empty());
 
   outcome = run({"show", writeExport({"hello", "world"}, "note.zor", false)});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "File couldn't be identified as a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "File couldn't be identified as a ZOR export file.\n" +
+                             (folder.root() / "note.zor").string() + "\n");
 
-  outcome = run({"import", (folder.root() / "missing.zor").string()});
-  EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "Error opening file.\n");
+  // What cannot be opened is named as given, as it reads: a missing file, a folder.
+  const std::string accented = std::string("\xC3\x89") + "changes";  // "Échanges" in UTF-8
+  fs::create_directory(folder.root() / accented);
+  for (const std::string& name : {std::string("missing.zor"), accented}) {
+    outcome = run({"import", name});
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_EQ(outcome.err, "Error opening file.\n" + name + "\n");
+  }
+  outcome = runBare({"dump", (folder.root() / "missing.zor").string()});
+  EXPECT_EQ(outcome.err, "Error opening file.\n" + (folder.root() / "missing.zor").string() + "\n");
   expectDatabaseUnchanged();
 }
 
@@ -294,7 +303,8 @@ TEST_F(CommandsTest, DumpPrintsTheLinesOfEncipheredAndPlainFilesAlike) {
   testsupport::writeFileBytes(folder.root() / "tampered.zor", tampered);
   const Outcome outcome = runBare({"dump", (folder.root() / "tampered.zor").string()});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n" +
+                             (folder.root() / "tampered.zor").string() + "\n");
   EXPECT_TRUE(outcome.out.empty());
 }
 

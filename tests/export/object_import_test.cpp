@@ -223,11 +223,13 @@ TEST_F(ObjectImportTest, UnreadableFilesGoToTheParserWhichReportsThem) {
   EXPECT_EQ(result.road, ExportRoad::WrestlerExportParsed);
   EXPECT_EQ(result.parse.outcome, ParseOutcome::Corrupt);
   ASSERT_TRUE(result.parse.message.has_value());
-  EXPECT_EQ(result.parse.message->text, "{i}This file is corrupt or not a ZOR export file.");
+  EXPECT_EQ(result.parse.message->text,
+            "{i}This file is corrupt or not a ZOR export file.\r\n" + (folder.root() / "bad.zor").string());
   result = openExportFile((folder.root() / "nowhere.zor").string(), catalogue, records, folder.path());
   EXPECT_EQ(result.parse.outcome, ParseOutcome::CannotOpen);
   ASSERT_TRUE(result.parse.message.has_value());
-  EXPECT_EQ(result.parse.message->text, "{i}Error opening file.");
+  EXPECT_EQ(result.parse.message->text,
+            "{i}Error opening file.\r\n" + (folder.root() / "nowhere.zor").string());
   EXPECT_EQ(catalogue.ObjectCount, 2);
 }
 

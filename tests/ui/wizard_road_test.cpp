@@ -219,7 +219,8 @@ TEST_F(WizardRoadTest, AfterAnImportAFailedOpenLeavesNothingToImportAgain) {
   script.shown.clear();
   openExport(notAnExport);
   ASSERT_EQ(shown(DialogKind::MessageBox).size(), 1u);
-  EXPECT_EQ(shown(DialogKind::MessageBox)[0].text, "File couldn't be identified as a ZOR export file.");
+  EXPECT_EQ(shown(DialogKind::MessageBox)[0].text,
+            "File couldn't be identified as a ZOR export file.\r\n" + notAnExport);
   EXPECT_EQ(ui::wizardState().phase, ui::Phase::ExportListed);  // whatever the outcome of the parse
   click(ui::kParseButton);
   EXPECT_TRUE(items(ui::kMoveListView).empty());
