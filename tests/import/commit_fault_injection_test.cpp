@@ -81,7 +81,9 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
       EXPECT_EQ(state, "old") << context;
       // Undone completely, the run leaves none of the files it wrote.
       ASSERT_TRUE(result.commit.has_value()) << context;
-      if (result.commit->status == CommitStatus::RolledBack) EXPECT_EQ(dataFiles(), pristine) << context;
+      if (result.commit->status == CommitStatus::RolledBack) {
+        EXPECT_EQ(dataFiles(), pristine) << context;
+      }
       // The user is told which file failed and why.
       ASSERT_FALSE(boxes.empty());
       EXPECT_TRUE(boxes.back().text.starts_with("{S}The import was stopped.")) << context;
