@@ -26,8 +26,6 @@ platform::ReportAnswer report(Console& console, const platform::UntrappedError& 
   std::string text = platform::reportText(error);
   const size_t buttons = text.find("\r\n\r\n");
   if (buttons != std::string::npos) text.resize(buttons);
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-    text.replace(at, 2, "\n");
   printLine(console.err, text);
   return platform::ReportAnswer::Continue;
 }
@@ -36,7 +34,11 @@ platform::ReportAnswer report(Console& console, const platform::UntrappedError& 
 
 void printLine(std::ostream& stream, std::string_view text) {
   clearTerminalProgress();
-  stream << platform::utf8From1252(text) << '\n';
+  std::string lines = platform::utf8From1252(text);
+  for (size_t at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at)) {
+    lines.replace(at, 2, "\n");
+  }
+  stream << lines << '\n';
 }
 
 void printMessage(Console& console, const services::MessageBoxRequest& message, bool asError) {

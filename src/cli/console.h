@@ -19,7 +19,7 @@ struct Console {
   bool answerYes = true;  // the answer to every question box
 };
 
-// A text of the program (Windows-1252) as one UTF-8 line.
+// A text of the program (Windows-1252) as UTF-8, its CR LF line breaks as the terminal's.
 void printLine(std::ostream& stream, std::string_view text);
 
 // A message the engine returned, printed without its brace codes where its outcome belongs: to

@@ -10,7 +10,9 @@ namespace cli {
 int dumpCommand(const Invocation& call, Console& console) {
   const int32_t stream = exports::OPENCRYPT(call.files.front());
   if (stream <= 0) {
-    printLine(console.err, stream < 0 ? exports::kCorruptFileMessage : exports::kOpenErrorMessage);
+    printLine(console.err,
+              exports::namingFile(stream < 0 ? exports::kCorruptFileMessage : exports::kOpenErrorMessage,
+                                  call.files.front()));
     return kExitFailed;
   }
   // The lines' bytes as the stream layer yields them: no character conversion.

@@ -105,6 +105,10 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                " Run zor-import in the game's folder, or name that folder with -C DIR.");
     return kExitFailed;
   }
+  // Looking at exports still works; each import says for itself that it is refused.
+  if (!session.started().readOnlyNote.empty()) {
+    printLine(console.err, "zor-import: note: " + session.started().readOnlyNote);
+  }
   const int code = runCommand(call, console);
   out.flush();
   err.flush();

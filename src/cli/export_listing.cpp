@@ -67,7 +67,7 @@ RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
       exports::openAtMarker(path, objects ? exports::kObjectsMarker : exports::kGimmicksMarker);
   if (stream <= 0) {
     listing.readable = false;
-    listing.error = std::string(exports::kOpenErrorMessage);
+    listing.error = exports::namingFile(exports::kOpenErrorMessage, path);
     return listing;
   }
   const int32_t count = exports::countValue(exports::INPUTCRYPT(stream));
@@ -92,7 +92,7 @@ RecordListing listRecordExport(std::string_view path, exports::ExportKind kind,
   }
   exports::CLOSECRYPT(stream);
   if (count < 0) listing.readable = false;
-  if (!listing.readable) listing.error = std::string(exports::kCorruptFileMessage);
+  if (!listing.readable) listing.error = exports::namingFile(exports::kCorruptFileMessage, path);
   return listing;
 }
 

@@ -133,8 +133,7 @@ int importCommand(const Invocation& call, Console& console) {
     case imports::RunOutcome::Imported:
       return kExitDone;
     case imports::RunOutcome::Declined:
-      printLine(console.out,
-                "Dry run: nothing was imported; the new files were left beside the database files.");
+      printLine(console.out, "Dry run: nothing was imported; the database was not changed.");
       return kExitDone;
     case imports::RunOutcome::Failed:
       break;

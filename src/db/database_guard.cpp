@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "db/game_folder.h"
 #include "platform/errors.h"
 
 namespace db {
@@ -81,6 +82,11 @@ std::string withExtension(std::string_view name, std::string_view extension) {
 
 bool DatabaseLock::acquire(std::string_view gameFolder) {
   refusal_.clear();
+  // Asked first, so that the refusal says why rather than which file could not be created.
+  if (!gameFolderWritable(gameFolder)) {
+    refusal_ = unwritableFolderRefusal(gameFolder);
+    return false;
+  }
   const std::string path = dataFolder(gameFolder) + "\\" + std::string(kLockFile);
   const std::string owner = "process " + std::to_string(platform::currentProcessId());
   switch (lock_.acquire(path, owner)) {

@@ -46,7 +46,8 @@ std::string withExtension(std::string_view name, std::string_view extension);
 // The exclusive lock of a game folder's database, held from the start of a change to its end.
 class DatabaseLock {
  public:
-  // True when taken. Otherwise refusal() says why, for the user.
+  // True when taken. Otherwise refusal() says why, for the user: a game folder that cannot be written
+  // to is refused before anything is created in it.
   bool acquire(std::string_view gameFolder);
   // The lock for a change. An interrupted change found then is repaired first; when that moved files
   // of the database, the change is refused, since what was loaded may be out of date.

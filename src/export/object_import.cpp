@@ -162,8 +162,8 @@ void copyLines(int from, int to, int64_t lines, std::string_view reading, std::s
 }
 
 // Writes the new database file: the old records, then the staged ones, under a new count; flushed
-// to the disk before it may replace the database file.
-void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Steps& steps) {
+// to the disk before it may replace the database file. Returns whether it created the new file.
+bool writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Steps& steps) {
   const std::string reading = std::string("reading ") + k.databaseFile;
   const std::string writing = std::string("writing ") + k.newFile;
   const std::string readingStaged = "reading import.txx";
@@ -187,6 +187,7 @@ void writeNewFile(const KindConstants& k, const Paths& paths, int32_t added, Ste
   platform::closeFile(target);
   platform::closeFile(database);
   steps.ok(writing);
+  return target > 0;
 }
 
 // Puts the new file in place as one change of the database: the previous version kept as ".old", the
@@ -275,12 +276,16 @@ ImportResult runImport(ObjectExportKind kind, const KindConstants& k, int32_t& s
   closeStream(stream);
   if (!complete) return withOutcome(result, ImportOutcome::Corrupt, std::string(kCorruptFileMessage));
 
-  if (steps.ok("writing import.txx")) writeNewFile(k, paths, result.added, steps);
+  bool newFileWritten = false;
+  if (steps.ok("writing import.txx")) newFileWritten = writeNewFile(k, paths, result.added, steps);
   if (!steps.failed()) replaceDatabaseFile(kind, k, gameFolder, steps);
   if (steps.failed()) {
     std::string text = steps.failureText(k.databaseFile);
-    // A change left for the next start to repair may still need its new file.
-    if (!steps.unrestored() && platform::fileExists(paths.newFile)) platform::deleteFile(paths.newFile);
+    // Only a new file this import wrote goes; a change left for the next start to repair may still
+    // need it.
+    if (newFileWritten && !steps.unrestored() && platform::fileExists(paths.newFile)) {
+      platform::deleteFile(paths.newFile);
+    }
     return withOutcome(result, ImportOutcome::Failed, std::move(text));
   }
 

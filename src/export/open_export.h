@@ -1,6 +1,6 @@
 // The "Open Export File" command once a file has been chosen: an object export is imported at once,
 // then a gimmick-match export, and anything else is parsed as a wrestler export. The wizard phase is
-// the caller's: it is 1 after a wrestler parse, whatever its outcome.
+// the caller's.
 #pragma once
 
 #include <cstdint>

@@ -9,6 +9,7 @@
 #include "db/codecs.h"
 #include "export/streams.h"
 #include "memory/heap_blocks.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "services/events.h"
 #include "services/messages.h"
@@ -302,15 +303,20 @@ void fillListData(const IncomingRecords& in, ParseResult& result) {
 
 // The outcome of a stream that could not be opened (OPENCRYPT's 0 or -1), and in the interactive
 // parse what the user is told.
-void openFailure(int32_t stream, ParseMode mode, ParseResult& result) {
+void openFailure(int32_t stream, std::string_view fileName, ParseMode mode, ParseResult& result) {
   const bool corrupt = stream < 0;
   if (mode == ParseMode::Interactive) {
-    result.message = services::informationBox(corrupt ? kCorruptFileMessage : kOpenErrorMessage);
+    result.message =
+        services::informationBox(namingFile(corrupt ? kCorruptFileMessage : kOpenErrorMessage, fileName));
   }
   result.outcome = corrupt ? ParseOutcome::Corrupt : ParseOutcome::CannotOpen;
 }
 
 }  // namespace
+
+std::string namingFile(std::string_view text, std::string_view path) {
+  return std::string(text) + "\r\n" + platform::pathForDisplay(path);
+}
 
 bool holdsLineBreak(std::string_view line) {
   return line.find_first_of("\r\n\x1A") != std::string_view::npos;
@@ -327,14 +333,14 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
   ParseResult result;
   StreamHandle stream(OPENCRYPT(fileName));
   if (stream.number() <= 0) {
-    openFailure(stream.number(), mode, result);
+    openFailure(stream.number(), fileName, mode, result);
     return result;
   }
 
   FISEEK(stream.number(), kWrestlersMarker);
   if (mode == ParseMode::Interactive && CRYPTEOF(stream.number())) {
     stream.close();
-    result.message = services::mainFormBox(kNotIdentifiedMessage);
+    result.message = services::mainFormBox(namingFile(kNotIdentifiedMessage, fileName));
     result.outcome = ParseOutcome::NotAnExport;
     return result;
   }
@@ -345,11 +351,13 @@ ParseResult PARSEEXPORT(std::string_view fileName, const db::Catalogue& catalogu
   const int32_t reopened = stream.number();
   stream.close();
   if (reopened <= 0) {
-    openFailure(reopened, mode, result);
+    openFailure(reopened, fileName, mode, result);
     return result;
   }
   if (status == SectionStatus::Corrupt) {
-    if (mode == ParseMode::Interactive) result.message = services::informationBox(kCorruptFileMessage);
+    if (mode == ParseMode::Interactive) {
+      result.message = services::informationBox(namingFile(kCorruptFileMessage, fileName));
+    }
     result.outcome = ParseOutcome::Corrupt;
     return result;
   }

@@ -34,6 +34,10 @@ inline constexpr std::string_view kOpenErrorMessage = "Error opening file.";
 inline constexpr std::string_view kNotIdentifiedMessage =
     "{S}File couldn't be identified as a ZOR export file.";
 
+// A message about one export file: the text, then on a line of its own the file as the program shows
+// paths, so that the user learns which of the files tried it was.
+std::string namingFile(std::string_view text, std::string_view path);
+
 // No record number can exceed 16 bits, so a larger count (or record number) marks a damaged file.
 inline constexpr int64_t kMaxRecordCount = 65535;
 
@@ -65,7 +69,8 @@ struct ParseResult {
   std::vector<std::string> newTeams;
   int32_t moveRowCount = 0;  // shown in the move counter box
   int32_t diveRowCount = 0;  // shown in the dive counter box
-  // What the interactive parse has to tell the user about a failure; the front end shows it.
+  // What the interactive parse has to tell the user about a failure, naming the file; the front end
+  // shows it.
   std::optional<services::MessageBoxRequest> message;
 };
 

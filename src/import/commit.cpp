@@ -1,6 +1,7 @@
 #include "import/commit.h"
 
 #include "db/database_guard.h"
+#include "import/unused_files.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "services/events.h"
@@ -72,9 +73,11 @@ std::string describeCommit(const CommitResult& result) {
 std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const RecordCounts& newTotals) {
   const std::string path = newCountFile(databaseFolder);
   FileErrorTrap trap;
+  NewFileGuard guard;
   OpenedFile file;
   file.open(path, platform::FileMode::Output);
   if (auto failure = trap.take("open", path)) return failure;
+  guard.begun(path);
   for (int32_t total : {newTotals.wrestlers, newTotals.moves, newTotals.managers}) {
     platform::writeLine(file.number(), numberLine(total));
     if (auto failure = trap.take("write", path)) return failure;
@@ -82,7 +85,9 @@ std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const
   platform::flushFile(file.number());
   if (auto failure = trap.take("flush", path)) return failure;
   file.close();
-  return trap.take("close", path);
+  if (auto failure = trap.take("close", path)) return failure;
+  guard.finished();
+  return std::nullopt;
 }
 
 CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target) {
@@ -99,12 +104,14 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
                                      std::string_view indexFile, int32_t headerLines) {
   platform::ProcedureScope scope("MAKEINDEX");
   FileErrorTrap trap;
+  NewFileGuard guard;
   OpenedFile records;
   OpenedFile index;
   records.open(recordFile, platform::FileMode::Input);
   if (auto failure = trap.take("open", recordFile)) return failure;
   index.open(indexFile, platform::FileMode::Output);
   if (auto failure = trap.take("open", indexFile)) return failure;
+  guard.begun(std::string(indexFile));
 
   // Lines are skipped only while there are any, so a short last record does not read past the end.
   auto skipLines = [&records](int32_t count) { platform::skipLines(records.number(), count); };
@@ -127,13 +134,17 @@ std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesP
   index.close();
   if (auto failure = trap.take("close", indexFile)) return failure;
   records.close();
-  return trap.take("close", recordFile);
+  if (auto failure = trap.take("close", recordFile)) return failure;
+  guard.finished();
+  return std::nullopt;
 }
 
 CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals,
                           std::string_view label) {
   platform::ProcedureScope scope("BACKUPANDWRITE");
   if (auto failure = writeCountFile(databaseFolder, newTotals)) return rolledBack(*failure);
+  // The count file and the indexes are the commit's own: a commit that changes nothing removes them.
+  std::vector<std::string> written{newCountFile(databaseFolder)};
 
   const std::string folder = db::dataFolder(databaseFolder);
   platform::Transaction transaction;
@@ -153,12 +164,19 @@ CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& n
     const std::string newIndex = index + ".new";
     if (auto failure = MAKEINDEX(newFile(databaseFolder, kind), linesPerRecord(kind),
                                  platform::pathIn(folder, newIndex), 1)) {
+      removeUnusedFiles(written);
       return rolledBack(*failure);
     }
+    written.push_back(platform::pathIn(folder, newIndex));
     transaction.steps.push_back(replacement(folder, newIndex, index));
   }
   const services::ProgressStep replacing("Putting the new files in place");
-  return platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction));
+  CommitResult result =
+      platform::commitTransaction(db::databaseTransactionFiles(databaseFolder), std::move(transaction));
+  // Undone only in part, the change is finished or undone by the next start from its journal, which
+  // needs every new file.
+  if (result.status == CommitStatus::RolledBack) removeUnusedFiles(written);
+  return result;
 }
 
 }  // namespace imports

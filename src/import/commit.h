@@ -28,7 +28,8 @@ using CommitResult = platform::TransactionResult;
 // One line for the user saying how the commit ended and which file failed why.
 std::string describeCommit(const CommitResult& result);
 
-// "\data\zor.inf.new": the new wrestler, move and manager totals as number lines, flushed.
+// "\data\zor.inf.new": the new wrestler, move and manager totals as number lines, flushed. A failure
+// leaves no half-written file.
 std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const RecordCounts& newTotals);
 
 // Puts newPath in the place of target, keeping the previous target as target & ".bak" (a target that
@@ -36,13 +37,16 @@ std::optional<FileFailure> writeCountFile(std::string_view databaseFolder, const
 CommitResult BACKUPANDWRITE(std::string_view newPath, std::string_view target);
 
 // Writes, for each record of the record file after its header lines, the 1-based position of its
-// first line as a number line. The index is flushed to the disk.
+// first line as a number line. The index is flushed to the disk; a failure once the index was
+// opened removes it again.
 std::optional<FileFailure> MAKEINDEX(std::string_view recordFile, int32_t linesPerRecord,
                                      std::string_view indexFile, int32_t headerLines);
 
 // The whole commit of an import: the count file and the indexes of the new files, then wrestlers,
 // moves, dives, managers, teams, zor.inf and the indexes of moves, wrestlers, managers, teams and dives
-// put in place (all or nothing), the change labelled `label`. The caller holds the database lock.
+// put in place (all or nothing), the change labelled `label`. The caller holds the database lock. A
+// commit that changed nothing removes the count file and the indexes it wrote; the new record files
+// are the caller's.
 CommitResult commitImport(std::string_view databaseFolder, const RecordCounts& newTotals,
                           std::string_view label = db::kWrestlerImportChange);
 

@@ -108,32 +108,38 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
     return result;
   }
 
+  // A failing write-out removes what it wrote itself.
   result.writeFailure = writeDatabase(prepared.database, prepared.newTotals, incoming, logging.writing);
   takeErrors(trap, result.errors);
-  if (result.writeFailure || !result.errors.empty()) return result;
+  if (result.writeFailure) return result;
+  const std::string& folder = prepared.database.folder;
+  if (!result.errors.empty()) {
+    removeNewFiles(folder);
+    return result;
+  }
   if (logging.done) services::LOGM("Done.");
 
   if (confirm) {
     const bool confirmed = confirm(result.plan);
     takeErrors(trap, result.errors);
-    if (!result.errors.empty()) return result;
-    if (!confirmed) {
-      result.outcome = RunOutcome::Declined;
+    if (!result.errors.empty() || !confirmed) {
+      removeNewFiles(folder);
+      if (result.errors.empty()) result.outcome = RunOutcome::Declined;
       return result;
     }
   }
 
   if (!batch) {
-    result.commit = commitImport(prepared.database.folder, prepared.newTotals);
+    result.commit = commitImport(folder, prepared.newTotals);
   } else {
-    result.batchRecordProblem = keepBatchBackups(prepared.database.folder, *batch);
-    result.commit = commitImport(prepared.database.folder, prepared.newTotals, nextCommitLabel(*batch));
-    if (result.commit->committed()) {
-      result.batchRecordProblem += recordBatchCommit(prepared.database.folder, *result.commit, *batch);
-    }
+    result.batchRecordProblem = keepBatchBackups(folder, *batch);
+    result.commit = commitImport(folder, prepared.newTotals, nextCommitLabel(*batch));
+    if (result.commit->committed()) result.batchRecordProblem += recordBatchCommit(folder, *result.commit, *batch);
   }
   takeErrors(trap, result.errors);
   result.outcome = result.commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;
+  // A commit undone in part leaves its journal, whose repair at the next start needs the new files.
+  if (result.commit->status == CommitStatus::RolledBack) removeNewFiles(folder);
   return result;
 }
 

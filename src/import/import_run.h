@@ -5,7 +5,9 @@
 // commit the caller reloads it.
 //
 // A failure ends the run safely: errors raised during the run are trapped, a failing write-out or
-// commit leaves the database as it was, and the result says which file failed and why.
+// commit leaves the database as it was, and the result says which file failed and why. A run that
+// puts nothing in place (No, a refusal, a failure) leaves none of the new files it wrote, except after
+// a commit undone only in part: the repair of the next start needs them.
 #pragma once
 
 #include <functional>
@@ -66,7 +68,7 @@ services::MessageBoxRequest confirmationQuestion();
 
 enum class RunOutcome {
   Imported,  // committed (see problems in commit: indexes, old backups)
-  Declined,  // the confirmation was answered No: the ".new" files stay, the database is unchanged
+  Declined,  // the confirmation was answered No: the database is unchanged, the ".new" files removed
   Failed,    // stopped by a failure; the database is as it was unless commit says otherwise
 };
 

@@ -42,8 +42,10 @@ StartResult startProgram(const StartOptions& options, const TellRepair& tell) {
     result.message = notAGameFolderText(result.folder);
     return result;
   }
+  const bool writable = db::gameFolderWritable(program.databaseFolder);
+  if (!writable) result.readOnlyNote = db::unwritableFolderNote(program.databaseFolder);
   // An import that was interrupted is finished (or undone) before anything reads the database.
-  if (options.repair) {
+  if (options.repair && writable) {
     const RecoveryReport recovery = recoverDatabase(program.databaseFolder);
     if (!recovery.message.empty() && tell) tell(recovery.message);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "import/record_lines.h"
+#include "import/unused_files.h"
 #include "memory/heap_blocks.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -19,6 +20,8 @@ using exports::IncomingRecords;
 using exports::RecordLines;
 
 constexpr int32_t kPumpCount = 25;
+constexpr RecordKind kWriteOrder[] = {RecordKind::Team, RecordKind::Dive, RecordKind::Move,
+                                      RecordKind::Manager, RecordKind::Wrestler};
 constexpr int32_t kPictureLine = 83;
 
 struct KindArrays {
@@ -101,6 +104,7 @@ class NewFileWriter {
     }
     target_.open(targetPath_, platform::FileMode::Output);
     if (auto failure = trap_.take("open", targetPath_)) return failure;
+    guard_.begun(targetPath_);
     if (readSource && existingCount <= 0) {
       readSource = !platform::endOfFile(source_.number());
       if (auto failure = trap_.take("read", sourcePath_)) return failure;
@@ -146,7 +150,9 @@ class NewFileWriter {
     target_.close();
     if (auto failure = trap_.take("close", targetPath_)) return failure;
     source_.close();
-    return trap_.take("close", sourcePath_);
+    if (auto failure = trap_.take("close", sourcePath_)) return failure;
+    guard_.finished();
+    return std::nullopt;
   }
 
   // The file test of a replacing wrestler's picture path.
@@ -164,6 +170,7 @@ class NewFileWriter {
   FileErrorTrap trap_;
   std::string sourcePath_;
   std::string targetPath_;
+  NewFileGuard guard_;  // a write-out that stops leaves no half of its new file behind
   OpenedFile source_;
   OpenedFile target_;
 };
@@ -304,12 +311,21 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
 
 std::optional<FileFailure> writeDatabase(const ExistingDatabase& database, const RecordCounts& newTotals,
                                          const IncomingRecords& incoming, const WriteOptions& options) {
-  static constexpr RecordKind kOrder[] = {RecordKind::Team, RecordKind::Dive, RecordKind::Move,
-                                          RecordKind::Manager, RecordKind::Wrestler};
-  for (RecordKind kind : kOrder) {
-    if (auto failure = writeKind(kind, database, countOf(newTotals, kind), incoming, options)) return failure;
+  std::vector<std::string> written;
+  for (RecordKind kind : kWriteOrder) {
+    if (auto failure = writeKind(kind, database, countOf(newTotals, kind), incoming, options)) {
+      removeUnusedFiles(written);
+      return failure;
+    }
+    written.push_back(newFile(database.folder, kind));
   }
   return std::nullopt;
+}
+
+void removeNewFiles(std::string_view databaseFolder) {
+  std::vector<std::string> paths;
+  for (RecordKind kind : kWriteOrder) paths.push_back(newFile(databaseFolder, kind));
+  removeUnusedFiles(paths);
 }
 
 }  // namespace imports

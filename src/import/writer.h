@@ -1,7 +1,8 @@
 // The write-out of an import: each record file is written anew beside the old one ("teams.new" and
 // its siblings), the existing records copied line for line, replaced wrestlers written in place and
 // the added records appended. The database itself is not touched; the commit puts the new files in
-// place. Every file operation is checked: the first failure stops the write-out and is returned.
+// place. Every file operation is checked: the first failure stops the write-out and is returned, and
+// the new files written so far are removed.
 #pragma once
 
 #include <cstdint>
@@ -34,7 +35,8 @@ struct WriteOptions {
 
 // Writes the new file of one kind with `newTotal` as its count: the existing records, then every
 // incoming record of the kind with a nonzero ImportNumber (wrestlers: replacements in place, see
-// writeWrestlers). The new file is flushed before it is closed.
+// writeWrestlers). The new file is flushed before it is closed; a failure removes the new file again
+// once this write-out has begun it.
 std::optional<FileFailure> writeKind(RecordKind kind, const ExistingDatabase& database, int32_t newTotal,
                                      const exports::IncomingRecords& incoming,
                                      const WriteOptions& options = {});
@@ -47,9 +49,12 @@ std::optional<FileFailure> writeWrestlers(const ExistingDatabase& database, int3
                                           const WriteOptions& options = {});
 
 // The five write-outs in the run's order: teams, dives, moves, managers, wrestlers. Stops at the
-// first failure.
+// first failure, and then leaves none of the new files it wrote.
 std::optional<FileFailure> writeDatabase(const ExistingDatabase& database, const RecordCounts& newTotals,
                                          const exports::IncomingRecords& incoming,
                                          const WriteOptions& options = {});
+
+// Removes the five new files of a complete write-out that is not put in place.
+void removeNewFiles(std::string_view databaseFolder);
 
 }  // namespace imports

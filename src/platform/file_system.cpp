@@ -57,6 +57,7 @@ bool resolveMove(std::string_view from, std::string_view to, std::string& source
     raiseError(kErrBadFileName);
     return false;
   }
+  if (raiseIfChangeRefused(source) || raiseIfChangeRefused(target)) return false;
   struct stat info;
   if (::lstat(source.c_str(), &info) != 0) {
     raiseError(openErrorNumber(errno, source));
@@ -101,9 +102,19 @@ bool folderExists(std::string_view path) {
   return statPath(path, info) && S_ISDIR(info.st_mode);
 }
 
+bool folderWritable(std::string_view path) {
+  const std::string_view folder = path.empty() ? std::string_view(".") : path;
+  struct stat info;
+  if (!statPath(folder, info) || !S_ISDIR(info.st_mode)) return false;
+  const std::string native = nativePath(folder);
+  if (folderRefused(native)) return false;
+  return ::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 bool deleteFile(std::string_view path) {
   if (!beginFileOperation(true)) return false;
   std::string native = nativePath(path);
+  if (raiseIfChangeRefused(native)) return false;
   struct stat info;
   if (::lstat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     raiseError(kErrPathFileAccess);
@@ -150,6 +161,7 @@ bool copyFile(std::string_view from, std::string_view to) {
     raiseError(kErrBadFileName);
     return false;
   }
+  if (raiseIfChangeRefused(target)) return false;
   int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) {
     raiseError(openErrorNumber(errno, source));

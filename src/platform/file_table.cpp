@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 
 #include "platform/errors.h"
 
@@ -28,6 +30,38 @@ bool beginFaultedOperation(bool changesFiles) {
   if (errorNumber == 0) return true;
   raiseError(errorNumber);
   return false;
+}
+
+std::string realFolder(const std::string& nativeFolder) {
+  char resolved[PATH_MAX];
+  if (::realpath(nativeFolder.empty() ? "." : nativeFolder.c_str(), resolved) == nullptr) return "";
+  return resolved;
+}
+
+bool folderRefused(const std::string& nativeFolder) {
+  const std::vector<std::string>& refused = fileTable().faults.refusedFolders;
+  if (refused.empty()) return false;
+  const std::string folder = realFolder(nativeFolder);
+  if (folder.empty()) return false;
+  for (const std::string& root : refused) {
+    const bool below = folder.starts_with(root) &&
+                       (root == "/" || folder.size() == root.size() || folder[root.size()] == '/');
+    if (below) return true;
+  }
+  return false;
+}
+
+bool changeRefused(const std::string& nativeFile) {
+  if (fileTable().faults.refusedFolders.empty()) return false;
+  const size_t slash = nativeFile.find_last_of('/');
+  if (slash == std::string::npos) return folderRefused(".");
+  return folderRefused(nativeFile.substr(0, slash == 0 ? 1 : slash));
+}
+
+bool raiseIfChangeRefused(const std::string& nativeFile) {
+  if (!changeRefused(nativeFile)) return false;
+  raiseError(kErrPermissionDenied);
+  return true;
 }
 
 OpenFileEntry* raiseBadFileNumber() {

@@ -31,6 +31,7 @@ struct FileFaults {
   int failFrom = 0;  // the operation count from which every operation fails; 0 for none
   int failFromError = 0;
   bool skipSync = false;
+  std::vector<std::string> refusedFolders;  // resolved; read-only with everything below them
 };
 
 struct FileTable {
@@ -66,6 +67,14 @@ inline OpenFileEntry* openEntryOrRaise(int fileNumber) {
   }
   return raiseBadFileNumber();
 }
+
+// The absolute path of an existing folder, links resolved; "" when there is none.
+std::string realFolder(const std::string& nativeFolder);
+// Whether a refused folder (refuseChangesIn) holds the folder, or the file, at a native path.
+bool folderRefused(const std::string& nativeFolder);
+bool changeRefused(const std::string& nativeFile);
+// The same for a file about to be changed: raises error 70 when it is refused.
+bool raiseIfChangeRefused(const std::string& nativeFile);
 
 // Counts one operation that changes files; the entry of a number open for writing, or nullptr after
 // raising the error (52 not open, 54 opened for reading).

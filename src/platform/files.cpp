@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/file_table.h"
@@ -69,6 +70,7 @@ bool openFile(int fileNumber, std::string_view path, FileMode mode) {
     return false;
   }
   std::string native = nativePath(path);
+  if (mode != FileMode::Input && mode != FileMode::BinaryRead && raiseIfChangeRefused(native)) return false;
   int fd = ::open(native.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
   if (fd < 0) {
     raiseError(openErrorNumber(errno, native));
@@ -138,6 +140,12 @@ void clearFileFaults() {
   faults.changeCount = 0;
   faults.crashAtChange = 0;
   faults.failFrom = 0;
+  faults.refusedFolders.clear();
+}
+
+void refuseChangesIn(std::string_view folder) {
+  std::string resolved = realFolder(nativePath(folder));
+  if (!resolved.empty()) fileTable().faults.refusedFolders.push_back(std::move(resolved));
 }
 
 void failFileOperationsFrom(int n, int errorNumber) {

@@ -88,8 +88,12 @@ bool seekFile(int fileNumber, int64_t position);
 bool flushFile(int fileNumber);
 
 // Whole-file services.
-bool fileExists(std::string_view path);                       // an existing regular file
-bool folderExists(std::string_view path);                     // an existing folder
+bool fileExists(std::string_view path);    // an existing regular file
+bool folderExists(std::string_view path);  // an existing folder
+// Whether this process may create files in an existing folder: false on a read-only disk or in a
+// folder it has no right to write to. A question only: it raises no error and is no operation that
+// the fault injection below counts or fails.
+bool folderWritable(std::string_view path);
 bool deleteFile(std::string_view path);                       // error 53 when missing
 bool renameFile(std::string_view from, std::string_view to);  // error 53 missing, 58 target exists
 // Puts `from` in place of `to` in one step (an existing target is replaced atomically).
@@ -104,12 +108,17 @@ bool changeDirectory(std::string_view path);  // error 76 when missing
 // Fault injection for tests: the n-th file operation from now (1 = the next one) fails with
 // `errorNumber` as if the system had refused it: the error is raised, the result is the neutral
 // one and nothing is done (a failed close still releases the number, losing unwritten bytes).
-// Every call above that touches a file or a path counts as one operation; freeFileNumber, isOpen,
-// openPath, filePosition and reportPastEndOnce only read the table and do not count.
+// Every call above that touches a file or a path counts as one operation but folderWritable;
+// freeFileNumber, isOpen, openPath, filePosition and reportPastEndOnce only read the table and do not
+// count.
 void failFileOperation(int n, int errorNumber);
 // Every file operation from the n-th on fails with `errorNumber`, as a disk that stops working.
 void failFileOperationsFrom(int n, int errorNumber);
 void clearFileFaults();
+// Every file in `folder` and below it behaves as on a read-only disk: opening one for writing,
+// removing, renaming or copying onto one fails with error 70 (Permission denied), and
+// folderWritable says no. Reading is unchanged; clearFileFaults ends it. This works for root too.
+void refuseChangesIn(std::string_view folder);
 // For tests that repeat a change hundreds of times: flushFile and flushFolder still count as
 // operations (and can fail or end the process) but leave the synchronisation with the disk out.
 void skipDiskSync(bool skip);

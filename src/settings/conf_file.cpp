@@ -111,13 +111,9 @@ void commitUpdatedCopy(std::string_view fileName, std::string_view tempName,
   if (platform::fileExists(companion)) platform::deleteFile(companion);
 }
 
-}  // namespace
-
-std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
-  platform::ProcedureScope scope("GETCONFSETTING");
+// The value of the first setting named `key` in an existing file, hexadecimal values decoded.
+std::string lookUp(std::string_view fileName, std::string_view key) {
   const std::string prefix = settingPrefix(key);
-  createIfMissing(fileName);
-
   std::string value;
   platform::OpenedFile file;
   if (file.open(fileName, platform::FileMode::Input)) {
@@ -134,6 +130,20 @@ std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
   }
   if (value.starts_with(kHexMarker)) value = HEXDECODE(value);
   return value;
+}
+
+}  // namespace
+
+std::string GETCONFSETTING(std::string_view fileName, std::string_view key) {
+  platform::ProcedureScope scope("GETCONFSETTING");
+  createIfMissing(fileName);
+  return lookUp(fileName, key);
+}
+
+std::string readConfSetting(std::string_view fileName, std::string_view key) {
+  platform::ProcedureScope scope("GETCONFSETTING");
+  if (!platform::fileExists(fileName)) return "";
+  return lookUp(fileName, key);
 }
 
 void PUTCONFSETTING(std::string_view fileName, std::string_view key, std::string_view value) {

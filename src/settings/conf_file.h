@@ -15,6 +15,9 @@ inline constexpr std::string_view kTempSettingsFile = "temptemp.cnf";
 // The value of the first setting named `key` (letter case ignored), hexadecimal values decoded;
 // "" when there is none. A missing file is created empty.
 std::string GETCONFSETTING(std::string_view fileName, std::string_view key);
+// The same lookup without creating a missing file, which holds no setting: for a file in a folder that
+// cannot be written to, where the creation would only fail.
+std::string readConfSetting(std::string_view fileName, std::string_view key);
 // Sets every setting named `key` to `value` (trimmed), or appends key "=" value when there is none.
 // The whole file is rewritten trimmed and unscrambled. The new version replaces the file only once
 // it is completely on disk: when anything fails, the file keeps its old content and the failure is

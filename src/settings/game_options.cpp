@@ -1,6 +1,8 @@
 #include "settings/game_options.h"
 
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "services/defaults.h"
 #include "settings/conf_file.h"
@@ -27,9 +29,11 @@ int32_t hexadecimalValue(std::string_view digits) {
 
 class OptionReader {
  public:
-  explicit OptionReader(std::string_view fileName) : fileName_(fileName) {}
+  OptionReader(std::string_view fileName, bool writable) : fileName_(fileName), writable_(writable) {}
 
-  std::string raw(std::string_view key) const { return GETCONFSETTING(fileName_, key); }
+  std::string raw(std::string_view key) const {
+    return writable_ ? GETCONFSETTING(fileName_, key) : readConfSetting(fileName_, key);
+  }
   int32_t number(std::string_view key) const { return decimalValue(raw(key)); }
   int32_t number(std::string_view key, int32_t defaultValue) const {
     return services::GETDEFAULT(raw(key), defaultValue);
@@ -41,6 +45,7 @@ class OptionReader {
 
  private:
   std::string_view fileName_;
+  bool writable_;
 };
 
 void readMatchEngineOptions(std::string_view value, GameOptions& options) {
@@ -57,7 +62,10 @@ void readMatchEngineOptions(std::string_view value, GameOptions& options) {
 
 void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options) {
   platform::ProcedureScope scope("LOADZOROPTIONS");
-  const OptionReader read(settingsFileName);
+  // In a folder that cannot be written to (a read-only disk, a game under Program Files) a missing
+  // file cannot be created nor the setting below stored: every attempt would only report a failure.
+  const bool writable = platform::folderWritable(platform::folderOf(settingsFileName));
+  const OptionReader read(settingsFileName, writable);
   options = GameOptions{};
 
   options.UsePersons = read.number("UsePersons");
@@ -117,7 +125,7 @@ void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options) {
   } else {
     options.NormalizeDamage = 1;
     options.ScaleDamage = 1;
-    PUTCONFSETTING(settingsFileName, "VersionNormalize", "1");
+    if (writable) PUTCONFSETTING(settingsFileName, "VersionNormalize", "1");
   }
 
   readMatchEngineOptions(read.raw("RV_MatchEngine_Options"), options);

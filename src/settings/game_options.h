@@ -78,7 +78,9 @@ struct GameOptions {
 };
 
 // Reads every option from the settings file with the game's defaults. The first load of a file
-// switches damage normalisation on and records that in the file as "VersionNormalize=1".
+// switches damage normalisation on and records that in the file as "VersionNormalize=1". In a folder
+// that cannot be written to, the file is only read: a missing one is not created (every option takes
+// its default) and nothing is recorded.
 // Each catalogue keeps the set its load read (db::Catalogue::Options).
 void LOADZOROPTIONS(std::string_view settingsFileName, GameOptions& options);
 

@@ -126,10 +126,9 @@ TEST_F(CommandsTest, ADryRunPrintsThePlanAndLeavesTheDatabaseAsItWas) {
   EXPECT_EQ(out.front(), "Wrestlers added (2):");
   EXPECT_EQ(out[1], "  4\tNew Star");
   EXPECT_EQ(out[2], "  5\tRookie");
-  EXPECT_EQ(out.back(), "Dry run: nothing was imported; the new files were left beside the database files.");
+  EXPECT_EQ(out.back(), "Dry run: nothing was imported; the database was not changed.");
   EXPECT_TRUE(outcome.err.empty()) << outcome.err;
-  expectDatabaseUnchanged();
-  EXPECT_TRUE(fs::exists(folder.data("wrestlrs.new")));
+  EXPECT_EQ(files(), before);  // the new files written for the confirmation are gone again
 }
 
 TEST_F(CommandsTest, ImportsTheSelectedWrestlers) {
@@ -203,16 +202,25 @@ TEST_F(CommandsTest, FilesThatAreNotExportsFail) {
   testsupport::writeFileBytes(folder.root() / "tampered.zor", tampered);
   Outcome outcome = run({"import", (folder.root() / "tampered.zor").string()});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n" +
+                             (folder.root() / "tampered.zor").string() + "\n");
   EXPECT_TRUE(outcome.out.empty());
 
   outcome = run({"show", writeExport({"hello", "world"}, "note.zor", false)});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "File couldn't be identified as a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "File couldn't be identified as a ZOR export file.\n" +
+                             (folder.root() / "note.zor").string() + "\n");
 
-  outcome = run({"import", (folder.root() / "missing.zor").string()});
-  EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "Error opening file.\n");
+  // What cannot be opened is named as given, as it reads: a missing file, a folder.
+  const std::string accented = std::string("\xC3\x89") + "changes";  // "Échanges" in UTF-8
+  fs::create_directory(folder.root() / accented);
+  for (const std::string& name : {std::string("missing.zor"), accented}) {
+    outcome = run({"import", name});
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_EQ(outcome.err, "Error opening file.\n" + name + "\n");
+  }
+  outcome = runBare({"dump", (folder.root() / "missing.zor").string()});
+  EXPECT_EQ(outcome.err, "Error opening file.\n" + (folder.root() / "missing.zor").string() + "\n");
   expectDatabaseUnchanged();
 }
 
@@ -296,7 +304,8 @@ TEST_F(CommandsTest, DumpPrintsTheLinesOfEncipheredAndPlainFilesAlike) {
   testsupport::writeFileBytes(folder.root() / "tampered.zor", tampered);
   const Outcome outcome = runBare({"dump", (folder.root() / "tampered.zor").string()});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n");
+  EXPECT_EQ(outcome.err, "This file is corrupt or not a ZOR export file.\n" +
+                             (folder.root() / "tampered.zor").string() + "\n");
   EXPECT_TRUE(outcome.out.empty());
 }
 

@@ -223,11 +223,13 @@ TEST_F(ObjectImportTest, UnreadableFilesGoToTheParserWhichReportsThem) {
   EXPECT_EQ(result.road, ExportRoad::WrestlerExportParsed);
   EXPECT_EQ(result.parse.outcome, ParseOutcome::Corrupt);
   ASSERT_TRUE(result.parse.message.has_value());
-  EXPECT_EQ(result.parse.message->text, "{i}This file is corrupt or not a ZOR export file.");
+  EXPECT_EQ(result.parse.message->text,
+            "{i}This file is corrupt or not a ZOR export file.\r\n" + (folder.root() / "bad.zor").string());
   result = openExportFile((folder.root() / "nowhere.zor").string(), catalogue, records, folder.path());
   EXPECT_EQ(result.parse.outcome, ParseOutcome::CannotOpen);
   ASSERT_TRUE(result.parse.message.has_value());
-  EXPECT_EQ(result.parse.message->text, "{i}Error opening file.");
+  EXPECT_EQ(result.parse.message->text,
+            "{i}Error opening file.\r\n" + (folder.root() / "nowhere.zor").string());
   EXPECT_EQ(catalogue.ObjectCount, 2);
 }
 
@@ -291,6 +293,20 @@ TEST_F(ObjectImportTest, MissingDatabaseFileIsReportedAndNothingChanges) {
   EXPECT_FALSE(exists("data/gimmicks.old"));
   EXPECT_FALSE(exists("import.txx"));
   EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ObjectImportTest, AFailureBeforeTheNewFileIsWrittenLeavesAFileOfThatNameAlone) {
+  load();
+  fs::create_directory(folder.root() / "import.txx");
+  folder.writeLines("data/objects.new", {"not this import's"});
+  const std::string original = fileBytes("data/objects.dat");
+  const OpenExportResult result =
+      open(exporttest::recordExport("[Exported Objects]", {exporttest::objectRecord("a Table")}));
+  EXPECT_EQ(result.import.outcome, ImportOutcome::Failed);
+  EXPECT_NE(result.import.message.find("while creating import.txx"), std::string::npos)
+      << result.import.message;
+  EXPECT_EQ(fileBytes("data/objects.dat"), original);
+  EXPECT_EQ(fileBytes("data/objects.new"), "not this import's\r\n");
 }
 
 TEST_F(ObjectImportTest, AFileRewrittenAfterTheLoadIsNotRewrittenAgain) {

@@ -115,7 +115,8 @@ TEST_F(ParserTest, MissingWrestlersMarkerIsNotAnExportAndKeepsArrays) {
   EXPECT_TRUE(boxes.empty());  // the front end shows what the parse has to say
   ASSERT_TRUE(result.message.has_value());
   EXPECT_EQ(result.message->form, "MAIN");
-  EXPECT_EQ(result.message->text, "{S}File couldn't be identified as a ZOR export file.");
+  EXPECT_EQ(result.message->text, "{S}File couldn't be identified as a ZOR export file.\r\n" +
+                                      (folder.root() / "export.zor").string());
   EXPECT_EQ(result.message->title, services::program().title);
   EXPECT_EQ(result.message->buttons, "OK");
   exporttest::expectSameRecords(before, records);
@@ -149,15 +150,19 @@ TEST_F(ParserTest, CannotOpenAndTamperedFilesAreReportedAndKeepArrays) {
   parseSomething();
   const IncomingRecords before = records;
 
-  ParseResult result = PARSEEXPORT((kDataFolder / "wrestlers-tampered.zor").string(), catalogue, records);
+  // Each message names the file on a second line, converted from the file system's UTF-8.
+  const std::string tampered = (kDataFolder / "wrestlers-tampered.zor").string();
+  ParseResult result = PARSEEXPORT(tampered, catalogue, records);
   EXPECT_EQ(result.outcome, ParseOutcome::Corrupt);
   ASSERT_TRUE(result.message.has_value());
   EXPECT_EQ(result.message->form, "{ME}");
-  EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.");
-  result = PARSEEXPORT((folder.root() / "missing.zor").string(), catalogue, records);
+  EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.\r\n" + tampered);
+  const std::string missing = (folder.root() / (std::string("\xC3\x89") + "changes.zor")).string();  // UTF-8
+  result = PARSEEXPORT(missing, catalogue, records);
   EXPECT_EQ(result.outcome, ParseOutcome::CannotOpen);
   ASSERT_TRUE(result.message.has_value());
-  EXPECT_EQ(result.message->text, "{i}Error opening file.");
+  EXPECT_EQ(result.message->text,
+            "{i}Error opening file.\r\n" + (folder.root() / (std::string("\xC9") + "changes.zor")).string());
   EXPECT_TRUE(boxes.empty());
   exporttest::expectSameRecords(before, records);
 }
@@ -458,7 +463,8 @@ TEST_F(ParserTest, CountBeyondSixteenBitsIsCorruptInEverySection) {
     const ParseResult result = parse(ex.lines());
     EXPECT_EQ(result.outcome, ParseOutcome::Corrupt) << section;
     ASSERT_TRUE(result.message.has_value()) << section;
-    EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.");
+    EXPECT_EQ(result.message->text, "{i}This file is corrupt or not a ZOR export file.\r\n" +
+                                        (folder.root() / "export.zor").string());
     exporttest::expectSameRecords(before, records);
   }
 }

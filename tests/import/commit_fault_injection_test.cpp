@@ -79,6 +79,11 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheCommitLeavesAllOldOrAl
     if (result.outcome == RunOutcome::Failed) {
       ++failedRuns;
       EXPECT_EQ(state, "old") << context;
+      // Undone completely, the run leaves none of the files it wrote.
+      ASSERT_TRUE(result.commit.has_value()) << context;
+      if (result.commit->status == CommitStatus::RolledBack) {
+        EXPECT_EQ(dataFiles(), pristine) << context;
+      }
       // The user is told which file failed and why.
       ASSERT_FALSE(boxes.empty());
       EXPECT_TRUE(boxes.back().text.starts_with("{S}The import was stopped.")) << context;
@@ -128,9 +133,36 @@ TEST_F(CommitFaultInjectionTest, ADiskThatStopsWorkingAtAnyOperationLeavesOneWho
         result.commit->status == CommitStatus::RolledBack) {
       EXPECT_EQ(state, "old") << context;
     }
+
     if (!faultHappened) break;
   }
   EXPECT_GT(stopped, 10);
+}
+
+// A step of the commit fails and so does putting things back: the journal stays, and its repair at
+// the next start finishes the change from the new files, so the run must leave them.
+TEST_F(CommitFaultInjectionTest, ACommitUndoneOnlyInPartLeavesTheNewFilesItsRepairNeeds) {
+  int repaired = 0;
+  for (int n = 1; n < 1000 && repaired < 5; ++n) {
+    const ImportRunResult result = run([n] {
+      platform::clearFileFaults();
+      platform::failFileOperation(n, platform::kErrDeviceIo);
+      platform::failFileOperation(n + 1, platform::kErrPermissionDenied);
+    });
+    platform::clearFileFaults();
+    if (!result.commit || result.commit->status != CommitStatus::RollbackIncomplete) continue;
+    const RecoveryReport repair = recoverDatabase(folder.path());
+    // A journal that failed before the commit point changed nothing.
+    if (repair.action == platform::RecoveryAction::Nothing ||
+        repair.action == platform::RecoveryAction::DiscardedTorn) {
+      continue;
+    }
+    ++repaired;
+    const std::string context = "operation " + std::to_string(n) + ": " + repair.message;
+    EXPECT_EQ(repair.action, platform::RecoveryAction::RolledForward) << context;
+    EXPECT_EQ(stateOfDatabase(), "new") << context;
+  }
+  EXPECT_EQ(repaired, 5);
 }
 
 TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheWriteOutLeavesTheDatabaseAsItWas) {
@@ -157,6 +189,7 @@ TEST_F(CommitFaultInjectionTest, EachFailingOperationOfTheWriteOutLeavesTheDatab
     ++failures;
     EXPECT_EQ(faulted.outcome, RunOutcome::Failed) << n;
     EXPECT_EQ(stateOfDatabase(), "old") << n;
+    EXPECT_EQ(dataFiles(), pristine) << n;  // no new file left, whole or in part
     ASSERT_FALSE(boxes.empty()) << n;
     EXPECT_NE(boxes.back().text.find("error 61 (Disk full)"), std::string::npos) << boxes.back().text;
     EXPECT_TRUE(reports.empty()) << n;

@@ -292,6 +292,9 @@ TEST_F(CommitTest, EveryFailingStepLeavesTheDatabaseAllOldOrAllNew) {
       EXPECT_EQ(result.failure->errorNumber, platform::kErrDeviceIo) << context;
       EXPECT_EQ(result.failure->description, "Device I/O error") << context;
       expectUntouched(context);
+      // The files the commit wrote itself are gone; the new record files are the caller's.
+      EXPECT_FALSE(db.read("zor.inf.new")) << context;
+      for (const KindFiles& kind : kKinds) EXPECT_FALSE(db.read(kind.base + ".idx.new")) << context;
     } else {
       cleanupFailures += static_cast<int>(result.cleanupFailures.size());
       expectCommitted(result, context);

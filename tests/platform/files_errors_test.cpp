@@ -112,6 +112,8 @@ TEST_F(FileErrorTest, ReadOnlyFolderIs70) {
   create("locked/file.txt", "x");
   std::filesystem::permissions(path("locked"),
                                std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_FALSE(platform::folderWritable(path("locked")));
+  EXPECT_TRUE(platform::folderWritable(folder.path().string()));
   EXPECT_FALSE(platform::openFile(1, path("locked/new.txt"), FileMode::Output));
   EXPECT_FALSE(platform::deleteFile(path("locked/file.txt")));
   EXPECT_EQ(recorder.numbers(), (std::vector<int>{70, 70}));

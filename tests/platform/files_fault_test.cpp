@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform_test_support.h"
@@ -111,6 +114,57 @@ TEST_F(FileFaultTest, FailedQueriesGiveNeutralResults) {
   EXPECT_EQ(recorder.numbers(), std::vector<int>(4, 57));
   EXPECT_FALSE(platform::endOfFile(1));
   EXPECT_EQ(platform::fileLength(1), 3);
+}
+
+// A folder made read-only the way tests can, root or not: every change in it or below it fails with
+// 70 and changes nothing, reading goes on, and the folders beside it are not touched.
+TEST_F(FileFaultTest, ARefusedFolderBehavesAsOnAReadOnlyDisk) {
+  create("game/data/a.txt", "a");
+  create("other/b.txt", "b");
+  platform::refuseChangesIn(path("game"));
+  EXPECT_FALSE(platform::folderWritable(path("game")));
+  EXPECT_FALSE(platform::folderWritable(path("game/data")));
+  EXPECT_TRUE(platform::folderWritable(path("other")));
+  EXPECT_FALSE(platform::folderWritable(path("nowhere")));
+  EXPECT_TRUE(recorder.errors.empty());
+
+  const std::string kept = path("game/data/a.txt");
+  struct Change {
+    const char* what;
+    std::function<bool()> make;
+  };
+  const Change changes[] = {
+      {"create", [&] { return platform::openFile(1, path("game/new.txt"), FileMode::Output); }},
+      {"append", [&] { return platform::openFile(1, kept, FileMode::Append); }},
+      {"open to write", [&] { return platform::openFile(1, kept, FileMode::Binary); }},
+      {"delete", [&] { return platform::deleteFile(kept); }},
+      {"rename", [&] { return platform::renameFile(kept, path("game/data/c.txt")); }},
+      {"replace", [&] { return platform::replaceFile(kept, path("game/data/c.txt")); }},
+      {"move out", [&] { return platform::renameFile(kept, path("other/c.txt")); }},
+      {"move in", [&] { return platform::renameFile(path("other/b.txt"), path("game/b.txt")); }},
+      {"copy in", [&] { return platform::copyFile(path("other/b.txt"), path("game/b.txt")); }},
+  };
+  for (const Change& change : changes) {
+    recorder.clear();
+    EXPECT_FALSE(change.make()) << change.what;
+    EXPECT_EQ(recorder.numbers(), std::vector<int>{70}) << change.what;
+  }
+  EXPECT_FALSE(platform::isOpen(1));
+  EXPECT_EQ(contents("game/data/a.txt"), "a");
+  EXPECT_EQ(contents("other/b.txt"), "b");
+  EXPECT_FALSE(std::filesystem::exists(path("game/new.txt")));
+  EXPECT_FALSE(std::filesystem::exists(path("game/b.txt")));
+
+  recorder.clear();
+  ASSERT_TRUE(platform::openFile(1, kept, FileMode::Input));
+  EXPECT_EQ(platform::readLine(1), "a");
+  platform::closeFile(1);
+  EXPECT_TRUE(platform::copyFile(kept, path("other/a.txt")));
+  EXPECT_TRUE(recorder.errors.empty());
+
+  platform::clearFileFaults();
+  EXPECT_TRUE(platform::folderWritable(path("game")));
+  EXPECT_TRUE(platform::deleteFile(kept));
 }
 
 TEST_F(FileFaultTest, ClearFileFaultsForgetsPlannedFaultsAndTheCount) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "settings/conf_file.h"
@@ -55,6 +56,41 @@ TEST_F(GameOptionsTest, MissingFileGivesDefaultsAndRecordsNormalisation) {
   EXPECT_EQ(options.MatchEngineValue4, 20);
   EXPECT_EQ(options.MatchEngineColour5, 0xFFFF00);
   EXPECT_EQ(options.MatchEngineColour6, 0x80);
+}
+
+// A game folder on a read-only disk (or under Program Files, run without administrator rights): the
+// file is read as it is, nothing is created or recorded, and no failure is reported.
+TEST_F(GameOptionsTest, AFolderThatCannotBeWrittenToIsOnlyRead) {
+  struct Case {
+    const char* what;
+    const char* file;  // nullptr: there is none
+    int32_t weightPush;
+    int32_t cageEscapes;
+  };
+  const Case cases[] = {
+      {"no settings file", nullptr, 40, 1},
+      {"a file without VersionNormalize", "WeightPush=55\r\nCageEscapes=2\r\nScaleDamage=0\r\n", 55, 2},
+  };
+  for (const Case& folderCase : cases) {
+    SCOPED_TRACE(folderCase.what);
+    std::filesystem::remove("zor.cnf");
+    if (folderCase.file != nullptr) writeFile("zor.cnf", folderCase.file);
+    settings_test::ReportRecorder reports;
+    platform::refuseChangesIn(".");
+    GameOptions options;
+    LOADZOROPTIONS("zor.cnf", options);
+    EXPECT_TRUE(reports.errors.empty()) << reports.errors.size() << " reports";
+    EXPECT_EQ(options.WeightPush, folderCase.weightPush);
+    EXPECT_EQ(options.CageEscapes, folderCase.cageEscapes);
+    EXPECT_EQ(options.NormalizeDamage, 1);
+    EXPECT_EQ(options.ScaleDamage, 1);
+    EXPECT_EQ(options.MatchEngineFont, "Courier New");
+    if (folderCase.file == nullptr) {
+      EXPECT_FALSE(std::filesystem::exists("zor.cnf"));
+    } else {
+      EXPECT_EQ(readFile("zor.cnf"), folderCase.file);
+    }
+  }
 }
 
 TEST_F(GameOptionsTest, NumbersWithDefaultCannotBeZero) {

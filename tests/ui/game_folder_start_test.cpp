@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "db/catalogue.h"
+#include "platform/files.h"
 #include "support/game_folder.h"
 #include "support/import_scenario.h"
 #include "ui/startup/remembered_folder.h"
@@ -105,6 +106,30 @@ TEST_F(GameFolderStartTest, AFolderGivenThatCannotBeOpenedIsSaidInTheWindow) {
   EXPECT_EQ(script.shown.front().text.rfind("The folder \"/no/such/game\" cannot be opened.", 0), 0u)
       << script.shown.front().text;
   EXPECT_EQ(liveFormCount(), 0u);
+}
+
+// A game the user may not write to (on Windows, one under Program Files): said once, the options read
+// without an error report for each, the window up to look at exports.
+TEST_F(GameFolderStartTest, AGameFolderThatCannotBeWrittenIsSaidOnceAndTheWindowComesUp) {
+  writeDatabase();
+  fs::remove(folder.root() / "zor.cnf");
+  const std::map<std::string, std::string> before = testsupport::folderFiles(folder.root() / "data");
+  platform::refuseChangesIn(folder.root().string());
+  startWizard();
+  platform::clearFileFaults();
+  ASSERT_EQ(script.shown.size(), 1u);
+  const DialogRecord& box = script.shown.front();
+  EXPECT_EQ(box.kind, DialogKind::MessageBox);
+  EXPECT_EQ(box.icon, DialogIcon::Information);
+  EXPECT_EQ(box.text.rfind("The game folder \"" + fs::canonical(folder.root()).string() +
+                               "\" cannot be written to.",
+                           0),
+            0u)
+      << box.text;
+  EXPECT_EQ(liveFormCount(), 1u);
+  EXPECT_EQ(db::catalogue().MoveCount, 3);
+  EXPECT_EQ(testsupport::folderFiles(folder.root() / "data"), before);
+  EXPECT_FALSE(fs::exists(folder.root() / "zor.cnf"));
 }
 
 }  // namespace

@@ -185,12 +185,7 @@ TEST_F(WizardRoadTest, ImportAnsweredNoLeavesTheDatabaseAsItWasAndResetsTheWizar
   const std::vector<DialogRecord> boxes = shown(DialogKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].answer, "No");
-  const std::map<std::string, std::string> after = dataFiles();
-  for (const auto& [name, bytes] : before) EXPECT_EQ(after.at(name), bytes) << name;
-  for (const auto& [name, bytes] : after) {
-    EXPECT_EQ(fs::path(name).extension() == ".new" || before.count(name) == 1, true) << name;
-  }
-  EXPECT_TRUE(fs::exists(data("wrestlrs.new")));
+  EXPECT_EQ(dataFiles(), before);  // nor is any new file left beside the database
   expectResetWizard();
   EXPECT_EQ(db::catalogue().ObjectCount, 1);
   EXPECT_EQ(db::catalogue().MoveCount, 4);
@@ -230,7 +225,8 @@ TEST_F(WizardRoadTest, AFailedOpenLeavesThePhaseAsItWas) {
   script.shown.clear();
   openExport(notAnExport);
   ASSERT_EQ(shown(DialogKind::MessageBox).size(), 1u);
-  EXPECT_EQ(shown(DialogKind::MessageBox)[0].text, "File couldn't be identified as a ZOR export file.");
+  EXPECT_EQ(shown(DialogKind::MessageBox)[0].text,
+            "File couldn't be identified as a ZOR export file.\r\n" + notAnExport);
   expectResetWizard();
   EXPECT_EQ(dataFiles(), imported);
 

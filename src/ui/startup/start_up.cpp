@@ -64,6 +64,10 @@ int32_t INITPROG() {
     services::showMessageBox(ui::kMainForm, message, services::program().title, "OK");
   });
   if (started.folder == db::GameFolderState::Game) rememberGameFolder(platform::currentDirectory());
+  // Said once, before the window: exports can be looked at, every import will be refused.
+  if (!started.readOnlyNote.empty()) {
+    services::showMessageBox(ui::kMainForm, "{i}" + started.readOnlyNote, services::program().title, "OK");
+  }
   ui::toolkit::EZ_DEFFONT(ui::kButtonFont, "Arial", 16, "BV");
   return 1;
 }
