@@ -134,7 +134,8 @@ ImportRunResult finishImport(const PreparedImport& prepared, const exports::Inco
   } else {
     result.batchRecordProblem = keepBatchBackups(folder, *batch);
     result.commit = commitImport(folder, prepared.newTotals, nextCommitLabel(*batch));
-    if (result.commit->committed()) result.batchRecordProblem += recordBatchCommit(folder, *result.commit, *batch);
+    if (result.commit->committed())
+      result.batchRecordProblem += recordBatchCommit(folder, *result.commit, *batch);
   }
   takeErrors(trap, result.errors);
   result.outcome = result.commit->committed() ? RunOutcome::Imported : RunOutcome::Failed;

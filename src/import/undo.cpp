@@ -8,6 +8,7 @@
 #include "db/gimmick.h"
 #include "db/object.h"
 #include "import/batch_record.h"
+#include "import/unused_files.h"
 #include "platform/files.h"
 #include "platform/secure_hash.h"
 
@@ -157,11 +158,9 @@ std::optional<FileFailure> planIndex(const TransactionStep& removed, int32_t rec
 
 // The files written for an undo that did not happen; what cannot be removed stays harmlessly.
 void removeWritten(const Plan& plan, const std::string& folder) {
-  FileErrorTrap trap;
-  for (const std::string& name : plan.written) {
-    const std::string path = platform::pathIn(folder, name);
-    if (platform::fileExists(path)) platform::deleteFile(path);
-  }
+  std::vector<std::string> paths;
+  for (const std::string& name : plan.written) paths.push_back(platform::pathIn(folder, name));
+  removeUnusedFiles(paths);
 }
 
 // Reads the record of the last change and plans its undo; what to answer instead when it cannot be

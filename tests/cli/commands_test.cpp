@@ -37,7 +37,9 @@ class CommandsTest : public ::testing::Test {
     exportPath = writeExport(testsupport::scenarioExport().lines(), "scenario.zor");
   }
 
-  Outcome run(std::vector<std::string> arguments) { return clitest::runZorImportIn(folder.path(), arguments); }
+  Outcome run(std::vector<std::string> arguments) {
+    return clitest::runZorImportIn(folder.path(), arguments);
+  }
   Outcome runBare(const std::vector<std::string>& arguments) { return clitest::runZorImport(arguments); }
 
   std::string writeExport(const ExportLines& lines, const std::string& name, bool enciphered = true) {

@@ -272,7 +272,9 @@ TEST_F(ParserTest, MoveAndDiveNamesMatchAndShowConverted) {
   testsupport::MoveSpec senor;
   senor.name = "a SE\xA5OR SLAM";  // Ñ
   testsupport::MoveSpec ueberwurf;
-  ueberwurf.name = "an \x9A" "berwurf";  // Ü
+  ueberwurf.name =
+      "an \x9A"
+      "berwurf";  // Ü
   folder.writeMoves({senor, ueberwurf});
   testsupport::DiveSpec aether;
   aether.name = "an \x91ther Dive";  // æ
@@ -280,8 +282,13 @@ TEST_F(ParserTest, MoveAndDiveNamesMatchAndShowConverted) {
   load();
 
   WrestlerExport ex;
-  ex.moves = {exporttest::moveRecord(12, "the Se\xA4or Slam"), exporttest::moveRecord(13, "an \x81" "berwurf"),
-              exporttest::moveRecord(14, "an \x8A" "berwurf")};
+  ex.moves = {exporttest::moveRecord(12, "the Se\xA4or Slam"),
+              exporttest::moveRecord(13,
+                                     "an \x81"
+                                     "berwurf"),
+              exporttest::moveRecord(14,
+                                     "an \x8A"
+                                     "berwurf")};
   ex.dives = {exporttest::diveRecord(40, "\x92THER DIVE")};
   const ParseResult result = parse(ex.lines());
   ASSERT_EQ(records.IncomingMoveCount, 3);
@@ -292,8 +299,18 @@ TEST_F(ParserTest, MoveAndDiveNamesMatchAndShowConverted) {
     int32_t existing;
   } cases[] = {
       {1, "the Se\xF1or Slam", "Se\xF1or Slam", 1},  // ñ and Ñ
-      {2, "an \xFC" "berwurf", "\xFC" "berwurf", 2},    // ü and Ü
-      {3, "an \xE8" "berwurf", "\xE8" "berwurf", 0},    // è is no Ü
+      {2,
+       "an \xFC"
+       "berwurf",
+       "\xFC"
+       "berwurf",
+       2},  // ü and Ü
+      {3,
+       "an \xE8"
+       "berwurf",
+       "\xE8"
+       "berwurf",
+       0},  // è is no Ü
   };
   for (const auto& c : cases) {
     const exports::IncomingRecord& move = records.IncomingMoves[static_cast<size_t>(c.index)];
@@ -302,7 +319,8 @@ TEST_F(ParserTest, MoveAndDiveNamesMatchAndShowConverted) {
     EXPECT_EQ(move.ExistingNumber, c.existing) << c.index;
   }
   EXPECT_EQ(records.IncomingMoveLines[1][1], "the Se\xA4or Slam");
-  EXPECT_EQ(result.newMoves, (std::vector<std::string>{"\xE8" "berwurf"}));
+  EXPECT_EQ(result.newMoves, (std::vector<std::string>{"\xE8"
+                                                       "berwurf"}));
   EXPECT_EQ(records.IncomingDives[1].ListName, "\xC6THER DIVE");
   EXPECT_EQ(records.IncomingDives[1].ExistingNumber, 1);
 }

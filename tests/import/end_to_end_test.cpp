@@ -288,16 +288,25 @@ TEST_F(EndToEndTest, MapsAndRenamesMovesAndDives) {
 // page 437 like the database's; the files get the names as the export writes them, or as typed.
 TEST_F(EndToEndTest, AccentedMovesAreMappedByTheirShownNamesAndWrittenAsTheyCame) {
   folder.writeMoves({testsupport::moveSpec("a Punch"), testsupport::moveSpec("a Kick"),
-                     testsupport::moveSpec("an Elbow Drop"), testsupport::moveSpec("a Pi\xA4" "a Suplex")});
+                     testsupport::moveSpec("an Elbow Drop"),
+                     testsupport::moveSpec("a Pi\xA4"
+                                           "a Suplex")});
   ASSERT_EQ(load(), 0);
   testsupport::WrestlerExportFile ex = testsupport::scenarioExport();
   ex.moves[2][1] = "a Se\xA4or Drop";  // 103, line 55 bits 0-15 of New Star
-  ex.moves[3][1] = "a Pi\xA4" "a Bomb";  // 104, line 55 bits 16-31
+  ex.moves[3][1] =
+      "a Pi\xA4"
+      "a Bomb";                          // 104, line 55 bits 16-31
   ex.moves[4][1] = "a Se\xA4or Lariat";  // 105, Champion's
   exportPath = writeExport(ex.lines(), "accents.zor");
   MappingRows rows;
-  rows.moves = {MappingRow{"Se\xF1or Drop", "Pi\xF1" "a Suplex", 0},
-                MappingRow{"Pi\xF1" "a Bomb", "\xC5sa Bomb", kRenameItemNumber}};
+  rows.moves = {MappingRow{"Se\xF1or Drop",
+                           "Pi\xF1"
+                           "a Suplex",
+                           0},
+                MappingRow{"Pi\xF1"
+                           "a Bomb",
+                           "\xC5sa Bomb", kRenameItemNumber}};
   const ImportRunResult result = importSelected({"New Star", "Champion"}, rows);
   ASSERT_TRUE(result.imported()) << describeRunProblem(result);
 
@@ -307,7 +316,9 @@ TEST_F(EndToEndTest, AccentedMovesAreMappedByTheirShownNamesAndWrittenAsTheyCame
             (std::vector<std::string>{"Moonsault=5", "\xC5sa Bomb=6", "Se\xF1or Lariat=7", "Double Suplex=8",
                                       "Spike=9", "Shooting Star=10"}));
   EXPECT_EQ(record("wrestlrs.dat", 120, 4)[54], std::to_string(4 | (6 << 16)));
-  EXPECT_EQ(record("moves.dat", 27, 4)[0], "a Pi\xA4" "a Suplex");
+  EXPECT_EQ(record("moves.dat", 27, 4)[0],
+            "a Pi\xA4"
+            "a Suplex");
   EXPECT_EQ(record("moves.dat", 27, 6)[0], "a \xC5sa Bomb");
   EXPECT_EQ(record("moves.dat", 27, 7)[0], "a Se\xA4or Lariat");
 }

@@ -121,9 +121,8 @@ TEST_F(GameFolderStartTest, AGameFolderThatCannotBeWrittenIsSaidOnceAndTheWindow
   const DialogRecord& box = script.shown.front();
   EXPECT_EQ(box.kind, DialogKind::MessageBox);
   EXPECT_EQ(box.icon, DialogIcon::Information);
-  EXPECT_EQ(box.text.rfind("The game folder \"" + fs::canonical(folder.root()).string() +
-                               "\" cannot be written to.",
-                           0),
+  EXPECT_EQ(box.text.rfind(
+                "The game folder \"" + fs::canonical(folder.root()).string() + "\" cannot be written to.", 0),
             0u)
       << box.text;
   EXPECT_EQ(liveFormCount(), 1u);

@@ -40,8 +40,8 @@ TEST_F(WizardTest, LongWorkShowsItsStepAndCountUntilItIsOver) {
     if (top->isVisible() && top->windowTitle() == "Please wait") shownWindow = top;
   }
   ASSERT_NE(shownWindow, nullptr);
-  const QPoint off = shownWindow->frameGeometry().center() -
-                     ui::toolkit::controlWidget("MAIN", 0)->frameGeometry().center();
+  const QPoint off =
+      shownWindow->frameGeometry().center() - ui::toolkit::controlWidget("MAIN", 0)->frameGeometry().center();
   EXPECT_LE(off.manhattanLength(), 1);
 
   window(services::Progress{"Building the indexes", 0, 0, 900ms});

@@ -58,8 +58,10 @@ void keepOnScreen(FormRecord& form) {
   const QSize decoration = frame.size() - inner.size();
   const QSize size = inner.size().boundedTo(area.size() - decoration);
   const QSize frameSize = size + decoration;
-  const int left = std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frameSize.width()));
-  const int top = std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frameSize.height()));
+  const int left =
+      std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frameSize.width()));
+  const int top =
+      std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frameSize.height()));
   if (size != inner.size() && hasProperty(form.properties, 'K')) window->setFixedSize(size);
   const QRect placed(QPoint(left, top) + border, size);
   if (placed != inner) window->setGeometry(placed);

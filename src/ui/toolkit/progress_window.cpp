@@ -1,10 +1,10 @@
 #include "ui/toolkit/progress_window.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
