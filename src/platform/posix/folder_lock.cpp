@@ -8,8 +8,9 @@
 #include <cerrno>
 
 #include "platform/errors.h"
-#include "platform/file_table.h"
 #include "platform/paths.h"
+#include "platform/posix/error_numbers.h"
+#include "platform/system_files.h"
 
 namespace platform {
 namespace {
@@ -44,7 +45,7 @@ LockStatus FolderLock::acquire(std::string_view lockFile, std::string_view owner
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
-      errorNumber_ = openErrorNumber(errno, path);
+      errorNumber_ = os::openErrorNumber(errno, path);
       return LockStatus::Failed;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -52,7 +53,7 @@ LockStatus FolderLock::acquire(std::string_view lockFile, std::string_view owner
       if (error == EWOULDBLOCK) holder_ = readSmallFile(fd);
       ::close(fd);
       if (error == EWOULDBLOCK) return LockStatus::Busy;
-      errorNumber_ = ioErrorNumber(error);
+      errorNumber_ = os::ioErrorNumber(error);
       return LockStatus::Failed;
     }
     if (!stillNamed(fd, path)) {
@@ -63,7 +64,7 @@ LockStatus FolderLock::acquire(std::string_view lockFile, std::string_view owner
     const std::string text = std::string(owner) + "\n";
     // Without the note the lock still holds; only a second holder's message loses its detail.
     if (::ftruncate(fd, 0) == 0) (void)!::pwrite(fd, text.data(), text.size(), 0);
-    fd_ = fd;
+    handle_ = fd;
     path_ = path;
     return LockStatus::Held;
   }
@@ -76,11 +77,11 @@ int currentProcessId() {
 }
 
 void FolderLock::release() {
-  if (fd_ < 0) return;
+  if (handle_ == -1) return;
   // Removed while still locked, so that nobody can take a lock on the file about to go.
   ::unlink(path_.c_str());
-  ::close(fd_);
-  fd_ = -1;
+  ::close(static_cast<int>(handle_));
+  handle_ = -1;
   path_.clear();
 }
 
