@@ -106,12 +106,15 @@ std::string resolvedPath(std::string_view gamePath, bool& complete) {
   bool resolving = true;
   for (std::string_view component : splitComponents(gamePath)) {
     std::string name(component);
-    if (resolving && component != "." && component != ".." && !exists(result + name)) {
-      std::string found = findIgnoringCase(result.empty() ? "." : result, component);
-      if (found.empty()) {
-        resolving = false;  // nothing below a missing folder exists
-      } else {
-        name = std::move(found);
+    if (resolving && component != "." && component != "..") {
+      const bool present = exists(result + name);
+      if (!present || os::namesIgnoreCase()) {
+        std::string found = findIgnoringCase(result.empty() ? "." : result, component);
+        if (!found.empty()) {
+          name = std::move(found);
+        } else if (!present) {
+          resolving = false;  // nothing below a missing folder exists
+        }
       }
     }
     result += name;

@@ -37,6 +37,9 @@ int ioErrorNumber(int systemCode);
 
 enum class PathKind { Missing, File, Folder, Other };
 
+// Whether the system finds a name in any letter case (Windows), so that only a folder's listing tells
+// the name as it is on disk.
+bool namesIgnoreCase();
 // What a path names; a link is followed unless `followLinks` is false.
 PathKind pathKind(const std::string& native, bool followLinks = true);
 // Whether this process may create and remove files in an existing folder.

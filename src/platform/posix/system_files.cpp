@@ -182,6 +182,10 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
+bool namesIgnoreCase() {
+  return false;
+}
+
 PathKind pathKind(const std::string& native, bool followLinks) {
   struct stat info;
   const int status = followLinks ? ::stat(native.c_str(), &info) : ::lstat(native.c_str(), &info);

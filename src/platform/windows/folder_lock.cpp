@@ -70,7 +70,7 @@ LockStatus FolderLock::acquire(std::string_view lockFile, std::string_view owner
     }
     // Whatever an earlier holder wrote is replaced by who holds it now. Without the note the lock
     // still holds; only a second holder's message loses its detail.
-    const std::string text = std::string(owner) + "\r\n";
+    const std::string text = std::string(owner) + "\n";
     ::SetEndOfFile(file);
     OVERLAPPED start{};
     DWORD written = 0;

@@ -236,6 +236,10 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
+bool namesIgnoreCase() {
+  return true;
+}
+
 PathKind pathKind(const std::string& native, bool) {
   const DWORD attributes = attributesOf(native);
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
@@ -335,10 +339,12 @@ int copyReplacing(const std::string& from, const std::string& to) {
   return error == 0 ? 0 : ioErrorNumber(error);
 }
 
-int syncFolder(const std::string&) {
-  // Nothing to do: the renames were written through to the disk as they were made
+int syncFolder(const std::string& native) {
+  // Nothing to write: the renames were written through to the disk as they were made
   // (MOVEFILE_WRITE_THROUGH), and NTFS logs the names of a folder itself.
-  return 0;
+  const DWORD attributes = attributesOf(native);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return openErrorNumber(::GetLastError(), native);
+  return isFolder(attributes) ? 0 : kErrPathFileAccess;
 }
 
 int workingFolder(std::string& folder) {
@@ -347,7 +353,7 @@ int workingFolder(std::string& folder) {
   const DWORD length = size == 0 ? 0 : ::GetCurrentDirectoryW(size, path.data());
   if (length == 0 || length >= size) return ioErrorNumber(static_cast<int>(::GetLastError()));
   path.resize(length);
-  folder = utf8Path(path);
+  folder = utf8Text(path);
   return 0;
 }
 
