@@ -107,14 +107,13 @@ std::string resolvedPath(std::string_view gamePath, bool& complete) {
   for (std::string_view component : splitComponents(gamePath)) {
     std::string name(component);
     if (resolving && component != "." && component != "..") {
-      const bool present = exists(result + name);
-      if (!present || os::namesIgnoreCase()) {
-        std::string found = findIgnoringCase(result.empty() ? "." : result, component);
-        if (!found.empty()) {
-          name = std::move(found);
-        } else if (!present) {
-          resolving = false;  // nothing below a missing folder exists
-        }
+      if (exists(result + name)) {
+        // Found in another letter case (Windows): the name as it is on disk is kept.
+        if (std::string onDisk = os::nameOnDiskOf(result + name); !onDisk.empty()) name = std::move(onDisk);
+      } else if (std::string found = findIgnoringCase(result.empty() ? "." : result, component); !found.empty()) {
+        name = std::move(found);
+      } else {
+        resolving = false;  // nothing below a missing folder exists
       }
     }
     result += name;

@@ -37,9 +37,9 @@ int ioErrorNumber(int systemCode);
 
 enum class PathKind { Missing, File, Folder, Other };
 
-// Whether the system finds a name in any letter case (Windows), so that only a folder's listing tells
-// the name as it is on disk.
-bool namesIgnoreCase();
+// The name of an existing entry as it is on disk, where the system finds names in any letter case
+// (Windows); "" where a name is found only as written (POSIX) or there is no such entry.
+std::string nameOnDiskOf(const std::string& native);
 // What a path names; a link is followed unless `followLinks` is false.
 PathKind pathKind(const std::string& native, bool followLinks = true);
 // Whether this process may create and remove files in an existing folder.

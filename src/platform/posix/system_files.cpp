@@ -182,8 +182,8 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
-bool namesIgnoreCase() {
-  return false;
+std::string nameOnDiskOf(const std::string&) {
+  return "";
 }
 
 PathKind pathKind(const std::string& native, bool followLinks) {

@@ -236,8 +236,15 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
-bool namesIgnoreCase() {
-  return true;
+std::string nameOnDiskOf(const std::string& native) {
+  // A drive ("C:") or a name with wildcards is no single entry to look up.
+  if (native.empty() || native.back() == ':' || native.find_first_of("*?") != std::string::npos) return "";
+  WIN32_FIND_DATAW entry;
+  HANDLE search = ::FindFirstFileExW(widePath(native).c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                     nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return "";
+  ::FindClose(search);
+  return utf8Text(entry.cFileName);
 }
 
 PathKind pathKind(const std::string& native, bool) {
