@@ -62,6 +62,10 @@ int copyReplacing(const std::string& from, const std::string& to);
 // Puts the folder's names on the disk.
 int syncFolder(const std::string& native);
 
+// Deletes a lock file of folder_lock.h and closes it, in that order: removed while still locked, so
+// that nobody can take a lock on the file about to go.
+void removeLockFile(Handle handle, const std::string& native);
+
 // The working folder, and changing it. 0 or an error number.
 int workingFolder(std::string& folder);
 int changeWorkingFolder(const std::string& native);

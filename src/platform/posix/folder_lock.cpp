@@ -76,13 +76,13 @@ int currentProcessId() {
   return static_cast<int>(::getpid());
 }
 
-void FolderLock::release() {
-  if (handle_ == -1) return;
-  // Removed while still locked, so that nobody can take a lock on the file about to go.
-  ::unlink(path_.c_str());
-  ::close(static_cast<int>(handle_));
-  handle_ = -1;
-  path_.clear();
+namespace os {
+
+void removeLockFile(Handle handle, const std::string& native) {
+  ::unlink(native.c_str());
+  ::close(static_cast<int>(handle));
 }
+
+}  // namespace os
 
 }  // namespace platform

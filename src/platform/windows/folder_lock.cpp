@@ -87,13 +87,13 @@ int currentProcessId() {
   return static_cast<int>(::GetCurrentProcessId());
 }
 
-void FolderLock::release() {
-  if (handle_ == -1) return;
-  // Deleted while still locked, so that nobody can take a lock on the file about to go.
-  ::DeleteFileW(os::widePath(path_).c_str());
-  ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
-  handle_ = -1;
-  path_.clear();
+namespace os {
+
+void removeLockFile(Handle handle, const std::string& native) {
+  ::DeleteFileW(widePath(native).c_str());
+  ::CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
+
+}  // namespace os
 
 }  // namespace platform
