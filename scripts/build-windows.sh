@@ -57,5 +57,6 @@ them back.
 TEXT
 sed -i 's/$/\r/' "$staging/README.txt"
 rm -f "dist/${package}.zip"
-(cd build-windows && zip -q -r "../dist/${package}.zip" "${package}")
+# The files lie at the top of the zip, so that unzipping into the game folder puts them there.
+(cd "$staging" && zip -q -r "../../dist/${package}.zip" .)
 echo "dist/${package}.zip"
