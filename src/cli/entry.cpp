@@ -9,6 +9,7 @@
 #include "import/program_start.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/terminal.h"
 #include "services/messages.h"
 #include "services/program.h"
 
@@ -91,7 +92,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
 
   ConsoleServices services(console);
   // Only the real standard error can be a terminal; a caller's stream never is.
-  const TerminalProgress progress(console.err, &console.err == &std::cerr && standardErrorIsTerminal());
+  const TerminalProgress progress(console.err, &console.err == &std::cerr && platform::standardErrorIsTerminal());
   FolderChange folder;
   if (!folder.enter(call.directory))
     return usageError(console,

@@ -1,7 +1,5 @@
 #include "cli/terminal_progress.h"
 
-#include <unistd.h>
-
 #include <ostream>
 #include <utility>
 
@@ -53,10 +51,6 @@ void TerminalProgress::clear() {
 
 void clearTerminalProgress() {
   if (active() != nullptr) active()->clear();
-}
-
-bool standardErrorIsTerminal() {
-  return isatty(STDERR_FILENO) != 0;
 }
 
 }  // namespace cli

@@ -30,7 +30,4 @@ class TerminalProgress {
 // Wipes the progress line, if one is shown, so that a line printed next starts on a clean line.
 void clearTerminalProgress();
 
-// Whether the process's standard error is a terminal.
-bool standardErrorIsTerminal();
-
 }  // namespace cli

@@ -1,42 +1,13 @@
 #include "platform/buffered_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace platform {
-namespace {
-
-int writeAll(int fd, const char* data, size_t count, int64_t offset) {
-  while (count > 0) {
-    ssize_t written = ::pwrite(fd, data, count, offset);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (written == 0) return EIO;
-    data += written;
-    count -= static_cast<size_t>(written);
-    offset += written;
-  }
-  return 0;
-}
-
-ssize_t readSome(int fd, char* buffer, size_t count, int64_t offset) {
-  for (;;) {
-    ssize_t got = ::pread(fd, buffer, count, offset);
-    if (got >= 0 || errno != EINTR) return got;
-  }
-}
-
-}  // namespace
 
 int flushPending(BufferedFile& file) {
   if (file.pending.empty()) return 0;
-  int error = writeAll(file.fd, file.pending.data(), file.pending.size(), file.pendingStart);
+  int error = os::writeAt(file.handle, file.pending.data(), file.pending.size(), file.pendingStart);
   file.pending.clear();
   if (error != 0) file.knownSize = -1;  // what reached the disk is unknown now
   return error;
@@ -47,10 +18,7 @@ int fillCache(BufferedFile& file) {
   if (file.cache.size() < BufferedFile::kBufferSize) file.cache.resize(BufferedFile::kBufferSize);
   file.cacheStart = file.position;
   file.cacheSize = 0;
-  ssize_t got = readSome(file.fd, file.cache.data(), file.cache.size(), file.position);
-  if (got < 0) return errno;
-  file.cacheSize = static_cast<size_t>(got);
-  return 0;
+  return os::readAt(file.handle, file.cache.data(), file.cache.size(), file.position, file.cacheSize);
 }
 
 int peekByte(BufferedFile& file, int& byte) {
@@ -76,11 +44,11 @@ int readData(BufferedFile& file, char* buffer, size_t count, size_t& done) {
       continue;
     }
     if (count - done >= BufferedFile::kBufferSize) {
-      ssize_t got = readSome(file.fd, buffer + done, count - done, file.position);
-      if (got < 0) return errno;
+      size_t got = 0;
+      if (int error = os::readAt(file.handle, buffer + done, count - done, file.position, got)) return error;
       if (got == 0) break;
-      done += static_cast<size_t>(got);
-      file.position += got;
+      done += got;
+      file.position += static_cast<int64_t>(got);
       continue;
     }
     if (int error = fillCache(file)) return error;
@@ -102,7 +70,7 @@ int writeData(BufferedFile& file, const char* data, size_t count) {
     file.pendingStart = file.position;
   }
   if (count >= BufferedFile::kBufferSize) {
-    if (int error = writeAll(file.fd, data, count, file.position)) {
+    if (int error = os::writeAt(file.handle, data, count, file.position)) {
       file.knownSize = -1;
       return error;
     }
@@ -120,9 +88,7 @@ int fileSize(const BufferedFile& file, int64_t& size) {
     size = file.knownSize;
     return 0;
   }
-  struct stat info;
-  if (::fstat(file.fd, &info) != 0) return errno;
-  size = info.st_size;
+  if (int error = os::handleSize(file.handle, size)) return error;
   if (!file.pending.empty()) {
     size = std::max<int64_t>(size, file.pendingStart + static_cast<int64_t>(file.pending.size()));
   }
@@ -131,13 +97,14 @@ int fileSize(const BufferedFile& file, int64_t& size) {
 
 int closeBuffered(BufferedFile& file) {
   int error = flushPending(file);
-  if (::close(file.fd) != 0 && error == 0 && errno != EINTR) error = errno;
+  const int closeError = os::closeHandle(file.handle);
+  if (error == 0) error = closeError;
   file = BufferedFile{};
   return error;
 }
 
 void abandonBuffered(BufferedFile& file) {
-  ::close(file.fd);
+  os::closeHandle(file.handle);
   file = BufferedFile{};
 }
 

@@ -1,18 +1,21 @@
-// The buffered file under a file number: one descriptor, a logical position, a read-ahead cache and
-// a buffer of written bytes not yet on disk. Functions return 0 or the errno of the failing call;
-// they never raise the error report (the file-number layer does).
+// The buffered file under a file number: one open file of the system, a logical position, a
+// read-ahead cache and a buffer of written bytes not yet on disk. Functions return 0 or the system's
+// error code of the failing call (os::ioErrorNumber); they never raise the error report (the
+// file-number layer does).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "platform/system_files.h"
+
 namespace platform {
 
 struct BufferedFile {
   static constexpr size_t kBufferSize = 65536;
 
-  int fd = -1;
+  os::Handle handle = os::kNoHandle;
   int64_t position = 0;  // 0-based offset of the next byte read or written
   std::vector<char> cache;
   int64_t cacheStart = 0;
@@ -44,9 +47,9 @@ int readData(BufferedFile& file, char* buffer, size_t count, size_t& done);
 int writeData(BufferedFile& file, const char* data, size_t count);
 // The length including bytes not yet written out.
 int fileSize(const BufferedFile& file, int64_t& size);
-// Writes out pending bytes and closes the descriptor.
+// Writes out pending bytes and closes the file.
 int closeBuffered(BufferedFile& file);
-// Closes the descriptor without writing pending bytes.
+// Closes the file without writing pending bytes.
 void abandonBuffered(BufferedFile& file);
 
 }  // namespace platform

@@ -99,8 +99,12 @@ Terminator setTerminator(Terminator terminator) {
 }
 
 void raiseError(int number) {
+  raiseDescribedError(number, errorDescription(number));
+}
+
+void raiseDescribedError(int number, std::string_view description) {
   ErrorState& state = errorState();
-  UntrappedError error{number, std::string(errorDescription(number)), currentProcedureShortName()};
+  UntrappedError error{number, std::string(description), currentProcedureShortName()};
   for (ErrorWatch* watch = state.innermostWatch; watch != nullptr; watch = watch->outer_) {
     watch->record(error);
   }

@@ -67,6 +67,8 @@ Terminator setTerminator(Terminator terminator);
 // active, otherwise reported. Terminate, and errors 241 and 242 whatever the answer, end the process
 // with exit code 255. Returns when the program is to go on with the next statement.
 void raiseError(int number);
+// The same with a description of its own in place of the number's usual one.
+void raiseDescribedError(int number, std::string_view description);
 
 // Marks the procedure that is running, for the report's short name. Scopes nest. The name is kept
 // as given, so it must outlive the scope (procedure names are constants).
@@ -120,6 +122,7 @@ class ErrorWatch {
 
  private:
   friend void raiseError(int number);
+  friend void raiseDescribedError(int number, std::string_view description);
   void record(const UntrappedError& error);
 
   ErrorWatch* outer_;

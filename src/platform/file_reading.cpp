@@ -140,7 +140,7 @@ bool nextLine(int fileNumber, std::string_view& line) {
       reportPastEnd(*entry);
       return false;
     case LineResult::Failed:
-      raiseError(ioErrorNumber(error));
+      raiseError(os::ioErrorNumber(error));
       return false;
   }
   return false;
@@ -161,7 +161,7 @@ LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
   BufferedFile& in = source->file;
   auto written = [&](const char* data, size_t size) {
     if (int error = writeData(target->file, data, size)) {
-      raiseError(ioErrorNumber(error));
+      raiseError(os::ioErrorNumber(error));
       copy.writeFailed = true;
       return false;
     }
@@ -198,7 +198,7 @@ LineCopy copyLines(int sourceNumber, int targetNumber, int count) {
         reportPastEnd(*source);
         return copy;
       case LineResult::Failed:
-        raiseError(ioErrorNumber(error));
+        raiseError(os::ioErrorNumber(error));
         return copy;
     }
   }
@@ -216,7 +216,7 @@ int skipLines(int fileNumber, int count) {
     const LineResult result = nextLineView(entry->file, line, error);
     if (result == LineResult::End) break;
     if (result == LineResult::Failed) {
-      raiseError(ioErrorNumber(error));
+      raiseError(os::ioErrorNumber(error));
       break;
     }
   }
@@ -247,14 +247,14 @@ bool endOfFile(int fileNumber) {
   if (entry->mode == FileMode::Input) {
     int next = -1;
     if (int error = peekByte(file, next)) {
-      raiseError(ioErrorNumber(error));
+      raiseError(os::ioErrorNumber(error));
       return true;
     }
     return next < 0 || next == kEndOfText;
   }
   int64_t size = 0;
   if (int error = fileSize(file, size)) {
-    raiseError(ioErrorNumber(error));
+    raiseError(os::ioErrorNumber(error));
     return true;
   }
   return file.position >= size;
@@ -275,7 +275,7 @@ size_t readBytes(int fileNumber, int64_t position, void* buffer, size_t count) {
   if (position > 0) entry->file.position = position - 1;
   size_t done = 0;
   if (int error = readData(entry->file, static_cast<char*>(buffer), count, done)) {
-    raiseError(ioErrorNumber(error));
+    raiseError(os::ioErrorNumber(error));
   }
   return done;
 }

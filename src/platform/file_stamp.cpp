@@ -10,7 +10,9 @@ namespace platform {
 
 std::optional<FileStamp> fileStamp(std::string_view path) {
   if (path.empty()) return std::nullopt;
-  const std::filesystem::path native(nativePath(path));
+  // From char8_t, so that Windows reads the name as UTF-8 rather than in its ANSI code page.
+  const std::string utf8 = nativePath(path);
+  const std::filesystem::path native(std::u8string(utf8.begin(), utf8.end()));
   std::error_code error;
   if (!std::filesystem::is_regular_file(native, error) || error) return std::nullopt;
   const std::uintmax_t size = std::filesystem::file_size(native, error);

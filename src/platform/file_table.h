@@ -4,12 +4,12 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "platform/buffered_file.h"
 #include "platform/files.h"
+#include "platform/system_files.h"
 
 namespace platform {
 
@@ -68,23 +68,18 @@ inline OpenFileEntry* openEntryOrRaise(int fileNumber) {
   return raiseBadFileNumber();
 }
 
-// The absolute path of an existing folder, links resolved; "" when there is none.
-std::string realFolder(const std::string& nativeFolder);
 // Whether a refused folder (refuseChangesIn) holds the folder, or the file, at a native path.
 bool folderRefused(const std::string& nativeFolder);
 bool changeRefused(const std::string& nativeFile);
 // The same for a file about to be changed: raises error 70 when it is refused.
 bool raiseIfChangeRefused(const std::string& nativeFile);
 
+// Raises an error number of the system layer (os::kHeldByAnotherProgram as error 70 that says so);
+// returns whether there was none.
+bool raiseUnlessZero(int errorNumber);
+
 // Counts one operation that changes files; the entry of a number open for writing, or nullptr after
 // raising the error (52 not open, 54 opened for reading).
 OpenFileEntry* writableEntryOrRaise(int fileNumber);
-
-// Error numbers for errno values: opening (or otherwise naming) `nativePath`, and reading or
-// writing an open file.
-int openErrorNumber(int errorCode, std::string_view nativePath);
-int ioErrorNumber(int errorCode);
-// 53 when the folder of `nativePath` exists (so the file itself is missing), else 76.
-int missingPathErrorNumber(std::string_view nativePath);
 
 }  // namespace platform

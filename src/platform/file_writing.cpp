@@ -1,8 +1,4 @@
 // Writing to numbered files, positions and lengths.
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "platform/errors.h"
 #include "platform/file_table.h"
 #include "platform/files.h"
@@ -27,7 +23,7 @@ bool write(OpenFileEntry& entry, std::string_view first, std::string_view second
   int error = writeData(entry.file, first.data(), first.size());
   if (error == 0) error = writeData(entry.file, second.data(), second.size());
   if (error == 0) return true;
-  raiseError(ioErrorNumber(error));
+  raiseError(os::ioErrorNumber(error));
   return false;
 }
 
@@ -71,13 +67,9 @@ bool flushFile(int fileNumber) {
   OpenFileEntry* entry = openEntryOrRaise(fileNumber);
   if (entry == nullptr) return false;
   int error = flushPending(entry->file);
-  // Devices and pipes cannot be synchronised; that is not a failure of the data written.
-  if (error == 0 && !fileTable().faults.skipSync && ::fsync(entry->file.fd) != 0 && errno != EINVAL &&
-      errno != EROFS) {
-    error = errno;
-  }
+  if (error == 0 && !fileTable().faults.skipSync) error = os::syncHandle(entry->file.handle);
   if (error == 0) return true;
-  raiseError(ioErrorNumber(error));
+  raiseError(os::ioErrorNumber(error));
   return false;
 }
 
@@ -91,7 +83,7 @@ int64_t fileLength(int fileNumber) {
   OpenFileEntry* entry = openEntryOrRaise(fileNumber);
   if (entry == nullptr) return 0;
   int64_t size = 0;
-  if (int error = fileSize(entry->file, size)) raiseError(ioErrorNumber(error));
+  if (int error = fileSize(entry->file, size)) raiseError(os::ioErrorNumber(error));
   return size;
 }
 

@@ -1,11 +1,6 @@
 // File numbers: opening, closing and the table's bookkeeping.
 #include "platform/files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <utility>
 
 #include "platform/errors.h"
@@ -15,26 +10,10 @@
 namespace platform {
 namespace {
 
-int openFlags(FileMode mode) {
-  switch (mode) {
-    case FileMode::Input:
-      return O_RDONLY;
-    case FileMode::Output:
-      return O_WRONLY | O_CREAT | O_TRUNC;
-    case FileMode::Append:
-      return O_WRONLY | O_CREAT;
-    case FileMode::Binary:
-      return O_RDWR | O_CREAT;
-    case FileMode::BinaryRead:
-      return O_RDONLY;
-  }
-  return O_RDONLY;
-}
-
 void closeEntry(OpenFileEntry& entry) {
   int error = closeBuffered(entry.file);
   entry = OpenFileEntry{};
-  if (error != 0) raiseError(ioErrorNumber(error));
+  if (error != 0) raiseError(os::ioErrorNumber(error));
 }
 
 // An injected failure of a close: the descriptor goes, the bytes not yet written are lost.
@@ -71,23 +50,15 @@ bool openFile(int fileNumber, std::string_view path, FileMode mode) {
   }
   std::string native = nativePath(path);
   if (mode != FileMode::Input && mode != FileMode::BinaryRead && raiseIfChangeRefused(native)) return false;
-  int fd = ::open(native.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    raiseError(openErrorNumber(errno, native));
-    return false;
-  }
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    raiseError(kErrPathFileAccess);
-    return false;
-  }
+  os::Handle handle = os::kNoHandle;
+  int64_t size = -1;
+  if (!raiseUnlessZero(os::openHandle(native, mode, handle, size))) return false;
   entry.open = true;
   entry.mode = mode;
   entry.path = std::string(path);
-  entry.file.fd = fd;
-  entry.file.position = mode == FileMode::Append ? info.st_size : 0;
-  if (S_ISREG(info.st_mode)) entry.file.knownSize = info.st_size;
+  entry.file.handle = handle;
+  entry.file.position = mode == FileMode::Append && size > 0 ? size : 0;
+  entry.file.knownSize = size;
   return true;
 }
 
@@ -144,7 +115,7 @@ void clearFileFaults() {
 }
 
 void refuseChangesIn(std::string_view folder) {
-  std::string resolved = realFolder(nativePath(folder));
+  std::string resolved = os::realFolder(nativePath(folder));
   if (!resolved.empty()) fileTable().faults.refusedFolders.push_back(std::move(resolved));
 }
 

@@ -3,6 +3,7 @@
 // process that died locks nothing and is taken over.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,14 +27,14 @@ class FolderLock {
   // Removes the lock file and lets the lock go; nothing when not held.
   void release();
 
-  bool held() const { return fd_ >= 0; }
+  bool held() const { return handle_ != -1; }
   // When Busy: what the holder wrote into the lock file ("" when it could not be read).
   const std::string& holder() const { return holder_; }
   // When Failed: the error number (files.h conventions).
   int errorNumber() const { return errorNumber_; }
 
  private:
-  int fd_ = -1;
+  std::intptr_t handle_ = -1;  // the open lock file (a descriptor or a HANDLE)
   std::string path_;
   std::string holder_;
   int errorNumber_ = 0;

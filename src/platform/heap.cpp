@@ -77,7 +77,7 @@ Chunk* chunkOf(void* block) {
 }
 
 Chunk* newChunk(Heap& heap) {
-  void* memory = std::aligned_alloc(kChunkBytes, kChunkBytes);
+  void* memory = ::operator new(kChunkBytes, std::align_val_t{kChunkBytes}, std::nothrow);
   if (memory == nullptr) return nullptr;
   std::memset(memory, 0, kChunkBytes);
   auto* chunk = new (memory) Chunk;
@@ -93,7 +93,7 @@ void dropChunk(Heap& heap, Chunk* chunk) {
   if (chunk->next != nullptr) chunk->next->previous = chunk->previous;
   if (heap.chunks == chunk) heap.chunks = chunk->next;
   if (heap.current == chunk) heap.current = nullptr;
-  std::free(chunk);
+  ::operator delete(static_cast<void*>(chunk), std::align_val_t{kChunkBytes});
 }
 
 void* cutFromChunk(Heap& heap, size_t bytes) {

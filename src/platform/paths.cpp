@@ -1,11 +1,9 @@
 #include "platform/paths.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <unordered_map>
 #include <vector>
 
+#include "platform/system_files.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -52,26 +50,14 @@ ListingCache& listingCache() {
   return cache;
 }
 
-std::vector<std::string> readListing(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* entry = ::readdir(dir)) {
-    std::string_view name(entry->d_name);
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
-  ::closedir(dir);
-  return names;
-}
-
 const std::vector<std::string>& listingOf(const std::string& folder, std::vector<std::string>& uncached) {
   ListingCache& cache = listingCache();
   if (cache.depth == 0) {
-    uncached = readListing(folder);
+    uncached = os::folderNames(folder);
     return uncached;
   }
   auto found = cache.listings.find(folder);
-  if (found == cache.listings.end()) found = cache.listings.emplace(folder, readListing(folder)).first;
+  if (found == cache.listings.end()) found = cache.listings.emplace(folder, os::folderNames(folder)).first;
   return found->second;
 }
 
@@ -87,8 +73,7 @@ std::string findIgnoringCase(const std::string& folder, std::string_view name) {
 }
 
 bool existsOnDisk(const std::string& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
+  return os::pathKind(path, false) != os::PathKind::Missing;
 }
 
 bool exists(const std::string& path) {
@@ -103,8 +88,7 @@ std::optional<std::string> existingPath(std::string_view path) {
   if (path.empty()) return std::nullopt;
   bool complete = false;
   std::string native = resolvedPath(path, complete);
-  struct stat info;
-  if (!complete || ::stat(native.c_str(), &info) != 0) return std::nullopt;
+  if (!complete || os::pathKind(native) == os::PathKind::Missing) return std::nullopt;
   return native;
 }
 
@@ -122,12 +106,14 @@ std::string resolvedPath(std::string_view gamePath, bool& complete) {
   bool resolving = true;
   for (std::string_view component : splitComponents(gamePath)) {
     std::string name(component);
-    if (resolving && component != "." && component != ".." && !exists(result + name)) {
-      std::string found = findIgnoringCase(result.empty() ? "." : result, component);
-      if (found.empty()) {
-        resolving = false;  // nothing below a missing folder exists
-      } else {
+    if (resolving && component != "." && component != "..") {
+      if (exists(result + name)) {
+        // Found in another letter case (Windows): the name as it is on disk is kept.
+        if (std::string onDisk = os::nameOnDiskOf(result + name); !onDisk.empty()) name = std::move(onDisk);
+      } else if (std::string found = findIgnoringCase(result.empty() ? "." : result, component); !found.empty()) {
         name = std::move(found);
+      } else {
+        resolving = false;  // nothing below a missing folder exists
       }
     }
     result += name;

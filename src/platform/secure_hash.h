@@ -1,4 +1,4 @@
-// SHA-512 digests of files, over OpenSSL's libcrypto.
+// SHA-512 digests of files, from the system's crypto provider (sha512.h).
 #pragma once
 
 #include <cstdint>

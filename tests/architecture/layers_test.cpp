@@ -8,6 +8,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -92,6 +93,45 @@ TEST(Layers, OnlyTheToolkitSeesQt) {
   }
   EXPECT_GT(checked, 20);
   EXPECT_GT(qtHeaders.size(), 3u);
+}
+
+// The operating system is reached only through the platform layer, and each back end of it stays in
+// its own folder: platform/posix (POSIX, OpenSSL) and platform/windows (Win32, CNG). The toolkit may
+// use what its own back end needs.
+TEST(Layers, OnlyThePlatformBackEndsSeeTheSystem) {
+  const fs::path sources = ZOR_SOURCE_DIR;
+  struct System {
+    std::regex include;
+    std::string folder;  // under src/
+  };
+  const std::vector<System> systems = {
+      {std::regex(R"(^\s*#\s*include\s+<(unistd|fcntl|dirent|pwd|termios|poll|spawn|sys/[a-z_]+)\.h>)"),
+       "platform/posix"},
+      {std::regex(R"(^\s*#\s*include\s+<openssl/)"), "platform/posix"},
+      {std::regex(R"(^\s*#\s*include\s+"platform/posix/)"), "platform/posix"},
+      {std::regex(R"(^\s*#\s*include\s+<(windows|winbase|winnt|bcrypt|shlobj|shellapi|io)\.h>)",
+                  std::regex::icase),
+       "platform/windows"},
+      {std::regex(R"(^\s*#\s*include\s+"platform/windows/)"), "platform/windows"},
+  };
+  int checked = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(sources)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string relative = fs::relative(entry.path(), sources).generic_string();
+    if (relative.starts_with("ui/toolkit/")) continue;
+    ++checked;
+    std::ifstream in(entry.path());
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++lineNumber;
+      for (const System& system : systems) {
+        if (!std::regex_search(line, system.include)) continue;
+        EXPECT_TRUE(relative.starts_with(system.folder + "/"))
+            << relative << ":" << lineNumber << " belongs in src/" << system.folder << ": " << line;
+      }
+    }
+  }
+  EXPECT_GT(checked, 100);
 }
 
 }  // namespace

@@ -259,6 +259,27 @@ TEST_F(CommitTest, AnIndexThatCannotBeReplacedLeavesEverythingAsItWas) {
   EXPECT_EQ(reports.reports, 0);
 }
 
+// A record file the game holds open: a C runtime's fopen, as the game's, shares the file with
+// readers and writers but not with a rename.
+TEST_F(CommitTest, ARecordFileHeldOpenByTheGameLeavesEverythingAsItWas) {
+#ifndef _WIN32
+  GTEST_SKIP() << "only Windows refuses to rename a file that another program has open";
+#endif
+  std::ifstream held(db.path("teams.dat"), std::ios::binary);
+  ASSERT_TRUE(held.is_open());
+  CommitResult result = commitImport(db.folder(), kNewTotals);
+  held.close();
+  EXPECT_EQ(result.status, CommitStatus::RolledBack);
+  const std::string message = describeCommit(result);
+  EXPECT_NE(message.find("teams.dat"), std::string::npos) << message;
+  EXPECT_NE(message.find("the game, has the file open; close it and try again"), std::string::npos) << message;
+  for (const auto& [target, bytes] : oldFiles) {
+    EXPECT_EQ(db.read(target), bytes) << target;
+    EXPECT_EQ(db.read(target + ".bak"), backupBefore(target)) << target;
+  }
+  EXPECT_FALSE(db.read("zor.journal"));
+}
+
 TEST_F(CommitTest, TheIndexesDescribeTheNewFilesBeforeTheyAreInPlace) {
   build(3, 4);
   ASSERT_TRUE(commitImport(db.folder(), kNewTotals).complete());

@@ -107,7 +107,11 @@ TEST_F(FileErrorTest, EmptyPathIs64) {
 }
 
 TEST_F(FileErrorTest, ReadOnlyFolderIs70) {
+#ifdef _WIN32
+  GTEST_SKIP() << "on Windows a folder's read-only attribute does not refuse new files";
+#else
   if (::geteuid() == 0) GTEST_SKIP() << "permission checks do not apply to root";
+#endif
   std::filesystem::create_directories(path("locked"));
   create("locked/file.txt", "x");
   std::filesystem::permissions(path("locked"),

@@ -1,11 +1,11 @@
 #include "support/export_writer.h"
 
-#include <openssl/evp.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#include "platform/sha512.h"
 
 namespace testsupport {
 
@@ -83,9 +83,10 @@ std::string encipheredExportBytes(const std::vector<std::string>& lines, const E
 std::string exportDigest(std::string_view bytes) {
   std::string zeroed(bytes);
   std::fill_n(zeroed.begin(), std::min<size_t>(16, zeroed.size()), '\0');
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int size = 0;
-  EVP_Digest(zeroed.data(), zeroed.size(), digest, &size, EVP_sha512(), nullptr);
+  platform::Sha512 context;
+  unsigned char digest[platform::Sha512::kDigestBytes] = {};
+  context.update(zeroed.data(), zeroed.size());
+  context.finish(digest);
   return std::string(reinterpret_cast<const char*>(digest), 16);
 }
 

@@ -1,11 +1,11 @@
 #include "ui/startup/remembered_folder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/user_folders.h"
 #include "settings/conf_file.h"
 
 namespace ui::startup {
@@ -17,15 +17,8 @@ constexpr std::string_view kLastGameFolderKey = "LastGameFolder";
 }  // namespace
 
 std::string wizardSettingsFile() {
-  std::filesystem::path folder;
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
-    folder = config;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    folder = std::filesystem::path(home) / ".config";
-  } else {
-    return "";
-  }
-  return (folder / "zor-wizard" / "wizard.cnf").string();
+  const std::string folder = platform::userSettingsFolder();
+  return folder.empty() ? "" : folder + "/zor-wizard/wizard.cnf";
 }
 
 std::string rememberedGameFolder() {

@@ -1,6 +1,7 @@
 // The last game folder the wizard started in, kept in the wizard's own settings file
-// ("$XDG_CONFIG_HOME/zor-wizard/wizard.cnf", else "~/.config/zor-wizard/wizard.cnf"), so that a start
-// from a desktop menu, in the home folder, finds the game again.
+// ("$XDG_CONFIG_HOME/zor-wizard/wizard.cnf", else "~/.config/zor-wizard/wizard.cnf"; on Windows
+// "%APPDATA%\zor-wizard\wizard.cnf"), so that a start from a desktop menu, in the home folder, finds
+// the game again.
 #pragma once
 
 #include <string>

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows programs with mingw-w64, runs the Windows test programs under wine (each
+# program started once), and packs zor-import.exe for players into
+# dist/zor-wizard-<version>-windows-x64.zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+missing=()
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x86-64-posix)
+[ -x /usr/lib/wine/wine64 ] || missing+=(wine wine64)
+[ -d /usr/src/googletest/googletest ] || missing+=(googletest)
+command -v zip >/dev/null || missing+=(zip)
+command -v ninja >/dev/null || missing+=(ninja-build)
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}"
+fi
+
+jobs=$(nproc)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+cmake --build build-windows -j "$jobs"
+
+export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
+# One wine server for every test program: programs starting together could otherwise each start one.
+/usr/lib/wine/wineserver -p 60
+ctest --test-dir build-windows -LE fuzz --output-on-failure -j "$jobs"
+
+version=$(sed -n 's/^project(ZorWizard VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+package="zor-wizard-${version}-windows-x64"
+staging="build-windows/${package}"
+rm -rf "$staging"
+mkdir -p "$staging" dist
+x86_64-w64-mingw32-strip -o "$staging/zor-import.exe" build-windows/src/zor-import.exe
+cat > "$staging/README.txt" <<'TEXT'
+ZOR 7 SE Export File Wizard for Windows
+=======================================
+
+zor-import.exe imports export files (.zor) of the game into the game's database.
+
+1. Unzip this folder's files into your game folder (the folder that holds the "data" folder).
+2. Close the game.
+3. Open a console in the game folder (in Explorer: type "cmd" into the address bar) and run, for example:
+
+     zor-import show wrestlers.zor
+     zor-import import wrestlers.zor --all
+     zor-import undo
+
+   zor-import --help lists every command. -C FOLDER names the game folder when you start it elsewhere.
+
+Before it changes anything, the wizard keeps the files it replaces (.bak); "zor-import undo" puts
+them back.
+TEXT
+sed -i 's/$/\r/' "$staging/README.txt"
+rm -f "dist/${package}.zip"
+# The files lie at the top of the zip, so that unzipping into the game folder puts them there.
+(cd "$staging" && zip -q -r "../../dist/${package}.zip" .)
+echo "dist/${package}.zip"

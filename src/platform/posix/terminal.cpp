@@ -1,0 +1,11 @@
+#include "platform/terminal.h"
+
+#include <unistd.h>
+
+namespace platform {
+
+bool standardErrorIsTerminal() {
+  return ::isatty(STDERR_FILENO) != 0;
+}
+
+}  // namespace platform
