@@ -116,10 +116,4 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   return code;
 }
 
-int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  return runCommandLine(arguments, out, err);
-}
-
 }  // namespace cli

@@ -11,6 +11,5 @@ namespace cli {
 // `arguments` are those after the program's name. Results go to `out`, errors and warnings to `err`.
 // The process's current directory is the same afterwards.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
-int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

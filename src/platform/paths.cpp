@@ -42,6 +42,8 @@ struct ListingCache {
   std::unordered_map<std::string, std::vector<std::string>> listings;
   // Whether a path exists, as asked of the system once per path while the cache lives.
   std::unordered_map<std::string, bool> present;
+  // The name on disk of a path's last component where the system ignores case ("": missing).
+  std::unordered_map<std::string, std::string> namesOnDisk;
   std::optional<std::string> workingFolder;
 };
 
@@ -84,6 +86,38 @@ bool exists(const std::string& path) {
   return found->second;
 }
 
+std::string nameOnDisk(const std::string& path) {
+  ListingCache& cache = listingCache();
+  if (cache.depth == 0) return os::nameOnDiskOf(path);
+  auto found = cache.namesOnDisk.find(path);
+  if (found == cache.namesOnDisk.end()) found = cache.namesOnDisk.emplace(path, os::nameOnDiskOf(path)).first;
+  return found->second;
+}
+
+// Where the system finds names in any letter case, one question per path tells whether it exists
+// and gives its last component as it is on disk, which is what a file written under that name keeps.
+std::string resolvedBySystem(std::string_view gamePath, bool& complete) {
+  // A network path ("\\server\share") keeps its leading pair of separators.
+  std::string result = isSeparator(gamePath.front()) ? "/" : "";
+  if (gamePath.size() > 1 && isSeparator(gamePath[0]) && isSeparator(gamePath[1])) result = "//";
+  const std::vector<std::string_view> components = splitComponents(gamePath);
+  for (std::string_view component : components) {
+    result += component;
+    result += '/';
+  }
+  if (result.size() > 1) result.pop_back();
+  const std::string_view last = components.empty() ? std::string_view() : components.back();
+  if (last.empty() || last == "." || last == ".." || last.back() == ':') {
+    complete = exists(result);
+  } else {
+    const std::string onDisk = nameOnDisk(result);
+    complete = !onDisk.empty();
+    if (complete) result.replace(result.size() - last.size(), last.size(), onDisk);
+  }
+  if (isSeparator(gamePath.back()) && result.back() != '/') result += '/';
+  return result;
+}
+
 std::optional<std::string> existingPath(std::string_view path) {
   if (path.empty()) return std::nullopt;
   bool complete = false;
@@ -102,18 +136,19 @@ std::string nativePath(std::string_view gamePath) {
 std::string resolvedPath(std::string_view gamePath, bool& complete) {
   complete = false;
   if (gamePath.empty()) return "";
+  if (os::namesIgnoreCase()) return resolvedBySystem(gamePath, complete);
   std::string result = isSeparator(gamePath.front()) ? "/" : "";
   bool resolving = true;
   for (std::string_view component : splitComponents(gamePath)) {
     std::string name(component);
     if (resolving && component != "." && component != "..") {
-      if (exists(result + name)) {
-        // Found in another letter case (Windows): the name as it is on disk is kept.
-        if (std::string onDisk = os::nameOnDiskOf(result + name); !onDisk.empty()) name = std::move(onDisk);
-      } else if (std::string found = findIgnoringCase(result.empty() ? "." : result, component); !found.empty()) {
-        name = std::move(found);
-      } else {
-        resolving = false;  // nothing below a missing folder exists
+      if (!exists(result + name)) {
+        std::string found = findIgnoringCase(result.empty() ? "." : result, component);
+        if (found.empty()) {
+          resolving = false;  // nothing below a missing folder exists
+        } else {
+          name = std::move(found);
+        }
       }
     }
     result += name;
@@ -152,6 +187,7 @@ void forgetRememberedPaths() {
   ListingCache& cache = listingCache();
   cache.listings.clear();
   cache.present.clear();
+  cache.namesOnDisk.clear();
   cache.workingFolder.reset();
 }
 

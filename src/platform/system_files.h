@@ -37,9 +37,16 @@ int ioErrorNumber(int systemCode);
 
 enum class PathKind { Missing, File, Folder, Other };
 
+// Whether the system finds a name in any letter case itself (Windows), so that a path needs no
+// lookup of its components.
+bool namesIgnoreCase();
 // The name of an existing entry as it is on disk, where the system finds names in any letter case
 // (Windows); "" where a name is found only as written (POSIX) or there is no such entry.
 std::string nameOnDiskOf(const std::string& native);
+// The size and modification time of an existing regular file (a link followed), the time in
+// nanoseconds on the system's own clock, to the finest step the file system keeps; false when there
+// is no such file.
+bool regularFileStamp(const std::string& native, int64_t& size, int64_t& modifiedNanoseconds);
 // What a path names; a link is followed unless `followLinks` is false.
 PathKind pathKind(const std::string& native, bool followLinks = true);
 // Whether this process may create and remove files in an existing folder.

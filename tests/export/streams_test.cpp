@@ -33,7 +33,10 @@ void useTables(CipherState& cipher, const ExportKeys& keys) {
   cipher.KeyTable173 = keys.table173;
 }
 
-// The access mode this process holds `path` open with, or -1 when it does not hold it open.
+#ifdef __linux__
+// The access mode this process holds `path` open with, or -1 when it does not hold it open. Asked of
+// Linux's /proc; Windows has no such view, but there the read-only attribute alone keeps a file from
+// being opened for writing.
 int openAccessMode(const fs::path& path) {
   const fs::path wanted = fs::canonical(path);
   for (const auto& link : fs::directory_iterator("/proc/self/fd")) {
@@ -52,6 +55,7 @@ int openAccessMode(const fs::path& path) {
   }
   return -1;
 }
+#endif
 
 class StreamsTest : public ::testing::Test {
  protected:
@@ -395,10 +399,14 @@ TEST_F(StreamsTest, ReadOnlyExportsOpenReadOnly) {
 
     const int32_t fileNumber = open(copy);
     ASSERT_GT(fileNumber, 0) << name;
+#ifdef __linux__
     EXPECT_EQ(openAccessMode(copy), O_RDONLY) << name;
+#endif
     EXPECT_EQ(readAll(fileNumber), expected) << name;
     CLOSECRYPT(table_, fileNumber);
+#ifdef __linux__
     EXPECT_EQ(openAccessMode(copy), -1) << name;
+#endif
     EXPECT_EQ(testsupport::readFileBytes(copy), before) << name;
   }
   EXPECT_TRUE(errors_.empty());

@@ -10,12 +10,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Linux looks up every component in another letter case; on Windows, which finds names in any case
+// itself, only the last component is asked for its name on disk and the folders stay as written.
+std::string onDisk([[maybe_unused]] const std::string& linux, [[maybe_unused]] const std::string& windows) {
+#ifdef _WIN32
+  return windows;
+#else
+  return linux;
+#endif
+}
+
 class PathsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(folder.path() / "data");
     platform_test::writeBytesTo(folder / "data/wrestlrs.dat", "0\r\n");
-    base = folder.path().string();
+    base = platform_test::pathText(folder.path());
   }
 
   platform_test::TempFolder folder;
@@ -23,8 +33,8 @@ class PathsTest : public ::testing::Test {
 };
 
 TEST_F(PathsTest, ComponentsResolveWithoutRegardToCase) {
-  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
-  EXPECT_EQ(platform::nativePath(base + "\\Data\\Wrestlrs.Dat"), base + "/data/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + onDisk("/data", "/DATA") + "/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath(base + "\\Data\\Wrestlrs.Dat"), base + onDisk("/data", "/Data") + "/wrestlrs.dat");
 }
 
 // Within a cache's lifetime a folder is listed once: a name that appears later is not seen by lookups
@@ -40,12 +50,15 @@ TEST_F(PathsTest, AListingCacheListsEachFolderOnceWhileItLives) {
     }
     EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/MOVES.DAT");  // still cached
     EXPECT_EQ(platform::nativePath(base + "/data/moves.dat"), base + "/data/moves.dat");  // exact
-    EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+    EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT"), base + onDisk("/data", "/DATA") + "/wrestlrs.dat");
   }
   EXPECT_EQ(platform::nativePath(base + "/data/MOVES.DAT"), base + "/data/moves.dat");
 }
 
 TEST_F(PathsTest, ExactMatchComesFirst) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows takes data and Data for one folder";
+#endif
   fs::create_directories(folder.path() / "Data");
   EXPECT_EQ(platform::nativePath(base + "/data"), base + "/data");
   EXPECT_EQ(platform::nativePath(base + "/Data"), base + "/Data");
@@ -54,11 +67,12 @@ TEST_F(PathsTest, ExactMatchComesFirst) {
 }
 
 TEST_F(PathsTest, MissingComponentsAreKeptAsWritten) {
-  EXPECT_EQ(platform::nativePath(base + "\\DATA\\NEW.DAT"), base + "/data/NEW.DAT");
+  EXPECT_EQ(platform::nativePath(base + "\\DATA\\NEW.DAT"), base + onDisk("/data", "/DATA") + "/NEW.DAT");
   EXPECT_EQ(platform::nativePath(base + "\\Missing\\DATA\\wrestlrs.dat"),
             base + "/Missing/DATA/wrestlrs.dat");
   // Past a file there is nothing to resolve.
-  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT/X"), base + "/data/wrestlrs.dat/X");
+  EXPECT_EQ(platform::nativePath(base + "/DATA/WRESTLRS.DAT/X"),
+            base + onDisk("/data/wrestlrs.dat/X", "/DATA/WRESTLRS.DAT/X"));
 }
 
 TEST_F(PathsTest, SeparatorsAndDots) {
@@ -66,21 +80,22 @@ TEST_F(PathsTest, SeparatorsAndDots) {
   EXPECT_EQ(platform::nativePath("\\"), "/");
   EXPECT_EQ(platform::nativePath(base + "\\\\DATA//"), base + "/data/");
   EXPECT_EQ(platform::nativePath(base + "/DATA/../DATA/./WRESTLRS.DAT"),
-            base + "/data/../data/./wrestlrs.dat");
+            base + onDisk("/data/../data", "/DATA/../DATA") + "/./wrestlrs.dat");
 }
 
 TEST_F(PathsTest, RelativePathsResolveFromTheCurrentDirectory) {
   fs::path saved = fs::current_path();
   fs::current_path(folder.path());
-  EXPECT_EQ(platform::nativePath("DATA\\WRESTLRS.DAT"), "data/wrestlrs.dat");
-  EXPECT_EQ(platform::nativePath(".\\DATA\\WRESTLRS.DAT"), "./data/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath("DATA\\WRESTLRS.DAT"), onDisk("data", "DATA") + "/wrestlrs.dat");
+  EXPECT_EQ(platform::nativePath(".\\DATA\\WRESTLRS.DAT"), onDisk("./data", "./DATA") + "/wrestlrs.dat");
   EXPECT_EQ(platform::nativePath("\\DATA"), "/DATA");
   fs::current_path(saved);
 }
 
 TEST_F(PathsTest, ShortAndLongNamesOfExistingPaths) {
-  EXPECT_EQ(platform::longPathName(base + "\\DATA\\WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
-  EXPECT_EQ(platform::shortPathName(base + "\\DATA\\WRESTLRS.DAT"), base + "/data/wrestlrs.dat");
+  const std::string file = base + onDisk("/data", "/DATA") + "/wrestlrs.dat";
+  EXPECT_EQ(platform::longPathName(base + "\\DATA\\WRESTLRS.DAT"), file);
+  EXPECT_EQ(platform::shortPathName(base + "\\DATA\\WRESTLRS.DAT"), file);
   EXPECT_EQ(platform::longPathName(base + "/DATA"), base + "/data");
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,12 @@
 #include "platform/files.h"
 
 namespace platform_test {
+
+// A path as the program's own paths are written: UTF-8 with '/' separators on every system.
+inline std::string pathText(const std::filesystem::path& path) {
+  const std::u8string text = path.generic_u8string();
+  return std::string(text.begin(), text.end());
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -36,7 +43,7 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::string operator/(const std::string& name) const { return pathText(path_) + "/" + name; }
 
  private:
   std::filesystem::path path_;
@@ -47,6 +54,10 @@ inline void writeBytesTo(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+// Moves a file's modification time by `delta`, to the file system's finest step (MinGW's
+// std::filesystem sets whole seconds only).
+void shiftModifiedTime(const std::string& path, std::chrono::nanoseconds delta);
 
 inline std::string readBytesFrom(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

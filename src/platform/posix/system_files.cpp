@@ -182,8 +182,20 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
+bool namesIgnoreCase() {
+  return false;
+}
+
 std::string nameOnDiskOf(const std::string&) {
   return "";
+}
+
+bool regularFileStamp(const std::string& native, int64_t& size, int64_t& modifiedNanoseconds) {
+  struct stat info;
+  if (::stat(native.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  size = static_cast<int64_t>(info.st_size);
+  modifiedNanoseconds = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  return true;
 }
 
 PathKind pathKind(const std::string& native, bool followLinks) {

@@ -236,6 +236,10 @@ int ioErrorNumber(int systemCode) {
   }
 }
 
+bool namesIgnoreCase() {
+  return true;
+}
+
 std::string nameOnDiskOf(const std::string& native) {
   // A drive ("C:") or a name with wildcards is no single entry to look up.
   if (native.empty() || native.back() == ':' || native.find_first_of("*?") != std::string::npos) return "";
@@ -245,6 +249,18 @@ std::string nameOnDiskOf(const std::string& native) {
   if (search == INVALID_HANDLE_VALUE) return "";
   ::FindClose(search);
   return utf8Text(entry.cFileName);
+}
+
+bool regularFileStamp(const std::string& native, int64_t& size, int64_t& modifiedNanoseconds) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExW(widePath(native).c_str(), GetFileExInfoStandard, &data)) return false;
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+  size = static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+  // In steps of 100 ns since 1601.
+  const uint64_t ticks =
+      (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  modifiedNanoseconds = static_cast<int64_t>(ticks) * 100;
+  return true;
 }
 
 PathKind pathKind(const std::string& native, bool) {
