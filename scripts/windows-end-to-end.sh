@@ -8,7 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 linux="$(realpath "$1")"
 windows="$(realpath "$2")"
 wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
-export WINEDEBUG=-all
+export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
 
 work="$(mktemp -d)"
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT

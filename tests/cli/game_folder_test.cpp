@@ -54,13 +54,12 @@ TEST(NoGameFolderTest, EveryCommandOnTheFolderSaysSoOnceAndWritesNothing) {
 
 TEST(NoGameFolderTest, TheFolderIsNamedAsItReadsEvenWithLettersBeyondAscii) {
   testsupport::GameFolder parent;
-  const fs::path folder = parent.root() /
-                          "\xC3\x89"
-                          "changes";  // "Échanges" in UTF-8
+  const fs::path folder = parent.root() / testsupport::utf8Path("\xC3\x89"
+                                                                  "changes");  // "Échanges" in UTF-8
   fs::create_directories(folder);
-  const clitest::Outcome outcome = clitest::runZorImportIn(folder.string(), {"show", "x.zor"});
+  const clitest::Outcome outcome = clitest::runZorImportIn(testsupport::pathText(folder), {"show", "x.zor"});
   EXPECT_EQ(outcome.code, 1);
-  EXPECT_NE(outcome.err.find("/\xC3\x89"
+  EXPECT_NE(outcome.err.find("\xC3\x89"
                              "changes\" is not a ZOR 7 SE game folder"),
             std::string::npos)
       << outcome.err;

@@ -44,6 +44,11 @@ void sealExport(std::string& bytes);
 // Splits a plain export into its lines (CR LF ends a line; a last line without one counts too).
 std::vector<std::string> splitCrLfLines(std::string_view bytes);
 
+// A path from the program's UTF-8 and back: MinGW's std::filesystem takes a narrow string for Latin-1
+// and gives one back in UTF-8, so a name outside ASCII must cross as char8_t.
+std::filesystem::path utf8Path(std::string_view text);
+std::string pathText(const std::filesystem::path& path);
+
 std::string readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
