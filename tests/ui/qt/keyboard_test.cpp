@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/form/control_ids.h"
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/test_hooks.h"
 #include "wizard_fixture.h"
