@@ -27,6 +27,10 @@ struct ControlState {
   bool enabled = false;
   bool visible = false;  // shown and inside the form's visible area
   bool focused = false;
+  bool focusable = false;                             // takes the focus at all (by click or Tab)
+  bool tabStop = false;                               // Tab stops at it
+  bool multiLine = false;                             // a text box of several lines
+  bool readOnly = false;                              // a text box that takes no typing
   double column = 0, row = 0, width = 0, height = 0;  // as placed, in character units
   std::string accessibleName;
   Rgb textColour;  // as the palette shows them
@@ -53,6 +57,9 @@ bool dropFiles(std::string_view form, const std::vector<std::string>& paths, int
 void pressKey(std::string_view form, Key key, KeyModifiers modifiers);
 // Paints the whole form at once, owner-drawn parts included.
 void paintForm(std::string_view form);
+// The controls Tab goes through from control `id` until it comes round again: those shown that Tab
+// stops at, in order.
+std::vector<int32_t> tabRound(std::string_view form, int32_t id);
 // Gives a control the keyboard focus.
 void focusControl(std::string_view form, int32_t id);
 // Closes the form's window as the user would with its close button.

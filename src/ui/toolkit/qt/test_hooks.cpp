@@ -64,6 +64,14 @@ ControlState controlState(std::string_view form, int32_t id) {
   const QRect area = widget->geometry();
   state.visible = widget->isVisibleTo(window) && window->rect().intersects(area);
   state.focused = window->focusWidget() == widget;
+  state.focusable = widget->focusPolicy() != Qt::NoFocus;
+  state.tabStop = (widget->focusPolicy() & Qt::TabFocus) != 0;
+  if (auto* box = dynamic_cast<QPlainTextEdit*>(widget)) {
+    state.multiLine = true;
+    state.readOnly = box->isReadOnly();
+  } else if (auto* line = dynamic_cast<QLineEdit*>(widget)) {
+    state.readOnly = line->isReadOnly();
+  }
   state.column = columnsFromPixels(area.x());
   state.row = rowsFromPixels(area.y());
   state.width = columnsFromPixels(area.width());
@@ -161,6 +169,23 @@ void pressKey(std::string_view form, Key key, KeyModifiers modifiers) {
 
 void paintForm(std::string_view form) {
   if (QWidget* window = controlWidget(form, 0)) (void)window->grab();
+}
+
+std::vector<int32_t> tabRound(std::string_view form, int32_t id) {
+  std::vector<int32_t> ids;
+  FormRecord* record = findForm(form);
+  QWidget* first = controlWidget(form, id);
+  if (record == nullptr || first == nullptr) return ids;
+  QWidget* widget = first;
+  do {
+    for (const auto& control : record->controls) {
+      if (widgetOf(*control) != widget) continue;
+      if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) != 0) ids.push_back(control->id);
+      break;
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != nullptr && widget != first);
+  return ids;
 }
 
 void focusControl(std::string_view form, int32_t id) {
