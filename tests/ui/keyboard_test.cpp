@@ -2,12 +2,12 @@
 // the hidden help panel out of the way.
 #include <gtest/gtest.h>
 
-#include <QPlainTextEdit>
-#include <QWidget>
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "ui/form/control_ids.h"
-#include "ui/toolkit/state.h"
+#include "ui/toolkit/contents.h"
 #include "ui/toolkit/test_hooks.h"
 #include "wizard_fixture.h"
 
@@ -22,32 +22,21 @@ constexpr int32_t kAnyControl[] = {
     kImportButton,      kHelpButton,     kBatchButton,   kCloseButton, kExportFileList, kAddFilesButton,
     kImportBatchButton, kBatchResultBox, kHelpPanel,     kUndoButton};
 
-int32_t idOf(const QWidget* widget) {
-  for (int32_t id : kAnyControl) {
-    if (toolkit::controlWidget(kMainForm, id) == widget) return id;
-  }
-  return -1;
-}
-
 // The controls Tab reaches from `start`, in order, until it comes round again.
 std::vector<int32_t> tabRound(int32_t start) {
   std::vector<int32_t> ids;
-  QWidget* first = toolkit::controlWidget(kMainForm, start);
-  QWidget* widget = first;
-  do {
-    const int32_t id = idOf(widget);
-    if (id >= 0 && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) != 0) ids.push_back(id);
-    widget = widget->nextInFocusChain();
-  } while (widget != nullptr && widget != first);
+  for (int32_t id : toolkit::tabRound(kMainForm, start)) {
+    if (std::find(std::begin(kAnyControl), std::end(kAnyControl), id) != std::end(kAnyControl))
+      ids.push_back(id);
+  }
   return ids;
 }
 
 TEST_F(WizardTest, TheKeyboardStartsOnOpenAndTabFollowsTheSteps) {
   writeDatabase();
   startWizard();
-  QWidget* window = toolkit::controlWidget(kMainForm, kFormItself);
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(idOf(window->focusWidget()), kOpenButton);
+  ASSERT_EQ(toolkit::liveFormCount(), 1u);
+  EXPECT_EQ(toolkit::EZ_GETFOCUSID(kMainForm), kOpenButton);
   EXPECT_EQ(tabRound(kOpenButton),
             (std::vector<int32_t>{kOpenButton, kWrestlerList, kParseButton, kMapMovesCombo, kMoveListView,
                                   kMapDivesCombo, kDiveListView, kImportButton, kManagerList, kTeamList,
@@ -58,18 +47,17 @@ TEST_F(WizardTest, TheHelpPanelTakesTheKeyboardOnlyWhileShownAndNeitherItNorTheR
   writeDatabase();
   startWizard();
   for (int32_t id : {kHelpPanel, kBatchResultBox}) {
-    auto* box = qobject_cast<QPlainTextEdit*>(toolkit::controlWidget(kMainForm, id));
-    ASSERT_NE(box, nullptr) << id;
-    EXPECT_TRUE(box->isReadOnly()) << id;
+    const toolkit::ControlState box = toolkit::controlState(kMainForm, id);
+    ASSERT_TRUE(box.exists && box.multiLine) << id;
+    EXPECT_TRUE(box.readOnly) << id;
   }
-  QWidget* help = toolkit::controlWidget(kMainForm, kHelpPanel);
-  EXPECT_EQ(help->focusPolicy(), Qt::NoFocus);
+  EXPECT_FALSE(toolkit::controlState(kMainForm, kHelpPanel).focusable);
   toolkit::clickButton(kMainForm, kHelpButton);
   settle();
-  EXPECT_NE(help->focusPolicy() & Qt::TabFocus, 0);
+  EXPECT_TRUE(toolkit::controlState(kMainForm, kHelpPanel).tabStop);
   toolkit::clickButton(kMainForm, kHelpButton);
   settle();
-  EXPECT_EQ(help->focusPolicy(), Qt::NoFocus);
+  EXPECT_FALSE(toolkit::controlState(kMainForm, kHelpPanel).focusable);
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 #include "road_fixture.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QMouseEvent>
-#include <QTreeWidget>
+#include <algorithm>
 
 #include "export/incoming.h"
 #include "support/export_writer.h"
 #include "ui/form/control_ids.h"
-#include "ui/toolkit/state.h"
+#include "ui/toolkit/contents.h"
+#include "ui/toolkit/test_hooks.h"
 
 namespace uitest {
 
@@ -43,37 +41,24 @@ void RoadTest::click(int32_t id) {
   settle();
 }
 
-void RoadTest::pressInWrestlers(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+void RoadTest::pressInWrestlers(ui::toolkit::Key key, ui::toolkit::KeyModifiers modifiers) {
   ui::toolkit::pressKey("MAIN", key, modifiers);
   settle();
 }
 
 void RoadTest::choose(int32_t combo, const std::string& text) {
-  auto* box = dynamic_cast<QComboBox*>(ui::toolkit::controlWidget("MAIN", combo));
-  ASSERT_NE(box, nullptr);
-  const int index = box->findText(QString::fromLatin1(text.c_str()));
-  ASSERT_GE(index, 0) << text;
-  box->setCurrentIndex(index);
+  const ui::toolkit::ControlState box = state(combo);
+  ASSERT_TRUE(box.exists && box.kind == ui::toolkit::ControlKind::ComboBox);
+  const auto found = std::find(box.items.begin(), box.items.end(), text);
+  ASSERT_NE(found, box.items.end()) << text;
+  ui::toolkit::EZ_SELECTITEM("MAIN", combo, static_cast<int32_t>(found - box.items.begin()));
 }
 
 void RoadTest::doubleClickRow(int32_t listView, const std::string& name) {
-  auto* view = dynamic_cast<QTreeWidget*>(ui::toolkit::controlWidget("MAIN", listView));
-  ASSERT_NE(view, nullptr);
+  ASSERT_EQ(state(listView).kind, ui::toolkit::ControlKind::ListView);
   const int32_t row = rowOf(listView, name);
   ASSERT_GE(row, 0) << name;
-  const QPoint point = view->visualItemRect(view->topLevelItem(row)).center();
-  QMouseEvent press(QEvent::MouseButtonPress, point, view->viewport()->mapToGlobal(point), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view->viewport(), &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, point, view->viewport()->mapToGlobal(point), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(view->viewport(), &release);
-  QMouseEvent twice(QEvent::MouseButtonDblClick, point, view->viewport()->mapToGlobal(point), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view->viewport(), &twice);
-  QMouseEvent done(QEvent::MouseButtonRelease, point, view->viewport()->mapToGlobal(point), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(view->viewport(), &done);
+  ui::toolkit::doubleClickItem("MAIN", listView, row);
   settle();
 }
 

@@ -27,7 +27,7 @@ class RoadTest : public WizardTest {
   // Open Export File, the dialog answered with `path`.
   void openExport(const std::string& path);
   void click(int32_t id);
-  void pressInWrestlers(Qt::Key key, Qt::KeyboardModifiers modifiers);
+  void pressInWrestlers(ui::toolkit::Key key, ui::toolkit::KeyModifiers modifiers);
   // Chooses an item of a Map To combo box by its text, as the user does.
   void choose(int32_t combo, const std::string& text);
   // Double-clicks the row of a list view whose column 0 is `name` (the mouse on the row).

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
 #include <filesystem>
 
 #include "db/catalogue.h"
@@ -98,9 +96,7 @@ TEST_F(WizardTest, StartUpSetsTheToolkitUpAsTheProgramNeedsIt) {
   EXPECT_EQ(toolkit().imageFolder, "Graphics");
   EXPECT_EQ(toolkit().commandEvents, 0);
   ASSERT_TRUE(paletteColour(ui::kPeachColour).has_value());
-  EXPECT_EQ(*paletteColour(ui::kPeachColour), QColor(253, 221, 189));
-  EXPECT_EQ(*paletteColour(ui::kTooltipColour), QApplication::palette().color(QPalette::ToolTipBase));
-  EXPECT_EQ(*paletteColour(ui::kMenuColour), QApplication::palette().color(QPalette::Button));
+  EXPECT_EQ(*paletteColour(ui::kPeachColour), (Rgb{253, 221, 189}));
   const std::optional<FontSpec> buttonFont = fontSpec(ui::kButtonFont);
   ASSERT_TRUE(buttonFont.has_value());
   EXPECT_EQ(buttonFont->face, "Arial");
@@ -166,50 +162,14 @@ TEST_F(WizardTest, EventsOfOtherFormsChangeNothing) {
   EXPECT_EQ(liveFormCount(), 1u);
 }
 
-TEST_F(WizardTest, QuitReleasesTheHeapExactlyOnce) {
-  writeDatabase();
-  const platform::HeapHandle outer = memory::HEAPBEGIN();
-  startWizard();
-  EXPECT_NE(memory::heapState().current, outer);
-  clickButton("MAIN", ui::kQuitButton);
-  EXPECT_EQ(liveFormCount(), 0u);
-  EXPECT_EQ(memory::heapState().current, outer);
-  EXPECT_EQ(eventsWithCode(kEventClosing).size(), 1u);
-  EXPECT_EQ(db::catalogue().MoveCount, 0);
-  EXPECT_TRUE(script.shown.empty());  // no question before closing
-  // Nothing reaches the program after the closing event.
-  injectEvent("MAIN", ui::kQuitButton, kEventClick, 0);
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(memory::heapState().current, outer);
-  memory::HEAPEND();
-}
-
 TEST_F(WizardTest, ClosingTheWindowReleasesTheHeapToo) {
   writeDatabase();
   const platform::HeapHandle outer = memory::HEAPBEGIN();
   startWizard();
-  controlWidget("MAIN", 0)->close();
+  closeWindow("MAIN");
   EXPECT_EQ(liveFormCount(), 0u);
   EXPECT_EQ(memory::heapState().current, outer);
   EXPECT_EQ(eventsWithCode(kEventClosing).size(), 1u);
-  memory::HEAPEND();
-}
-
-TEST_F(WizardTest, TheEntryRunsUntilQuitAndReturnsTheLoopsExitCode) {
-  writeDatabase();
-  const platform::HeapHandle outer = memory::HEAPBEGIN();
-  bool sawWindow = false;
-  QTimer::singleShot(200, [&] {
-    sawWindow = liveFormCount() == 1 && EZ_GETTEXT("MAIN", ui::kHelpPanel) == ui::helpText();
-    clickButton("MAIN", ui::kQuitButton);
-  });
-  int argc = 1;
-  char name[] = "zor-wizard";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(ui::startup::WINMAIN(argc, argv), 0);
-  EXPECT_TRUE(sawWindow);
-  EXPECT_EQ(liveFormCount(), 0u);
-  EXPECT_EQ(memory::heapState().current, outer);
   memory::HEAPEND();
 }
 

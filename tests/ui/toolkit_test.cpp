@@ -1,85 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QListView>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QScrollBar>
-#include <QSortFilterProxyModel>
-#include <QTreeWidget>
-#include <filesystem>
-#include <fstream>
-#include <functional>
+#include <string>
+#include <vector>
 
-#include <unistd.h>
-
-#include "ui/toolkit/dialog_parts.h"
+#include "toolkit_fixture.h"
+#include "ui/toolkit/dialog_script.h"
 #include "ui/toolkit/list_columns.h"
 #include "ui/toolkit/test_hooks.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/toolkit.h"
-#include "ui/toolkit/units.h"
 
 namespace {
 
 using namespace ui::toolkit;
-
-struct Seen {
-  std::string form;
-  int32_t id, code, value;
-};
-
-// A form "Test" whose controls the test designs and whose events it records (and may answer).
-class ToolkitTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    resetToolkit();
-    setDialogScript(&script);
-  }
-  void TearDown() override {
-    resetToolkit();
-    setDialogScript(nullptr);
-  }
-
-  void makeForm(std::function<void()> design) {
-    design_ = std::move(design);
-    startGui([](int32_t&) { EZ_FORM("Test", "", "Test form", 0, 0, 60, 30, "", -1, -1); },
-             [this](std::string& form, int32_t& id, int32_t& code, int32_t& value, int32_t& cancel) {
-               seen.push_back(Seen{form, id, code, value});
-               if (answer) answer(id, code, value, cancel);
-             },
-             [this](std::string&) { design_(); });
-    QApplication::processEvents();
-  }
-
-  std::vector<Seen> withCode(int32_t code) const {
-    std::vector<Seen> found;
-    for (const Seen& event : seen) {
-      if (event.code == code) found.push_back(event);
-    }
-    return found;
-  }
-
-  DialogScript script;
-  std::vector<Seen> seen;
-  std::function<void(int32_t, int32_t, int32_t, int32_t&)> answer;
-
- private:
-  std::function<void()> design_;
-};
+using uitest::ToolkitTest;
 
 TEST(AcceleratorTableTest, KeysWithCtrlAndShiftPrefixesGiveTheirIds) {
   const auto table = parseAccelerators("^A,9999|^N,9998|$^DOWN,9994|^up,9995|@F4,7|bad|^?,3|");
   ASSERT_EQ(table.size(), 5u);
-  EXPECT_EQ(table[0].keys, QKeyCombination(Qt::ControlModifier, Qt::Key_A));
+  const auto keys = [&table](size_t i) { return std::pair{table[i].key, table[i].modifiers}; };
+  EXPECT_EQ(keys(0), std::pair(Key::A, kControlKey));
   EXPECT_EQ(table[0].id, 9999);
-  EXPECT_EQ(table[2].keys, QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Down));
-  EXPECT_EQ(table[3].keys, QKeyCombination(Qt::ControlModifier, Qt::Key_Up));
-  EXPECT_EQ(table[4].keys, QKeyCombination(Qt::AltModifier, Qt::Key_F4));
+  EXPECT_EQ(keys(2), std::pair(Key::Down, kControlKey | kShiftKey));
+  EXPECT_EQ(keys(3), std::pair(Key::Up, kControlKey));
+  EXPECT_EQ(keys(4), std::pair(static_cast<Key>(static_cast<int32_t>(Key::F1) + 3), kAltKey));
   EXPECT_EQ(table[4].id, 7);
 }
 
@@ -96,14 +40,7 @@ TEST(ListColumnSpecTest, TitlesAndWidthsAreSplitAtBars) {
   EXPECT_TRUE(parseListColumns("").empty());
 }
 
-TEST(TextConversionTest, Windows1252RoundTripsThroughQt) {
-  std::string every;
-  for (int byte = 1; byte < 256; ++byte) every.push_back(static_cast<char>(byte));
-  EXPECT_EQ(fromQt(toQt(every)), every);
-  EXPECT_EQ(toQt("\x80\x9F"), QString::fromUtf8("\u20AC\u0178"));
-  EXPECT_EQ(fromQt(QString::fromUtf8("\u4E2D")), "?");
-  EXPECT_EQ(toQtLines("a\r\nb"), QString("a\nb"));
-  EXPECT_EQ(fromQtLines(QString("a\nb")), "a\r\nb");
+TEST(CaptionTest, MnemonicMarkersAreDropped) {
   EXPECT_EQ(withoutMnemonic("&Open && Close"), "Open & Close");
 }
 
@@ -170,24 +107,6 @@ TEST_F(ToolkitTest, AComboBoxKeepsNoChoiceUntilOneIsMade) {
   EXPECT_TRUE(withCode(kEventChange).empty());
 }
 
-TEST_F(ToolkitTest, AComboBoxListOpensBelowTheBoxNoHigherThanTheFormAsked) {
-  makeForm([] { EZ_COMBOBOX(1, 1, 1, 20, 10, "", "ATV"); });
-  std::string items;
-  for (int i = 0; i < 300; ++i) items += "Move " + std::to_string(i) + "|";
-  items.pop_back();
-  EZ_ADDITEMS("Test", 1, items);
-  auto* combo = qobject_cast<QComboBox*>(controlWidget("Test", 1));
-  ASSERT_NE(combo, nullptr);
-  combo->showPopup();
-  QApplication::processEvents();
-  const QWidget* list = combo->view()->window();
-  ASSERT_TRUE(list->isVisible());
-  EXPECT_LE(list->height(), pixelRect(1, 1, 20, 10).height());
-  EXPECT_GT(list->height(), combo->height());
-  EXPECT_GE(list->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height())).y() - 1);
-  combo->hidePopup();
-}
-
 TEST_F(ToolkitTest, ListViewRowsKeepTheirTextsAndNumbersThroughSorting) {
   makeForm([] { EZ_LISTVIEW(1, 1, 1, 40, 10, "First{10}|Second{10}", "-#STV"); });
   for (const char* name : {"suplex", "Armbar", "piledriver", "armbar"}) EZ_ADDLVITEM("Test", 1, name);
@@ -204,56 +123,6 @@ TEST_F(ToolkitTest, ListViewRowsKeepTheirTextsAndNumbersThroughSorting) {
   EXPECT_EQ(EZ_GETATTR("Test", 1, "ICount"), 4);
   EZ_SORTLV("Test", 1, 0, 1);
   EXPECT_EQ(controlState("Test", 1).items.front(), "suplex");
-}
-
-TEST_F(ToolkitTest, ADoubleClickOnAListViewReportsTheRowOrMinusOne) {
-  makeForm([] { EZ_LISTVIEW(1, 1, 1, 40, 10, "First{10}|Second{10}", ""); });
-  EZ_ADDLVITEM("Test", 1, "one");
-  EZ_ADDLVITEM("Test", 1, "two");
-  auto* view = dynamic_cast<QTreeWidget*>(controlWidget("Test", 1));
-  const QRect second = view->visualItemRect(view->topLevelItem(1));
-  for (QPoint at : {second.center(), QPoint(5, view->viewport()->height() - 3)}) {
-    QMouseEvent press(QEvent::MouseButtonDblClick, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &press);
-  }
-  const auto clicks = withCode(kEventDoubleClick);
-  ASSERT_EQ(clicks.size(), 2u);
-  EXPECT_EQ(clicks[0].value, 1);
-  EXPECT_EQ(clicks[1].value, -1);
-}
-
-TEST_F(ToolkitTest, AnOwnerDrawnListAsksItsItemHeightOnceAndDrawsEachItem) {
-  std::vector<std::tuple<int32_t, int32_t, int32_t>> drawn;  // index, selected, height
-  answer = [&](int32_t id, int32_t code, int32_t value, int32_t&) {
-    if (code == kEventOwnerSize) {
-      int32_t width = 0, height = 0;
-      EZ_STARTOWNERSIZE("Test", id, value, width, height);
-      EXPECT_GT(width, 0);
-      EZ_ENDOWNERSIZE("Test", id, value, width, 16);
-    } else if (code == kEventOwnerDraw) {
-      int32_t dc, width, height, selected, disabled, focus, x, y, index;
-      if (EZ_STARTOWNERDRAW("Test", id, value, dc, width, height, selected, disabled, focus) == 0) return;
-      EZ_GETODITEM(value, x, y, index);
-      EZ_SAVESTATE(dc);
-      EZ_DCDRAW(dc, kDrawFilledRectangle, x, y, x + width - 1, y + height - 1, 1, selected ? 27 : 28);
-      EZ_DCPRINT(dc, x, y, EZ_GETITEMTEXT("Test", id, index).substr(2), 4, 0);
-      EZ_RESTORESTATE(dc);
-      drawn.emplace_back(index, selected, height);
-    }
-  };
-  makeForm([] { EZ_ODLISTBOX(1, 1, 1, 20, 10, "", "$AMSTV"); });
-  EZ_ADDITEMS("Test", 1, "M\tAlpha|F\tBravo|M\tCharlie");
-  EZ_SETSELECT("Test", 1, 1, 1);
-  paintForm("Test");
-  EXPECT_EQ(withCode(kEventOwnerSize).size(), 1u);
-  ASSERT_EQ(drawn.size(), 3u);
-  for (const auto& [index, selected, height] : drawn) {
-    EXPECT_EQ(selected, index == 1 ? 1 : 0);
-    EXPECT_EQ(height, 16);
-  }
-  auto* list = dynamic_cast<QListWidget*>(controlWidget("Test", 1));
-  EXPECT_EQ(list->visualItemRect(list->item(2)).height(), 16);
 }
 
 TEST_F(ToolkitTest, AButtonNotDrawnByTheProgramStillPaintsAndRemembersNothing) {
@@ -310,7 +179,7 @@ TEST_F(ToolkitTest, TheClosingEventCanBeCancelledByTheUserButNotByUnload) {
     if (id == 0 && code == kEventClosing) cancel = 1;
   };
   makeForm([] {});
-  controlWidget("Test", 0)->close();
+  closeWindow("Test");
   EXPECT_EQ(liveFormCount(), 1u);
   EZ_UNLOADFORM("Test");
   EXPECT_EQ(liveFormCount(), 0u);
@@ -321,49 +190,16 @@ TEST_F(ToolkitTest, AWindowClosedDuringAnEventClosesWhenTheEventIsDone) {
   size_t formsDuringEvent = 0;
   answer = [&](int32_t id, int32_t code, int32_t, int32_t&) {
     if (id != 5 || code != kEventClick) return;
-    controlWidget("Test", 0)->close();
+    closeWindow("Test");
     formsDuringEvent = liveFormCount();
   };
   makeForm([] { EZ_ODBUTTON(5, 1, 1, 10, 2, "&Go", "T"); });
   clickButton("Test", 5);
   EXPECT_EQ(formsDuringEvent, 1u);
   EXPECT_TRUE(withCode(kEventClosing).empty());
-  QApplication::processEvents();
+  handlePendingEvents();
   EXPECT_EQ(liveFormCount(), 0u);
   EXPECT_EQ(withCode(kEventClosing).size(), 1u);
-}
-
-TEST_F(ToolkitTest, FileFiltersBecomeNameFiltersAndMatchEitherCase) {
-  EXPECT_EQ(nameFilters("ZOR Export Files|*.zor|All Files|*.*|"),
-            (QStringList{"ZOR Export Files (*.zor)", "All Files (*)"}));
-  EXPECT_EQ(nameFilters("Texts|*.txt;*.log|"), (QStringList{"Texts (*.txt *.log)"}));
-
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("zor-ui-filter-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  for (const char* name : {"lower.zor", "UPPER.ZOR", "other.txt"}) std::ofstream(folder / name) << "x";
-  std::unique_ptr<QFileDialog> dialog =
-      buildFileDialog(nullptr, "Please select an export file to open.", (folder / "lower.zor").string(),
-                      "ZOR Export Files|*.zor|All Files|*.*|", false);
-  EXPECT_EQ(dialog->windowTitle(), QString("Please select an export file to open."));
-  EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-  auto* view = dialog->findChild<QListView*>("listView");
-  ASSERT_NE(view, nullptr);
-  QStringList shown;
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < 5000) {
-    QApplication::processEvents(QEventLoop::AllEvents, 50);
-    shown.clear();
-    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
-      shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
-    }
-    if (shown.size() >= 2) break;
-  }
-  shown.sort();
-  EXPECT_EQ(shown, (QStringList{"UPPER.ZOR", "lower.zor"}));
-  dialog.reset();
-  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ToolkitTest, TheMultiSelectDialogGivesOnePathOrTheFolderAndNames) {

@@ -2,8 +2,7 @@
 // with the progress bar and the status box.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
-
+#include "batch_fixture.h"
 #include "db/catalogue.h"
 #include "road_fixture.h"
 #include "services/events.h"
@@ -19,26 +18,10 @@
 namespace {
 
 using namespace ui::toolkit;
+using uitest::BatchViewTest;
 using uitest::RoadTest;
 
 using Names = std::vector<std::string>;
-
-class BatchViewTest : public RoadTest {
- protected:
-  void SetUp() override {
-    RoadTest::SetUp();
-    first = writeScenarioExport();
-    second = writeExport(testsupport::wrestlersOnlyExport({testsupport::wrestlerSpec("Lone Wolf")}).lines(),
-                         "lone-wolf.zor");
-    click(ui::kBatchButton);
-  }
-  void addFiles(const std::vector<std::string>& paths) {
-    script.files.push_back(paths);
-    click(ui::kAddFilesButton);
-  }
-
-  std::string first, second;
-};
 
 TEST_F(BatchViewTest, AddedFilesFollowTheOnesListedAndMayRepeat) {
   addFiles({first, second});
@@ -92,29 +75,6 @@ TEST_F(BatchViewTest, ImportBatchImportsEveryFileAndTellsNewestFirst) {
   EXPECT_EQ(state(ui::kBatchResultBox).text,
             "Import failed: missing.zor\r\nImported: lone-wolf.zor\r\nImported: export.zor\r\n");
   EXPECT_EQ(state(ui::kBatchProgress).progressHigh, 1);
-}
-
-// The file system names files in UTF-8; the list and the results show them as they read, and the
-// import still finds them.
-TEST_F(BatchViewTest, NamesBeyondAsciiReadRightInTheListAndTheResults) {
-  std::filesystem::create_directories(folder.root() /
-                                      "\xC3\x89"
-                                      "changes");
-  const std::string accented = writeExport(testsupport::scenarioExport().lines(),
-                                           "\xC3\x89"
-                                           "changes/\xC3\x81ngel d\xC3\xA9mo.zor");
-  addFiles({accented});
-  const std::string shownPath = folder.root().string() +
-                                "/\xC9"
-                                "changes/\xC1ngel d\xE9mo.zor";
-  EXPECT_EQ(items(ui::kExportFileList), (Names{shownPath}));
-  auto* list = qobject_cast<QListWidget*>(controlWidget("MAIN", ui::kExportFileList));
-  ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list->item(0)->text(), QString::fromUtf8(accented.c_str()));
-
-  click(ui::kImportBatchButton);
-  EXPECT_EQ(state(ui::kBatchResultBox).text, "Imported: \xC1ngel d\xE9mo.zor\r\n");
-  EXPECT_EQ(db::catalogue().WrestlerCount, 5);
 }
 
 // An export that names a move it does not carry leaves the team pointing past the moves; the window

@@ -1,6 +1,5 @@
 #include "wizard_fixture.h"
 
-#include <QApplication>
 #include <cstdlib>
 
 #include "db/catalogue.h"
@@ -22,7 +21,7 @@ void WizardTest::SetUp() {
   std::filesystem::current_path(folder.root());
   ui::toolkit::resetToolkit();
   // A common desktop screen, whatever the platform the tests run on offers.
-  ui::toolkit::setScreenArea(QRect(0, 0, 1920, 1040));
+  ui::toolkit::setScreenArea(ui::toolkit::Rect{0, 0, 1920, 1040});
   ui::wizardState() = ui::WizardState{};
   services_.emplace();
   ui::toolkit::setDialogScript(&script);
@@ -82,8 +81,8 @@ void WizardTest::startWizard() {
 }
 
 void WizardTest::settle() {
-  QApplication::processEvents();
-  QApplication::processEvents();
+  ui::toolkit::handlePendingEvents();
+  ui::toolkit::handlePendingEvents();
 }
 
 std::vector<SeenEvent> WizardTest::eventsWithCode(int32_t code) const {

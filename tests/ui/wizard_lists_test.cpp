@@ -1,10 +1,6 @@
 // The wrestler list's keys and drawing, and mapping or renaming rows of the list views.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QListWidget>
-#include <QPixmap>
-
 #include "road_fixture.h"
 #include "support/game_records.h"
 #include "ui/form/control_ids.h"
@@ -16,11 +12,13 @@
 #include "ui/wrestlers/main_shortcuts.h"
 #include "ui/wrestlers/wrestler_item_style.h"
 #include "ui/wrestlers/wrestler_selection.h"
+#include "wrestler_list_fixture.h"
 
 namespace {
 
 using namespace ui::toolkit;
 using uitest::RoadTest;
+using uitest::WrestlerListTest;
 
 using Names = std::vector<std::string>;
 using Indexes = std::vector<int32_t>;
@@ -65,29 +63,11 @@ TEST(WrestlerSelectionTest, EachModeChangesItsItemsAndLeavesTheOthers) {
   EXPECT_EQ(ui::selectionAfter(7, 1, 0, 1), 1);
 }
 
-class WrestlerListTest : public RoadTest {
- protected:
-  // An export of `count` new wrestlers "Wrestler 001" and on: every item selected.
-  void openManyWrestlers(int count) {
-    std::vector<testsupport::WrestlerSpec> wrestlers;
-    for (int i = 1; i <= count; ++i) {
-      char name[32];
-      std::snprintf(name, sizeof name, "Wrestler %03d", i);
-      wrestlers.push_back(testsupport::wrestlerSpec(name));
-    }
-    openExport(writeExport(testsupport::wrestlersOnlyExport(wrestlers).lines(), "many.zor"));
-  }
-  void focusItem(int32_t index) {
-    focusControl("MAIN", ui::kWrestlerList);
-    EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", index);
-  }
-};
-
 TEST_F(WrestlerListTest, AShortcutWithTheFocusElsewhereDoesNothing) {
   openExport(writeScenarioExport());
   focusControl("MAIN", ui::kTeamList);
-  for (Qt::Key key : {Qt::Key_A, Qt::Key_N, Qt::Key_I}) pressInWrestlers(key, Qt::ControlModifier);
-  pressInWrestlers(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+  for (Key key : {Key::A, Key::N, Key::I}) pressInWrestlers(key, kControlKey);
+  pressInWrestlers(Key::Down, kControlKey | kShiftKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (Indexes{0, 2}));
   EXPECT_EQ(EZ_GETFOCUSID("MAIN"), ui::kTeamList);
 }
@@ -95,9 +75,9 @@ TEST_F(WrestlerListTest, AShortcutWithTheFocusElsewhereDoesNothing) {
 TEST_F(WrestlerListTest, CtrlAAndCtrlNSelectAllAndNone) {
   openExport(writeScenarioExport());
   focusItem(1);
-  pressInWrestlers(Qt::Key_A, Qt::ControlModifier);
+  pressInWrestlers(Key::A, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (Indexes{0, 1, 2}));
-  pressInWrestlers(Qt::Key_N, Qt::ControlModifier);
+  pressInWrestlers(Key::N, kControlKey);
   EXPECT_TRUE(selected(ui::kWrestlerList).empty());
   EXPECT_EQ(EZ_GETATTR("MAIN", ui::kWrestlerList, "IFocus"), 1);
 }
@@ -106,34 +86,34 @@ TEST_F(WrestlerListTest, CtrlIInvertsItemsZeroAndTwoOfThree) {
   openExport(writeScenarioExport());
   ASSERT_EQ(selected(ui::kWrestlerList), (Indexes{0, 2}));
   focusItem(0);
-  pressInWrestlers(Qt::Key_I, Qt::ControlModifier);
+  pressInWrestlers(Key::I, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (Indexes{1}));
 }
 
 TEST_F(WrestlerListTest, CtrlDownOnTheFirstSelectsAllAndCtrlShiftUpOnTheLastDeselectsAll) {
   openManyWrestlers(6);
   focusItem(0);
-  pressInWrestlers(Qt::Key_N, Qt::ControlModifier);
-  pressInWrestlers(Qt::Key_Down, Qt::ControlModifier);
+  pressInWrestlers(Key::N, kControlKey);
+  pressInWrestlers(Key::Down, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), range(0, 5));
   EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 5);
-  pressInWrestlers(Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+  pressInWrestlers(Key::Up, kControlKey | kShiftKey);
   EXPECT_TRUE(selected(ui::kWrestlerList).empty());
 }
 
 TEST_F(WrestlerListTest, TheDirectedKeysChangeOnlyTheirSideOfTheCurrentItem) {
   openManyWrestlers(6);
   focusItem(2);
-  pressInWrestlers(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+  pressInWrestlers(Key::Down, kControlKey | kShiftKey);
   EXPECT_EQ(selected(ui::kWrestlerList), range(0, 1));
   EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 3);
-  pressInWrestlers(Qt::Key_Down, Qt::ControlModifier);
+  pressInWrestlers(Key::Down, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (Indexes{0, 1, 3, 4, 5}));
   EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 1);
-  pressInWrestlers(Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+  pressInWrestlers(Key::Up, kControlKey | kShiftKey);
   EXPECT_EQ(selected(ui::kWrestlerList), range(3, 5));
   EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 4);
-  pressInWrestlers(Qt::Key_Up, Qt::ControlModifier);
+  pressInWrestlers(Key::Up, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), range(0, 5));
 }
 
@@ -145,34 +125,11 @@ TEST_F(WrestlerListTest, CtrlIInALongListNeitherScrollsNorMovesTheFocus) {
   EZ_SETSELECT("MAIN", ui::kWrestlerList, 50, 0);
   const int32_t top = EZ_GETATTR("MAIN", ui::kWrestlerList, "TIndex");
   ASSERT_EQ(top, 30);
-  pressInWrestlers(Qt::Key_I, Qt::ControlModifier);
+  pressInWrestlers(Key::I, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (Indexes{50}));
   EXPECT_EQ(EZ_GETATTR("MAIN", ui::kWrestlerList, "TIndex"), top);
   EXPECT_EQ(EZ_GETATTR("MAIN", ui::kWrestlerList, "IFocus"), 45);
   EXPECT_EQ(EZ_GETFOCUSID("MAIN"), ui::kWrestlerList);
-}
-
-TEST_F(WrestlerListTest, ItemsAreSixteenPixelsHighAndDrawnInTheColoursOfTheirState) {
-  openExport(writeScenarioExport());  // F New Star (selected), M Champion, M Rookie (selected)
-  focusControl("MAIN", ui::kOpenButton);
-  auto* list = dynamic_cast<QListWidget*>(controlWidget("MAIN", ui::kWrestlerList));
-  ASSERT_NE(list, nullptr);
-  const auto background = [list](int row) {
-    const QImage image = list->viewport()->grab().toImage();
-    const QRect rect = list->visualItemRect(list->item(row));
-    return QColor(image.pixel(rect.right() - 2, rect.center().y()));
-  };
-  EXPECT_EQ(list->visualItemRect(list->item(0)).height(), ui::kWrestlerItemHeight);
-  EXPECT_EQ(background(0), paletteColour(28).value());
-  EXPECT_EQ(background(1), paletteColour(27).value());
-  EXPECT_EQ(background(2), paletteColour(27).value());
-
-  focusItem(1);
-  EXPECT_EQ(background(1), paletteColour(3).value());
-
-  click(ui::kParseButton);  // the list is disabled in phase 2
-  EXPECT_EQ(background(0), paletteColour(31).value());
-  EXPECT_EQ(background(1), paletteColour(31).value());
 }
 
 TEST_F(RoadTest, ANameListShowsAnEmptyNameWhereverItStands) {

@@ -33,9 +33,9 @@ class WizardRoadTest : public RoadTest {
   void walkToImport() {
     openExport(writeScenarioExport());
     focusControl("MAIN", ui::kWrestlerList);
-    pressInWrestlers(Qt::Key_N, Qt::ControlModifier);
+    pressInWrestlers(Key::N, kControlKey);
     EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 1);
-    pressInWrestlers(Qt::Key_Up, Qt::ControlModifier);
+    pressInWrestlers(Key::Up, kControlKey);
     click(ui::kParseButton);
     choose(ui::kMapMovesCombo, "Kick");
     doubleClickRow(ui::kMoveListView, "Dropkick");
@@ -85,9 +85,9 @@ TEST_F(WizardRoadTest, OpeningListsTheWrestlersPreSelectedAndTheNewRecordsSorted
 TEST_F(WizardRoadTest, ParseSelectionListsWhatTheSelectedWrestlersNeed) {
   openExport(writeScenarioExport());
   focusControl("MAIN", ui::kWrestlerList);
-  pressInWrestlers(Qt::Key_N, Qt::ControlModifier);
+  pressInWrestlers(Key::N, kControlKey);
   EZ_SETATTR("MAIN", ui::kWrestlerList, "IFocus", 1);
-  pressInWrestlers(Qt::Key_Up, Qt::ControlModifier);
+  pressInWrestlers(Key::Up, kControlKey);
   EXPECT_EQ(selected(ui::kWrestlerList), (std::vector<int32_t>{0, 1}));
   click(ui::kParseButton);
 

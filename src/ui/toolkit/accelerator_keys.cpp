@@ -11,21 +11,20 @@ namespace {
 
 struct NamedKey {
   std::string_view name;
-  Qt::Key key;
+  Key key;
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"UP", Qt::Key_Up},       {"DOWN", Qt::Key_Down},     {"LEFT", Qt::Key_Left},
-    {"RIGHT", Qt::Key_Right}, {"HOME", Qt::Key_Home},     {"END", Qt::Key_End},
-    {"PGUP", Qt::Key_PageUp}, {"PGDN", Qt::Key_PageDown}, {"INS", Qt::Key_Insert},
-    {"DEL", Qt::Key_Delete},  {"TAB", Qt::Key_Tab},       {"ENTER", Qt::Key_Return},
-    {"ESC", Qt::Key_Escape},  {"SPACE", Qt::Key_Space},   {"BACK", Qt::Key_Backspace},
+    {"UP", Key::Up},      {"DOWN", Key::Down},   {"LEFT", Key::Left},      {"RIGHT", Key::Right},
+    {"HOME", Key::Home},  {"END", Key::End},     {"PGUP", Key::PageUp},    {"PGDN", Key::PageDown},
+    {"INS", Key::Insert}, {"DEL", Key::Delete},  {"TAB", Key::Tab},        {"ENTER", Key::Enter},
+    {"ESC", Key::Escape}, {"SPACE", Key::Space}, {"BACK", Key::Backspace},
 };
 
-std::optional<Qt::Key> keyOf(std::string_view name) {
+std::optional<Key> keyOf(std::string_view name) {
   if (name.size() == 1) {
     const char c = name[0];
-    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<Qt::Key>(c);
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<Key>(c);
     return std::nullopt;
   }
   for (const NamedKey& named : kNamedKeys) {
@@ -37,7 +36,7 @@ std::optional<Qt::Key> keyOf(std::string_view name) {
       if (c < '0' || c > '9') return std::nullopt;
       number = number * 10 + (c - '0');
     }
-    if (number >= 1 && number <= 24) return static_cast<Qt::Key>(Qt::Key_F1 + number - 1);
+    if (number >= 1 && number <= 24) return static_cast<Key>(static_cast<int32_t>(Key::F1) + number - 1);
   }
   return std::nullopt;
 }
@@ -56,23 +55,23 @@ std::vector<Accelerator> parseAccelerators(std::string_view table) {
     std::string keyText = platform::upperCase1252(platform::trimmed(entry.substr(0, comma)));
     const std::string idText = std::string(platform::trimmed(entry.substr(comma + 1)));
 
-    Qt::KeyboardModifiers modifiers;
+    KeyModifiers modifiers = kNoModifier;
     size_t pos = 0;
     for (; pos < keyText.size(); ++pos) {
       if (keyText[pos] == '^' && pos + 1 < keyText.size()) {
-        modifiers |= Qt::ControlModifier;
+        modifiers |= kControlKey;
       } else if (keyText[pos] == '$' && pos + 1 < keyText.size()) {
-        modifiers |= Qt::ShiftModifier;
+        modifiers |= kShiftKey;
       } else if (keyText[pos] == '@' && pos + 1 < keyText.size()) {
-        modifiers |= Qt::AltModifier;
+        modifiers |= kAltKey;
       } else {
         break;
       }
     }
-    std::optional<Qt::Key> key = keyOf(std::string_view(keyText).substr(pos));
+    std::optional<Key> key = keyOf(std::string_view(keyText).substr(pos));
     if (!key || idText.empty()) continue;
     const int64_t id = platform::numberValue(idText);
-    accelerators.push_back(Accelerator{QKeyCombination(modifiers, *key), platform::low32(id)});
+    accelerators.push_back(Accelerator{*key, modifiers, platform::low32(id)});
   }
   return accelerators;
 }

@@ -1,15 +1,17 @@
-// The keys of an accelerator table as Qt key combinations (the table's form is in accelerators.h).
+// The keys of an accelerator table (the table's form is in accelerators.h).
 #pragma once
 
-#include <QKeyCombination>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "ui/toolkit/keys.h"
+
 namespace ui::toolkit {
 
 struct Accelerator {
-  QKeyCombination keys;
+  Key key = Key::A;
+  KeyModifiers modifiers = kNoModifier;
   int32_t id = 0;
 };
 

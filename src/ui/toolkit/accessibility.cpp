@@ -1,11 +1,13 @@
 #include "ui/toolkit/accessibility.h"
 
-#include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
+#include "ui/toolkit/back_end.h"
 #include "ui/toolkit/state.h"
-#include "ui/toolkit/text.h"
 #include "ui/toolkit/units.h"
 
 namespace ui::toolkit {
@@ -22,10 +24,9 @@ struct Box {
 
 // The control's place as it shows (a combo box is only as high as its closed box).
 Box boxOf(const ControlRecord& control) {
-  if (control.widget) {
-    const QRect area = control.widget->geometry();
-    return Box{columnsFromPixels(area.left()), rowsFromPixels(area.top()),
-               columnsFromPixels(area.left() + area.width()), rowsFromPixels(area.top() + area.height())};
+  if (const std::optional<Rect> area = shownArea(control)) {
+    return Box{columnsFromPixels(area->x), rowsFromPixels(area->y), columnsFromPixels(area->x + area->width),
+               rowsFromPixels(area->y + area->height)};
   }
   return Box{control.column, control.row, control.column + control.width, control.row + control.height};
 }
@@ -64,26 +65,27 @@ std::optional<double> labelGap(const Box& control, const Box& label) {
 
 void setAccessibleName(std::string_view form, int32_t id, std::string_view name) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  control->widget->setAccessibleName(toQt(name));
+  if (control == nullptr || !showAccessibleName(*control, name)) return;
   control->explicitName = true;
 }
 
 void nameControlsByLabels(FormRecord& form) {
   for (const auto& control : form.controls) {
-    if (control->explicitName || !wantsLabel(control->kind) || !control->widget) continue;
+    if (control->explicitName || !wantsLabel(control->kind) || !shownArea(*control)) continue;
     const Box box = boxOf(*control);
     double best = std::numeric_limits<double>::max();
-    QString name;
+    std::string name;
     for (const auto& label : form.controls) {
-      if (label->kind != ControlKind::Label || label->layer != control->layer || !label->widget) continue;
+      if (label->kind != ControlKind::Label || label->layer != control->layer) continue;
+      const std::optional<std::string> text = shownText(*label);
+      if (!text) continue;
       std::optional<double> gap = labelGap(box, boxOf(*label));
       if (gap && *gap < best) {
         best = *gap;
-        name = static_cast<QLabel*>(label->widget.data())->text();
+        name = *text;
       }
     }
-    if (!name.isEmpty()) control->widget->setAccessibleName(name);
+    if (!name.empty()) showAccessibleName(*control, name);
   }
 }
 

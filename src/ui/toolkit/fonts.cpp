@@ -1,8 +1,5 @@
 #include "ui/toolkit/fonts.h"
 
-#include <QFont>
-#include <QFontDatabase>
-
 #include "ui/toolkit/state.h"
 
 namespace ui::toolkit {
@@ -42,24 +39,6 @@ std::optional<FontSpec> fontSpec(int32_t number) {
   if (found != defined.end()) return found->second;
   if (number >= 0 && number <= 5) return builtInFont(number);
   return std::nullopt;
-}
-
-void registerFaceSubstitutes() {
-  const QStringList families = QFontDatabase::families();
-  auto substitute = [&](const QString& face, const QStringList& candidates) {
-    if (families.contains(face, Qt::CaseInsensitive)) return;
-    QStringList present;
-    for (const QString& candidate : candidates) {
-      if (families.contains(candidate, Qt::CaseInsensitive)) present << candidate;
-    }
-    if (!present.isEmpty()) QFont::insertSubstitutions(face, present);
-  };
-  substitute(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-  substitute(QStringLiteral("Arial Narrow"), {QStringLiteral("Liberation Sans Narrow"),
-                                              QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-  substitute(QStringLiteral("Times New Roman"),
-             {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
-  substitute(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
 }
 
 }  // namespace ui::toolkit

@@ -25,7 +25,4 @@ void EZ_FREEFONT(int32_t number);
 // A built-in or defined font; nothing when the number is not defined.
 std::optional<FontSpec> fontSpec(int32_t number);
 
-// Makes the Windows faces the program names resolve to their metric-compatible free equivalents.
-void registerFaceSubstitutes();
-
 }  // namespace ui::toolkit

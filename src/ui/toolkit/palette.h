@@ -6,6 +6,13 @@
 
 namespace ui::toolkit {
 
+struct Rgb {
+  uint8_t r = 0;
+  uint8_t g = 0;
+  uint8_t b = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
 inline constexpr int32_t kDefaultColour = -1;
 inline constexpr int32_t kBuiltInColours = 32;
 

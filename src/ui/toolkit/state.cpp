@@ -1,7 +1,8 @@
 #include "ui/toolkit/state.h"
 
+#include "ui/toolkit/accessibility.h"
+#include "ui/toolkit/back_end.h"
 #include "ui/toolkit/text.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
@@ -13,9 +14,9 @@ constexpr std::string_view kThisForm = "{ME}";
 // that the closing event never lands in the middle of other work.
 void closePendingForms() {
   for (const auto& form : toolkit().forms) {
-    if (!form->alive || !form->closePending || !form->window) continue;
+    if (!form->alive || !form->closePending || !hasWindow(*form)) continue;
     form->closePending = false;
-    QMetaObject::invokeMethod(form->window.data(), &QWidget::close, Qt::QueuedConnection);
+    closeWhenIdle(*form);
   }
 }
 
@@ -29,15 +30,6 @@ Toolkit& toolkit() {
 ControlRecord* FormRecord::control(int32_t id) const {
   for (const auto& record : controls) {
     if (record->id == id) return record.get();
-  }
-  return nullptr;
-}
-
-ControlRecord* FormRecord::controlOf(const QWidget* widget) const {
-  for (const QWidget* w = widget; w != nullptr && w != window; w = w->parentWidget()) {
-    for (const auto& record : controls) {
-      if (record->widget == w) return record.get();
-    }
   }
   return nullptr;
 }
@@ -73,12 +65,10 @@ ControlRecord* findControl(std::string_view form, int32_t id) {
   return record != nullptr ? record->control(id) : nullptr;
 }
 
-QWidget* controlWidget(std::string_view form, int32_t id) {
-  FormRecord* record = findForm(form);
-  if (record == nullptr) return nullptr;
-  if (id == 0) return record->window;
-  ControlRecord* control = record->control(id);
-  return control != nullptr ? control->widget.data() : nullptr;
+size_t liveFormCount() {
+  size_t count = 0;
+  for (const auto& form : toolkit().forms) count += form->alive ? 1 : 0;
+  return count;
 }
 
 int32_t raiseEvent(FormRecord& form, int32_t id, int32_t code, int32_t value) {
@@ -99,6 +89,39 @@ int32_t raiseEvent(FormRecord& form, int32_t id, int32_t code, int32_t value) {
 int32_t raiseEvent(uint64_t serial, int32_t id, int32_t code, int32_t value) {
   FormRecord* form = findForm(serial);
   return form != nullptr ? raiseEvent(*form, id, code, value) : 0;
+}
+
+FormRecord& addForm(std::string_view name, std::string_view properties) {
+  Toolkit& state = toolkit();
+  auto record = std::make_unique<FormRecord>();
+  record->serial = state.nextSerial++;
+  record->name = std::string(name);
+  record->key = nameKey(name);
+  record->properties = std::string(properties);
+  state.forms.push_back(std::move(record));
+  return *state.forms.back();
+}
+
+bool designForm(FormRecord& form) {
+  Toolkit& state = toolkit();
+  const uint64_t serial = form.serial;
+  if (state.loadingEvents != 0) raiseEvent(form, 0, kEventLoading, 0);
+  if (findForm(serial) == nullptr) return false;
+
+  FormRecord* outer = state.designing;
+  state.designing = &form;
+  state.next = DesignSettings{};
+  if (state.design) {
+    std::string designName = form.name;
+    DesignCallback design = state.design;
+    design(designName);
+  }
+  state.designing = outer;
+  if (findForm(serial) == nullptr) return false;
+  nameControlsByLabels(form);
+
+  raiseEvent(form, 0, kEventLoaded, 0);
+  return findForm(serial) != nullptr;
 }
 
 }  // namespace ui::toolkit

@@ -1,25 +1,32 @@
 // The toolkit's process-wide state: the program's callbacks, the forms with their controls, the
-// settings that apply to the controls created next, the defined fonts and colours.
+// settings that apply to the controls created next, the defined fonts and colours. The windows
+// behind a form and its controls belong to the back end: each record holds them in a struct that
+// only the back end defines.
 #pragma once
 
-#include <QColor>
-#include <QPointer>
-#include <QRect>
-#include <QWidget>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/toolkit/accelerator_keys.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/geometry.h"
 #include "ui/toolkit/palette.h"
 #include "ui/toolkit/run.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
+
+// The back end's window of a form and of a control, defined by the back end.
+struct NativeForm;
+struct NativeControl;
+struct NativeDeleter {
+  void operator()(NativeForm* form) const;
+  void operator()(NativeControl* control) const;
+};
 
 enum class ControlKind { Label, TextBox, Button, ListBox, OwnerDrawnList, ComboBox, ListView, ProgressBar };
 
@@ -35,7 +42,7 @@ struct ControlRecord {
   int32_t id = 0;
   ControlKind kind = ControlKind::Label;
   int32_t layer = 0;
-  QPointer<QWidget> widget;
+  std::unique_ptr<NativeControl, NativeDeleter> native;
   double column = 0, row = 0, width = 0, height = 0;
   std::string properties;
   int32_t textColour = kDefaultColour;
@@ -64,13 +71,12 @@ struct FormRecord {
   bool alive = true;
   bool unloading = false;
   bool closePending = false;  // closed by the user while an event was being handled
-  QPointer<FormWindow> window;
+  std::unique_ptr<NativeForm, NativeDeleter> native;
   std::vector<std::unique_ptr<ControlRecord>> controls;  // in creation order
   std::vector<Accelerator> accelerators;
   int32_t shownLayer = -1;
 
   ControlRecord* control(int32_t id) const;
-  ControlRecord* controlOf(const QWidget* widget) const;
 };
 
 struct DrawContext;
@@ -91,7 +97,7 @@ struct Toolkit {
   int32_t commandEvents = 1;
   int32_t loadingEvents = 0;
   std::map<int32_t, FontSpec> fonts;
-  std::map<int32_t, QColor> colours;
+  std::map<int32_t, Rgb> colours;
 
   std::map<int32_t, DrawContext*> drawContexts;
   int32_t nextDrawHandle = 1;
@@ -100,9 +106,8 @@ struct Toolkit {
   bool starting = false;  // inside the start callback
   int exitCode = 0;
   DialogScript* script = nullptr;
-  QPointer<QObject> keyFilter;
   // Stands in for the available area of the screens, for tests.
-  std::optional<QRect> screenArea;
+  std::optional<Rect> screenArea;
 };
 
 Toolkit& toolkit();
@@ -111,14 +116,20 @@ Toolkit& toolkit();
 FormRecord* findForm(std::string_view name);  // "{ME}" is the form of the event being handled
 FormRecord* findForm(uint64_t serial);
 ControlRecord* findControl(std::string_view form, int32_t id);
-QWidget* controlWidget(std::string_view form, int32_t id);  // id 0 is the form's window
+size_t liveFormCount();
 
 // Raises an event of the form to the program and returns the cancel flag the program left.
 int32_t raiseEvent(FormRecord& form, int32_t id, int32_t code, int32_t value);
 int32_t raiseEvent(uint64_t serial, int32_t id, int32_t code, int32_t value);
 
+// A new form's record, before its window exists.
+FormRecord& addForm(std::string_view name, std::string_view properties);
+// Builds a new form's content: the loading event (when switched on), the design callback, the
+// accessible names, the loaded event. Returns whether the form is still there to be shown.
+bool designForm(FormRecord& form);
+
 // Takes a form down: the closing event (when asked), then its window goes and, with the last form,
-// the message loop ends.
+// the message loop ends. Implemented by the back end.
 void unloadForm(FormRecord& form, bool raiseClosing);
 
 }  // namespace ui::toolkit

@@ -2,15 +2,15 @@
 // injected as if the user had caused them, and painting on demand.
 #pragma once
 
-#include <QColor>
-#include <QRect>
-#include <Qt>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/toolkit/geometry.h"
+#include "ui/toolkit/keys.h"
+#include "ui/toolkit/palette.h"
 #include "ui/toolkit/state.h"
 
 namespace ui::toolkit {
@@ -27,10 +27,14 @@ struct ControlState {
   bool enabled = false;
   bool visible = false;  // shown and inside the form's visible area
   bool focused = false;
+  bool focusable = false;                             // takes the focus at all (by click or Tab)
+  bool tabStop = false;                               // Tab stops at it
+  bool multiLine = false;                             // a text box of several lines
+  bool readOnly = false;                              // a text box that takes no typing
   double column = 0, row = 0, width = 0, height = 0;  // as placed, in character units
   std::string accessibleName;
-  QColor textColour;  // as the palette shows them
-  QColor backColour;
+  Rgb textColour;  // as the palette shows them
+  Rgb backColour;
   std::string fontFamily;
   double fontPoints = 0;
   bool fontBold = false;
@@ -44,20 +48,29 @@ ControlState controlState(std::string_view form, int32_t id);
 int32_t injectEvent(std::string_view form, int32_t id, int32_t code, int32_t value);
 // Clicks a button as the user would (the click reaches the program through the button).
 void clickButton(std::string_view form, int32_t id);
+// Double-clicks an item of a list or a row of a list view with the mouse on it.
+void doubleClickItem(std::string_view form, int32_t id, int32_t index);
 // Drags local files over the form and drops them on a control (0: the form itself), as a file
 // manager does. Returns whether the form took the drop; the program hears of it once events run.
 bool dropFiles(std::string_view form, const std::vector<std::string>& paths, int32_t id = 0);
 // Presses a key in the control that has the focus (or the form).
-void pressKey(std::string_view form, Qt::Key key, Qt::KeyboardModifiers modifiers);
+void pressKey(std::string_view form, Key key, KeyModifiers modifiers);
 // Paints the whole form at once, owner-drawn parts included.
 void paintForm(std::string_view form);
+// The controls Tab goes through from control `id` until it comes round again: those shown that Tab
+// stops at, in order.
+std::vector<int32_t> tabRound(std::string_view form, int32_t id);
 // Gives a control the keyboard focus.
 void focusControl(std::string_view form, int32_t id);
+// Closes the form's window as the user would with its close button.
+void closeWindow(std::string_view form);
+// Lets the window handle every event that waits, input included.
+void handlePendingEvents();
 
 // The screen area the forms are kept within, instead of the real screen's; nothing: the real one.
-void setScreenArea(std::optional<QRect> area);
+void setScreenArea(std::optional<Rect> area);
 
-size_t liveFormCount();
+// liveFormCount() (state.h) tells how many forms are up.
 // Takes every form down without events and forgets the callbacks, fonts and colours.
 void resetToolkit();
 

@@ -1,5 +1,6 @@
-// The window toolkit: forms, controls, events, owner drawing and dialogs over Qt, addressed by form
-// name and control id with 8-bit Windows-1252 texts and character-unit geometry.
+// The window toolkit: forms, controls, events, owner drawing and dialogs over the system's windows
+// (the back end of ui/toolkit/qt), addressed by form name and control id with 8-bit Windows-1252
+// texts and character-unit geometry.
 #pragma once
 
 #include "ui/toolkit/accelerators.h"

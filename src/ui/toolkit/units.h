@@ -3,7 +3,7 @@
 // the forms are laid out in sixteenths of a row and eighths of a column, which are whole pixels.
 #pragma once
 
-#include <QRect>
+#include "ui/toolkit/geometry.h"
 
 namespace ui::toolkit {
 
@@ -16,7 +16,7 @@ CellSize cellSize();
 
 int pixelsAcross(double columns);
 int pixelsDown(double rows);
-QRect pixelRect(double column, double row, double width, double height);
+Rect pixelRect(double column, double row, double width, double height);
 double columnsFromPixels(int pixels);
 double rowsFromPixels(int pixels);
 

@@ -9,22 +9,21 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/toolkit/dialog_script.h"
+
 class QFileDialog;
 class QWidget;
 
 namespace ui::toolkit {
 
-// The buttons of "OK", "OC", "YN" or "YNC", in order.
-std::vector<QMessageBox::StandardButton> messageBoxButtons(std::string_view buttons);
+QMessageBox::StandardButton qtButton(MessageButton button);
+// The box with the buttons of messageBoxButtons(buttons) in their order.
 std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
                                              std::string_view buttons);
-int32_t messageBoxAnswer(QMessageBox::StandardButton button);
 // "ZOR Export Files|*.zor|All Files|*.*|" as the dialog's name filters.
 QStringList nameFilters(std::string_view filter);
 std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view title,
                                              std::string_view initialFile, std::string_view filter,
                                              bool several);
-// The result text of the multi-select dialog for the chosen paths (in the file system's bytes).
-std::string multiSelectResult(const std::vector<std::string>& paths);
 
 }  // namespace ui::toolkit

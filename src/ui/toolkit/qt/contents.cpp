@@ -13,9 +13,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
@@ -24,9 +25,9 @@ namespace {
 constexpr int kRowNumberRole = Qt::UserRole + 1;
 
 template <class Widget>
-Widget* widgetOf(std::string_view form, int32_t id) {
+Widget* controlAs(std::string_view form, int32_t id) {
   ControlRecord* control = findControl(form, id);
-  return control != nullptr ? dynamic_cast<Widget*>(control->widget.data()) : nullptr;
+  return control != nullptr ? dynamic_cast<Widget*>(widgetOf(*control)) : nullptr;
 }
 
 bool isAttribute(std::string_view given, std::string_view name) {
@@ -88,15 +89,15 @@ void updateWidget(QWidget* widget) {
 
 void EZ_SETTEXT(std::string_view form, int32_t id, std::string_view text) {
   if (id == 0) {
-    if (FormRecord* record = findForm(form); record != nullptr && record->window) {
-      record->window->setWindowTitle(toQt(text));
-      record->window->setAccessibleName(toQt(text));
+    if (FormRecord* record = findForm(form); record != nullptr && windowOf(*record)) {
+      windowOf(*record)->setWindowTitle(toQt(text));
+      windowOf(*record)->setAccessibleName(toQt(text));
     }
     return;
   }
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
+  QWidget* widget = widgetOf(*control);
   if (auto* label = dynamic_cast<QLabel*>(widget)) {
     label->setText(toQt(text));
   } else if (auto* line = dynamic_cast<QLineEdit*>(widget)) {
@@ -117,11 +118,11 @@ void EZ_SETTEXT(std::string_view form, int32_t id, std::string_view text) {
 std::string EZ_GETTEXT(std::string_view form, int32_t id) {
   if (id == 0) {
     FormRecord* record = findForm(form);
-    return record != nullptr && record->window ? fromQt(record->window->windowTitle()) : std::string();
+    return record != nullptr && windowOf(*record) ? fromQt(windowOf(*record)->windowTitle()) : std::string();
   }
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return "";
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return "";
+  QWidget* widget = widgetOf(*control);
   if (auto* label = dynamic_cast<QLabel*>(widget)) return fromQt(label->text());
   if (auto* line = dynamic_cast<QLineEdit*>(widget)) return fromQt(line->text());
   if (auto* box = dynamic_cast<QPlainTextEdit*>(widget)) return fromQtLines(box->toPlainText());
@@ -140,8 +141,8 @@ std::string EZ_GETTEXT(std::string_view form, int32_t id) {
 
 void EZ_CLEAR(std::string_view form, int32_t id) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
+  QWidget* widget = widgetOf(*control);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     list->clear();
   } else if (auto* view = dynamic_cast<QTreeWidget*>(widget)) {
@@ -160,9 +161,9 @@ void EZ_CLEAR(std::string_view form, int32_t id) {
 
 void EZ_ADDITEMS(std::string_view form, int32_t id, std::string_view items) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
   const std::vector<std::string_view> parts = splitItems(items);
-  QWidget* widget = control->widget;
+  QWidget* widget = widgetOf(*control);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     for (std::string_view part : parts) {
       const QString text = toQt(part);
@@ -180,8 +181,8 @@ void EZ_ADDITEMS(std::string_view form, int32_t id, std::string_view items) {
 
 void EZ_SELECTITEM(std::string_view form, int32_t id, int32_t index) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
+  QWidget* widget = widgetOf(*control);
   if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
     const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -196,8 +197,8 @@ void EZ_SELECTITEM(std::string_view form, int32_t id, int32_t index) {
 
 std::string EZ_GETITEMTEXT(std::string_view form, int32_t id, int32_t index) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return "";
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return "";
+  QWidget* widget = widgetOf(*control);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     QListWidgetItem* item = itemOf(list, index);
     return item != nullptr ? fromQt(item->text()) : std::string();
@@ -214,8 +215,8 @@ std::string EZ_GETITEMTEXT(std::string_view form, int32_t id, int32_t index) {
 
 int32_t EZ_GETSELECT(std::string_view form, int32_t id, int32_t index) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return 0;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return 0;
+  QWidget* widget = widgetOf(*control);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     QListWidgetItem* item = itemOf(list, index);
     return item != nullptr && item->isSelected() ? 1 : 0;
@@ -231,8 +232,8 @@ int32_t EZ_GETSELECT(std::string_view form, int32_t id, int32_t index) {
 
 void EZ_SETSELECT(std::string_view form, int32_t id, int32_t index, int32_t state) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
+  QWidget* widget = widgetOf(*control);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     if (itemOf(list, index) == nullptr) return;
     const QModelIndex item = list->model()->index(index, 0);
@@ -256,8 +257,8 @@ void EZ_SETSELECT(std::string_view form, int32_t id, int32_t index, int32_t stat
 
 int32_t EZ_GETATTR(std::string_view form, int32_t id, std::string_view attribute) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return 0;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return 0;
+  QWidget* widget = widgetOf(*control);
   layOutNow(widget);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     if (isAttribute(attribute, "ICount")) return list->count();
@@ -281,8 +282,8 @@ int32_t EZ_GETATTR(std::string_view form, int32_t id, std::string_view attribute
 
 void EZ_SETATTR(std::string_view form, int32_t id, std::string_view attribute, int32_t value) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
-  QWidget* widget = control->widget;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
+  QWidget* widget = widgetOf(*control);
   layOutNow(widget);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
     if (isAttribute(attribute, "IFocus")) {
@@ -310,7 +311,7 @@ void EZ_SETATTR(std::string_view form, int32_t id, std::string_view attribute, i
 }
 
 int32_t EZ_ADDLVITEM(std::string_view form, int32_t id, std::string_view text, int32_t row) {
-  auto* view = widgetOf<QTreeWidget>(form, id);
+  auto* view = controlAs<QTreeWidget>(form, id);
   if (view == nullptr) return -1;
   auto* item = new QTreeWidgetItem();
   item->setText(0, toQt(text));
@@ -321,31 +322,31 @@ int32_t EZ_ADDLVITEM(std::string_view form, int32_t id, std::string_view text, i
 }
 
 void EZ_SETLVITEM(std::string_view form, int32_t id, int32_t row, int32_t column, std::string_view text) {
-  auto* view = widgetOf<QTreeWidget>(form, id);
+  auto* view = controlAs<QTreeWidget>(form, id);
   QTreeWidgetItem* item = rowOf(view, row);
   if (item == nullptr || column < 0 || column >= view->columnCount()) return;
   item->setText(column, toQt(text));
 }
 
 std::string EZ_GETLVITEMTEXT(std::string_view form, int32_t id, int32_t row, int32_t column) {
-  auto* view = widgetOf<QTreeWidget>(form, id);
+  auto* view = controlAs<QTreeWidget>(form, id);
   QTreeWidgetItem* item = rowOf(view, row);
   if (item == nullptr || column < 0 || column >= view->columnCount()) return "";
   return fromQt(item->text(column));
 }
 
 void EZ_SETLVLONG(std::string_view form, int32_t id, int32_t row, int32_t value) {
-  if (QTreeWidgetItem* item = rowOf(widgetOf<QTreeWidget>(form, id), row))
+  if (QTreeWidgetItem* item = rowOf(controlAs<QTreeWidget>(form, id), row))
     item->setData(0, kRowNumberRole, value);
 }
 
 int32_t EZ_GETLVLONG(std::string_view form, int32_t id, int32_t row) {
-  QTreeWidgetItem* item = rowOf(widgetOf<QTreeWidget>(form, id), row);
+  QTreeWidgetItem* item = rowOf(controlAs<QTreeWidget>(form, id), row);
   return item != nullptr ? item->data(0, kRowNumberRole).toInt() : 0;
 }
 
 void EZ_SORTLV(std::string_view form, int32_t id, int32_t column, int32_t descending) {
-  auto* view = widgetOf<QTreeWidget>(form, id);
+  auto* view = controlAs<QTreeWidget>(form, id);
   if (view == nullptr || column < 0 || column >= view->columnCount()) return;
   QTreeWidgetItem* current = view->currentItem();
   QList<QTreeWidgetItem*> rows;
@@ -359,16 +360,16 @@ void EZ_SORTLV(std::string_view form, int32_t id, int32_t column, int32_t descen
 }
 
 void EZ_SETREDRAWSTATE(std::string_view form, int32_t state) {
-  if (FormRecord* record = findForm(form); record != nullptr && record->window) {
-    record->window->setUpdatesEnabled(state != 0);
+  if (FormRecord* record = findForm(form); record != nullptr && windowOf(*record)) {
+    windowOf(*record)->setUpdatesEnabled(state != 0);
   }
 }
 
 void EZ_REDRAWFORM(std::string_view form) {
   FormRecord* record = findForm(form);
-  if (record == nullptr || !record->window) return;
-  for (const auto& control : record->controls) updateWidget(control->widget);
-  record->window->update();
+  if (record == nullptr || windowOf(*record) == nullptr) return;
+  for (const auto& control : record->controls) updateWidget(widgetOf(*control));
+  windowOf(*record)->update();
 }
 
 void EZ_REDRAWCONTROL(std::string_view form, int32_t id) {
@@ -384,7 +385,7 @@ void EZ_DISABLEC(std::string_view form, int32_t id) {
 }
 
 void EZ_SETPBAR(std::string_view form, int32_t id, int32_t position, int32_t low, int32_t high) {
-  auto* bar = widgetOf<QProgressBar>(form, id);
+  auto* bar = controlAs<QProgressBar>(form, id);
   if (bar == nullptr) return;
   bar->setRange(low, std::max(low, high));
   bar->setValue(std::clamp(position, low, std::max(low, high)));
@@ -392,8 +393,8 @@ void EZ_SETPBAR(std::string_view form, int32_t id, int32_t position, int32_t low
 
 int32_t EZ_GETFOCUSID(std::string_view form) {
   FormRecord* record = findForm(form);
-  if (record == nullptr || !record->window) return 0;
-  ControlRecord* control = record->controlOf(record->window->focusWidget());
+  if (record == nullptr || windowOf(*record) == nullptr) return 0;
+  ControlRecord* control = controlOf(*record, windowOf(*record)->focusWidget());
   return control != nullptr ? control->id : 0;
 }
 

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 
@@ -35,7 +37,7 @@ ProgressWindow& progressWindow() {
 QWidget* ownerWindow() {
   if (QWidget* active = QApplication::activeWindow()) return active;
   for (const auto& form : toolkit().forms) {
-    if (form->alive && form->window && form->window->isVisible()) return form->window;
+    if (form->alive && windowOf(*form) && windowOf(*form)->isVisible()) return windowOf(*form);
   }
   return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/state.h"
 
 namespace ui::toolkit {

@@ -10,13 +10,15 @@
 #include <QProxyStyle>
 #include <algorithm>
 
-#include "ui/toolkit/font_conversion.h"
 #include "ui/toolkit/list_columns.h"
 #include "ui/toolkit/palette_colours.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_fonts.h"
+#include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/qt/qt_types.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/units.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
@@ -38,7 +40,7 @@ bool has(std::string_view properties, char letter) {
   return properties.find(letter) != std::string_view::npos;
 }
 
-FormRecord* designForm() {
+FormRecord* formBeingDesigned() {
   Toolkit& state = toolkit();
   return state.designing != nullptr ? state.designing : findForm("{ME}");
 }
@@ -57,8 +59,8 @@ void setBothGroups(QPalette& palette, QPalette::ColorRole role, const QColor& co
 // Text colour for the enabled states only, so that disabled controls still look disabled;
 // background in every state.
 void applyColours(QWidget& widget, ControlKind kind, int32_t textColour, int32_t backColour) {
-  const std::optional<QColor> ink = paletteColour(textColour);
-  const std::optional<QColor> ground = paletteColour(backColour);
+  const std::optional<QColor> ink = qtColourOf(textColour);
+  const std::optional<QColor> ground = qtColourOf(backColour);
   if (!ink && !ground) return;
   QPalette palette = widget.palette();
   switch (kind) {
@@ -92,8 +94,8 @@ void applyColours(QWidget& widget, ControlKind kind, int32_t textColour, int32_t
 
 ControlRecord* addControl(ControlKind kind, int32_t id, double column, double row, double width,
                           double height, std::string_view properties, QWidget* widget) {
-  FormRecord* form = designForm();
-  if (form == nullptr || !form->window) {
+  FormRecord* form = formBeingDesigned();
+  if (form == nullptr || windowOf(*form) == nullptr) {
     delete widget;
     return nullptr;
   }
@@ -102,7 +104,7 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   record->id = id;
   record->kind = kind;
   record->layer = next.layer;
-  record->widget = widget;
+  record->native.reset(new NativeControl{widget});
   record->column = column;
   record->row = row;
   record->width = width;
@@ -111,16 +113,16 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   record->textColour = next.textColour;
   record->backColour = next.backColour;
 
-  widget->setParent(form->window);
+  widget->setParent(windowOf(*form));
   // As in Windows, a control created earlier lies above the ones created after it.
   widget->lower();
   widget->setFont(nextFont());
-  widget->setGeometry(pixelRect(column, row, width, height));
+  widget->setGeometry(qtRect(pixelRect(column, row, width, height)));
   applyColours(*widget, kind, next.textColour, next.backColour);
   const bool hiddenByLayer = form->shownLayer >= 0 && record->layer != 0 && record->layer != form->shownLayer;
   if (hiddenByLayer) {
     widget->hide();
-  } else if (form->window->isVisible()) {
+  } else if (windowOf(*form)->isVisible()) {
     widget->show();
   }
 
@@ -129,7 +131,7 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   auto& controls = form->controls;
   auto old = std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c->id == id; });
   if (old != controls.end()) {
-    if ((*old)->widget) (*old)->widget->deleteLater();
+    if (QWidget* replaced = widgetOf(**old)) replaced->deleteLater();
     controls.erase(old);
   }
   controls.push_back(std::move(record));
@@ -137,7 +139,7 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
 }
 
 uint64_t designSerial() {
-  FormRecord* form = designForm();
+  FormRecord* form = formBeingDesigned();
   return form != nullptr ? form->serial : 0;
 }
 
@@ -170,24 +172,6 @@ void makeList(int32_t id, double column, double row, double width, double height
 }
 
 }  // namespace
-
-void EZ_COLOR(int32_t textColour, int32_t backColour) {
-  toolkit().next.textColour = textColour;
-  toolkit().next.backColour = backColour;
-}
-
-void EZ_USEFONT(int32_t font) {
-  toolkit().next.font = font;
-  toolkit().next.inlineFont.reset();
-}
-
-void EZ_USEIFONT(std::string_view face, double points, std::string_view properties) {
-  toolkit().next.inlineFont = FontSpec{std::string(face), points, std::string(properties)};
-}
-
-void EZ_SETLAYER(int32_t layer) {
-  toolkit().next.layer = layer;
-}
 
 void EZ_LABEL(int32_t id, double column, double row, double width, double height, std::string_view text,
               std::string_view properties) {
@@ -273,7 +257,7 @@ void EZ_COMBOBOX(int32_t id, double column, double row, double width, double hei
       addControl(ControlKind::ComboBox, id, column, row, width, height, properties, combo);
   if (record == nullptr) return;
   // The given height is that of the open list; the closed box is one line high.
-  const QRect area = pixelRect(column, row, width, height);
+  const QRect area = qtRect(pixelRect(column, row, width, height));
   const int closedHeight = combo->sizeHint().height();
   combo->setGeometry(area.x(), area.y(), area.width(), closedHeight);
   const int itemHeight = std::max(1, combo->fontMetrics().height() + 2);
@@ -320,12 +304,12 @@ void EZ_PROGRESSBAR(int32_t id, double column, double row, double width, double 
 
 void placeControl(std::string_view form, int32_t id, double column, double row, double width, double height) {
   ControlRecord* control = findControl(form, id);
-  if (control == nullptr || !control->widget) return;
+  if (control == nullptr || widgetOf(*control) == nullptr) return;
   control->column = column;
   control->row = row;
   control->width = width;
   control->height = height;
-  control->widget->setGeometry(pixelRect(column, row, width, height));
+  widgetOf(*control)->setGeometry(qtRect(pixelRect(column, row, width, height)));
 }
 
 }  // namespace ui::toolkit

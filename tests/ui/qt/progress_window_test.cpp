@@ -8,6 +8,7 @@
 
 #include "services/progress.h"
 #include "ui/toolkit/progress_window.h"
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/state.h"
 #include "wizard_fixture.h"
 

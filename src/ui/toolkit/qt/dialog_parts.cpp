@@ -1,4 +1,4 @@
-#include "ui/toolkit/dialog_parts.h"
+#include "ui/toolkit/qt/dialog_parts.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 #include "services/messages.h"
-#include "ui/toolkit/text.h"
+#include "ui/toolkit/qt/qt_text.h"
 
 namespace ui::toolkit {
 
@@ -36,12 +36,17 @@ QString patternsOf(std::string_view patterns) {
 
 }  // namespace
 
-std::vector<QMessageBox::StandardButton> messageBoxButtons(std::string_view buttons) {
-  const std::string set = nameKey(buttons);
-  if (set == "YN") return {QMessageBox::Yes, QMessageBox::No};
-  if (set == "YNC") return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-  if (set == "OC" || set == "OKCANCEL") return {QMessageBox::Ok, QMessageBox::Cancel};
-  return {QMessageBox::Ok};
+QMessageBox::StandardButton qtButton(MessageButton button) {
+  switch (button) {
+    case MessageButton::Cancel:
+      return QMessageBox::Cancel;
+    case MessageButton::Yes:
+      return QMessageBox::Yes;
+    case MessageButton::No:
+      return QMessageBox::No;
+    default:
+      return QMessageBox::Ok;
+  }
 }
 
 std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view text, std::string_view title,
@@ -52,17 +57,14 @@ std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view te
   box->setTextFormat(Qt::PlainText);
   box->setText(toQtLines(codes.body));
   box->setIcon(iconOf(codes.icon));
-  const std::vector<QMessageBox::StandardButton> order = messageBoxButtons(buttons);
+  std::vector<QMessageBox::StandardButton> order;
+  for (MessageButton button : messageBoxButtons(buttons)) order.push_back(qtButton(button));
   for (QMessageBox::StandardButton standard : order) box->addButton(standard);
   const size_t defaultIndex = codes.secondIsDefault && order.size() > 1 ? 1 : 0;
   box->setDefaultButton(order[defaultIndex]);
   // Closing the box answers the last button (No, Cancel), or OK when it is the only one.
   box->setEscapeButton(order.back());
   return box;
-}
-
-int32_t messageBoxAnswer(QMessageBox::StandardButton button) {
-  return button == QMessageBox::Yes || button == QMessageBox::Ok ? 1 : 0;
 }
 
 QStringList nameFilters(std::string_view filter) {
@@ -98,20 +100,6 @@ std::unique_ptr<QFileDialog> buildFileDialog(QWidget* owner, std::string_view ti
     dialog->selectFile(initial.fileName());
   }
   return dialog;
-}
-
-std::string multiSelectResult(const std::vector<std::string>& paths) {
-  if (paths.empty()) return "";
-  if (paths.size() == 1) return paths.front();
-  const std::string& first = paths.front();
-  const size_t slash = first.find_last_of('/');
-  // A file in the root folder keeps the root as its folder.
-  std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash == 0 ? 1 : slash);
-  for (const std::string& path : paths) {
-    const size_t end = path.find_last_of('/');
-    result += "|" + (end == std::string::npos ? path : path.substr(end + 1));
-  }
-  return result;
 }
 
 }  // namespace ui::toolkit

@@ -1,11 +1,12 @@
-#include "ui/toolkit/widgets.h"
+#include "ui/toolkit/qt/widgets.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/toolkit/owner_draw_context.h"
-#include "ui/toolkit/state.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_types.h"
 
 namespace ui::toolkit {
 
@@ -38,10 +39,10 @@ void OwnerDrawnButton::paintEvent(QPaintEvent* event) {
   bool drawn = false;
   {
     QPainter painter(this);
+    DrawSurface surface{&painter, this};
     DrawContext context;
-    context.painter = &painter;
-    context.widget = this;
-    context.rect = rect();
+    context.surface = &surface;
+    context.rect = rectOf(rect());
     context.selected = isDown();
     context.disabled = !isEnabled();
     context.focus = hasFocus();
@@ -55,10 +56,10 @@ OwnerDrawDelegate::OwnerDrawDelegate(uint64_t serial, int32_t id, QObject* paren
 
 void OwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
+  DrawSurface surface{painter, const_cast<QWidget*>(option.widget)};
   DrawContext context;
-  context.painter = painter;
-  context.widget = const_cast<QWidget*>(option.widget);
-  context.rect = option.rect;
+  context.surface = &surface;
+  context.rect = rectOf(option.rect);
   context.index = index.row();
   context.selected = option.state.testFlag(QStyle::State_Selected);
   context.disabled = !option.state.testFlag(QStyle::State_Enabled);

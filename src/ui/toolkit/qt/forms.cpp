@@ -5,13 +5,15 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ui/toolkit/accessibility.h"
+#include "ui/toolkit/geometry.h"
 #include "ui/toolkit/palette_colours.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/qt/qt_types.h"
 #include "ui/toolkit/session.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 #include "ui/toolkit/units.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
@@ -26,7 +28,7 @@ QSize formSize(double width, double height) {
 }
 
 void placeWindow(FormRecord& form, double column, double row, double width, double height) {
-  FormWindow* window = form.window;
+  FormWindow* window = windowOf(form);
   const QSize size = formSize(width, height);
   if (hasProperty(form.properties, 'K')) {
     window->setFixedSize(size);
@@ -38,32 +40,20 @@ void placeWindow(FormRecord& form, double column, double row, double width, doub
 }
 
 // The part of the screen a window may take: its screen's area without task bars and docks.
-QRect screenArea(const QWidget& window) {
-  if (const std::optional<QRect>& area = toolkit().screenArea) return *area;
+Rect screenArea(const QWidget& window) {
+  if (const std::optional<Rect>& area = toolkit().screenArea) return *area;
   QScreen* screen = window.screen();
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->availableGeometry() : QRect();
+  return screen != nullptr ? rectOf(screen->availableGeometry()) : Rect{};
 }
 
-// A window that a new size would take past an edge of its screen is moved back onto it (to the left,
-// or up); one larger than the screen is made as large as the screen. The program reads where it ended
-// up with EZ_GETPOS.
+// The program reads where the window ended up with EZ_GETPOS.
 void keepOnScreen(FormRecord& form) {
-  FormWindow* window = form.window;
-  const QRect area = screenArea(*window);
-  if (!area.isValid()) return;
+  FormWindow* window = windowOf(form);
   const QRect inner = window->geometry();
   const QRect frame = window->isVisible() ? window->frameGeometry() : inner;
-  const QPoint border = inner.topLeft() - frame.topLeft();
-  const QSize decoration = frame.size() - inner.size();
-  const QSize size = inner.size().boundedTo(area.size() - decoration);
-  const QSize frameSize = size + decoration;
-  const int left =
-      std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frameSize.width()));
-  const int top =
-      std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frameSize.height()));
-  if (size != inner.size() && hasProperty(form.properties, 'K')) window->setFixedSize(size);
-  const QRect placed(QPoint(left, top) + border, size);
+  const QRect placed = qtRect(keptOnScreen(WindowPlace{rectOf(inner), rectOf(frame)}, screenArea(*window)));
+  if (placed.size() != inner.size() && hasProperty(form.properties, 'K')) window->setFixedSize(placed.size());
   if (placed != inner) window->setGeometry(placed);
 }
 
@@ -87,25 +77,17 @@ void raiseStarted(uint64_t serial) {
 void EZ_FORM(std::string_view name, std::string_view parent, std::string_view caption, double column,
              double row, double width, double height, std::string_view properties, int32_t,
              int32_t backColour) {
-  Toolkit& state = toolkit();
   prepareSession();
-
-  auto record = std::make_unique<FormRecord>();
-  record->serial = state.nextSerial++;
-  record->name = std::string(name);
-  record->key = nameKey(name);
-  record->properties = std::string(properties);
-  FormRecord& form = *record;
-  state.forms.push_back(std::move(record));
+  FormRecord& form = addForm(name, properties);
 
   auto* window = new FormWindow(form.serial);
-  form.window = window;
+  form.native.reset(new NativeForm{window});
   window->setWindowTitle(toQt(caption));
   window->setAccessibleName(toQt(caption));
   if (FormRecord* owner = parent.empty() ? nullptr : findForm(parent)) {
-    window->setParent(owner->window, Qt::Window);
+    window->setParent(windowOf(*owner), Qt::Window);
   }
-  if (std::optional<QColor> back = paletteColour(backColour)) {
+  if (std::optional<QColor> back = qtColourOf(backColour)) {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, *back);
     window->setPalette(palette);
@@ -115,23 +97,7 @@ void EZ_FORM(std::string_view name, std::string_view parent, std::string_view ca
   if (hasProperty(form.properties, 'C')) centreWindow(*window);
 
   const uint64_t serial = form.serial;
-  if (state.loadingEvents != 0) raiseEvent(form, 0, kEventLoading, 0);
-  if (findForm(serial) == nullptr) return;
-
-  FormRecord* outer = state.designing;
-  state.designing = &form;
-  state.next = DesignSettings{};
-  if (state.design) {
-    std::string designName = form.name;
-    DesignCallback design = state.design;
-    design(designName);
-  }
-  state.designing = outer;
-  if (findForm(serial) == nullptr) return;
-  nameControlsByLabels(form);
-
-  raiseEvent(form, 0, kEventLoaded, 0);
-  if (findForm(serial) == nullptr) return;
+  if (!designForm(form)) return;
   window->show();
   QMetaObject::invokeMethod(
       window, [serial] { raiseStarted(serial); }, Qt::QueuedConnection);
@@ -144,9 +110,9 @@ void unloadForm(FormRecord& form, bool raiseClosing) {
   form.alive = false;
   Toolkit& state = toolkit();
   if (state.designing == &form) state.designing = nullptr;
-  if (form.window) {
-    form.window->hide();
-    form.window->deleteLater();
+  if (FormWindow* window = windowOf(form)) {
+    window->hide();
+    window->deleteLater();
   }
   for (const auto& other : state.forms) {
     if (other->alive) return;
@@ -163,14 +129,14 @@ void EZ_DISPLAYLAYER(std::string_view form, int32_t layer, int32_t) {
   if (record == nullptr) return;
   record->shownLayer = layer;
   for (const auto& control : record->controls) {
-    if (control->layer == 0 || !control->widget) continue;
-    control->widget->setVisible(control->layer == layer);
+    if (control->layer == 0 || widgetOf(*control) == nullptr) continue;
+    widgetOf(*control)->setVisible(control->layer == layer);
   }
 }
 
 void EZ_RESIZEFORM(std::string_view form, double column, double row, double width, double height, int32_t) {
   FormRecord* record = findForm(form);
-  if (record == nullptr || !record->window) return;
+  if (record == nullptr || windowOf(*record) == nullptr) return;
   placeWindow(*record, column, row, width, height);
   keepOnScreen(*record);
 }
@@ -179,12 +145,12 @@ void EZ_GETPOS(std::string_view form, int32_t id, double& column, double& row, d
                double& height) {
   column = row = width = height = 0;
   FormRecord* record = findForm(form);
-  if (record == nullptr || !record->window) return;
+  if (record == nullptr || windowOf(*record) == nullptr) return;
   QRect area;
   if (id == 0) {
-    area = record->window->geometry();
-  } else if (ControlRecord* control = record->control(id); control != nullptr && control->widget) {
-    area = control->widget->geometry();
+    area = windowOf(*record)->geometry();
+  } else if (QWidget* widget = controlWidget(form, id)) {
+    area = widget->geometry();
   } else {
     return;
   }
@@ -200,10 +166,11 @@ intptr_t EZ_HANDLE(std::string_view form, int32_t id) {
 
 void SetForegroundWindow(intptr_t handle) {
   for (const auto& form : toolkit().forms) {
-    if (!form->alive || !form->window) continue;
-    if (reinterpret_cast<intptr_t>(form->window.data()) == handle) {
-      form->window->raise();
-      form->window->activateWindow();
+    FormWindow* window = windowOf(*form);
+    if (!form->alive || window == nullptr) continue;
+    if (reinterpret_cast<intptr_t>(window) == handle) {
+      window->raise();
+      window->activateWindow();
       return;
     }
   }

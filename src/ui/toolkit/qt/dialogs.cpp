@@ -8,7 +8,9 @@
 #include <cstdio>
 
 #include "services/messages.h"
-#include "ui/toolkit/dialog_parts.h"
+#include "ui/toolkit/qt/dialog_parts.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/text.h"
 
@@ -25,19 +27,9 @@ std::string caption(const QAbstractButton* button) {
   return button != nullptr ? withoutMnemonic(fromQt(button->text())) : std::string();
 }
 
-bool sameCaption(std::string_view a, std::string_view b) {
-  return nameKey(a) == nameKey(b);
-}
-
 // The height a text area takes above and below its lines: its frame and the document's margins.
 int bordersOf(const QTextEdit& area) {
   return 2 * area.frameWidth() + static_cast<int>(2 * area.document()->documentMargin());
-}
-
-size_t liveForms() {
-  size_t count = 0;
-  for (const auto& form : toolkit().forms) count += form->alive ? 1 : 0;
-  return count;
 }
 
 DialogIcon dialogIconOf(QMessageBox::Icon icon) {
@@ -57,25 +49,22 @@ DialogIcon dialogIconOf(QMessageBox::Icon icon) {
 
 QWidget* ownerWindow(std::string_view form) {
   FormRecord* record = form.empty() ? nullptr : findForm(form);
-  return record != nullptr ? record->window.data() : nullptr;
+  return record != nullptr ? windowOf(*record) : nullptr;
 }
 
-std::string ownerName(std::string_view form) {
-  FormRecord* record = form.empty() ? nullptr : findForm(form);
-  return record != nullptr ? record->name : std::string();
-}
-
-// Shows the box, or answers it from the script. Returns the button pressed (nullptr: none).
-QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form,
-                        const std::vector<QMessageBox::StandardButton>& order) {
+// Shows the box, or answers it from the script. Returns the index in `order` of the button pressed
+// (nothing: none).
+std::optional<size_t> answer(QMessageBox& box, DialogKind kind, std::string_view form,
+                             const std::vector<MessageButton>& order) {
   DialogScript* script = toolkit().script;
   if (script == nullptr) {
     box.exec();
-    return box.clickedButton();
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (box.clickedButton() != nullptr && box.clickedButton() == box.button(qtButton(order[i]))) return i;
+    }
+    return std::nullopt;
   }
-  DialogRecord record;
-  record.kind = kind;
-  record.form = ownerName(form);
+  DialogRecord record = dialogRecord(kind, form);
   record.title = fromQt(box.windowTitle());
   record.text = fromQtLines(box.text());
   record.details = fromQtLines(box.detailedText());
@@ -83,47 +72,25 @@ QAbstractButton* answer(QMessageBox& box, DialogKind kind, std::string_view form
     record.detailRows = (details->height() - bordersOf(*details)) / details->fontMetrics().lineSpacing();
   }
   record.icon = dialogIconOf(box.icon());
-  for (QMessageBox::StandardButton standard : order) record.buttons.push_back(caption(box.button(standard)));
-  record.defaultButton = caption(box.defaultButton());
-  record.formsOpen = liveForms();
-
-  QAbstractButton* chosen = box.defaultButton();
-  if (!script->buttons.empty()) {
-    const std::string wanted = script->buttons.front();
-    script->buttons.pop_front();
-    chosen = nullptr;
-    for (QMessageBox::StandardButton standard : order) {
-      if (sameCaption(caption(box.button(standard)), wanted)) chosen = box.button(standard);
-    }
+  size_t defaultIndex = 0;
+  for (size_t i = 0; i < order.size(); ++i) {
+    QAbstractButton* button = box.button(qtButton(order[i]));
+    record.buttons.push_back(caption(button));
+    if (button == box.defaultButton()) defaultIndex = i;
   }
-  record.answer = caption(chosen);
-  script->shown.push_back(record);
-  return chosen;
-}
-
-DialogRecord fileDialogRecord(const QFileDialog& dialog, DialogKind kind, std::string_view form) {
-  DialogRecord record;
-  record.kind = kind;
-  record.form = ownerName(form);
-  record.title = fromQt(dialog.windowTitle());
-  for (const QString& filter : dialog.nameFilters()) record.nameFilters.push_back(fromQt(filter));
-  record.formsOpen = liveForms();
-  return record;
+  record.defaultButton = caption(box.defaultButton());
+  return answerButtons(*script, std::move(record), defaultIndex);
 }
 
 // The chosen paths: from the script, or from the dialog shown to the user.
 std::vector<std::string> choosePaths(QFileDialog& dialog, DialogKind kind, std::string_view form) {
-  std::vector<std::string> paths;
   if (DialogScript* script = toolkit().script) {
-    DialogRecord record = fileDialogRecord(dialog, kind, form);
-    if (!script->files.empty()) {
-      paths = script->files.front();
-      script->files.pop_front();
-    }
-    for (const std::string& path : paths) record.answer += (record.answer.empty() ? "" : "\n") + path;
-    script->shown.push_back(record);
-    return paths;
+    DialogRecord record = dialogRecord(kind, form);
+    record.title = fromQt(dialog.windowTitle());
+    for (const QString& filter : dialog.nameFilters()) record.nameFilters.push_back(fromQt(filter));
+    return answerFiles(*script, std::move(record));
   }
+  std::vector<std::string> paths;
   if (dialog.exec() != QDialog::Accepted) return paths;
   for (const QString& file : dialog.selectedFiles()) paths.push_back(QFile::encodeName(file).toStdString());
   return paths;
@@ -131,18 +98,13 @@ std::vector<std::string> choosePaths(QFileDialog& dialog, DialogKind kind, std::
 
 }  // namespace
 
-DialogScript* setDialogScript(DialogScript* script) {
-  DialogScript* previous = toolkit().script;
-  toolkit().script = script;
-  return previous;
-}
-
 int32_t EZ_MSGBOX(std::string_view form, std::string_view text, std::string_view title,
                   std::string_view buttons) {
   if (QApplication::instance() == nullptr) return 0;
   std::unique_ptr<QMessageBox> box = buildMessageBox(ownerWindow(form), text, title, buttons);
-  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, messageBoxButtons(buttons));
-  return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
+  const std::vector<MessageButton> order = messageBoxButtons(buttons);
+  const std::optional<size_t> pressed = answer(*box, DialogKind::MessageBox, form, order);
+  return pressed ? messageBoxAnswer(order[*pressed]) : 0;
 }
 
 int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std::string_view title,
@@ -156,8 +118,9 @@ int32_t messageBoxWithDetails(std::string_view form, std::string_view text, std:
       area->setFixedHeight(area->fontMetrics().lineSpacing() * kDetailRows + bordersOf(*area));
     }
   }
-  QAbstractButton* pressed = answer(*box, DialogKind::MessageBox, form, messageBoxButtons(buttons));
-  return pressed != nullptr ? messageBoxAnswer(box->standardButton(pressed)) : 0;
+  const std::vector<MessageButton> order = messageBoxButtons(buttons);
+  const std::optional<size_t> pressed = answer(*box, DialogKind::MessageBox, form, order);
+  return pressed ? messageBoxAnswer(order[*pressed]) : 0;
 }
 
 platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
@@ -171,10 +134,10 @@ platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Cancel);
-  QAbstractButton* pressed = answer(box, DialogKind::ErrorReport, "", {QMessageBox::Ok, QMessageBox::Cancel});
-  return pressed != nullptr && box.standardButton(pressed) == QMessageBox::Ok
-             ? platform::ReportAnswer::Continue
-             : platform::ReportAnswer::Terminate;
+  const std::vector<MessageButton> order = {MessageButton::Ok, MessageButton::Cancel};
+  const std::optional<size_t> pressed = answer(box, DialogKind::ErrorReport, "", order);
+  return pressed && order[*pressed] == MessageButton::Ok ? platform::ReportAnswer::Continue
+                                                         : platform::ReportAnswer::Terminate;
 }
 
 std::string EZ_OPENFILE(std::string_view form, std::string_view title, std::string_view initialFile,
@@ -218,21 +181,11 @@ std::string askText(std::string_view prompt, std::string_view title, std::string
   dialog.setLabelText(toQt(prompt));
   dialog.setTextValue(toQt(initialText));
   if (DialogScript* script = toolkit().script) {
-    DialogRecord record;
-    record.kind = DialogKind::TextInput;
-    record.form = ownerName("{ME}");
+    DialogRecord record = dialogRecord(DialogKind::TextInput, "{ME}");
     record.title = fromQt(dialog.windowTitle());
     record.text = fromQt(dialog.labelText());
     record.initialText = fromQt(dialog.textValue());
-    record.formsOpen = liveForms();
-    std::optional<std::string> typed;
-    if (!script->texts.empty()) {
-      typed = script->texts.front();
-      script->texts.pop_front();
-    }
-    record.answer = typed.value_or("");
-    script->shown.push_back(record);
-    return typed.value_or("");
+    return answerText(*script, std::move(record)).value_or("");
   }
   if (dialog.exec() != QDialog::Accepted) return "";
   return fromQt(dialog.textValue());

@@ -7,8 +7,8 @@
 #include <QObject>
 #include <QUrl>
 
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/state.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
@@ -53,7 +53,7 @@ class DropFilter : public QObject {
     for (QWidget* under = window->childAt(drop->position().toPoint()); under != nullptr && form != nullptr;
          under = under->parentWidget()) {
       if (FormRecord* record = findForm(form->serial())) {
-        if (ControlRecord* control = record->controlOf(under)) {
+        if (ControlRecord* control = controlOf(*record, under)) {
           id = control->id;
           break;
         }
@@ -74,8 +74,8 @@ class DropFilter : public QObject {
 
 void setFileDropHandler(std::string_view form, FileDropHandler handler) {
   FormRecord* record = findForm(form);
-  if (record == nullptr || !record->window) return;
-  QWidget* window = record->window.data();
+  if (record == nullptr || windowOf(*record) == nullptr) return;
+  QWidget* window = windowOf(*record);
   auto* filter = static_cast<DropFilter*>(
       window->findChild<QObject*>(QString::fromLatin1(kFilterName), Qt::FindDirectChildrenOnly));
   if (filter == nullptr) {

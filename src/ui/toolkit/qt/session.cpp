@@ -9,14 +9,19 @@
 
 #include "ui/toolkit/accelerator_keys.h"
 #include "ui/toolkit/dialogs.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/qt_fonts.h"
+#include "ui/toolkit/qt/qt_types.h"
 #include "ui/toolkit/state.h"
-#include "ui/toolkit/widgets.h"
 
 namespace ui::toolkit {
 
 namespace {
 
 constexpr int kScreenshotDelayMs = 400;
+
+// The filter of the application object that prepareSession installed; it goes with the object.
+QPointer<QObject> keyFilter;
 
 // Delivers the keys of a form's accelerator table as events of their ids, whatever control of the
 // form has the focus.
@@ -35,7 +40,7 @@ class AcceleratorFilter : public QObject {
     const Qt::KeyboardModifiers modifiers =
         key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     for (const Accelerator& accelerator : form->accelerators) {
-      if (accelerator.keys.key() == key->key() && accelerator.keys.keyboardModifiers() == modifiers) {
+      if (qtKey(accelerator.key) == key->key() && qtModifiers(accelerator.modifiers) == modifiers) {
         raiseEvent(*form, accelerator.id, kEventClick, 0);
         return true;
       }
@@ -46,7 +51,7 @@ class AcceleratorFilter : public QObject {
 
 void takeScreenshot(uint64_t serial, const QString& path) {
   FormRecord* form = findForm(serial);
-  if (form == nullptr || !form->window) return;
+  if (form == nullptr || windowOf(*form) == nullptr) return;
   DialogScript answers;
   const QString files = qEnvironmentVariable("ZOR_SCREENSHOT_FILES");
   for (const QString& dialog : files.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
@@ -64,15 +69,14 @@ void takeScreenshot(uint64_t serial, const QString& path) {
   const QString clicks = qEnvironmentVariable("ZOR_SCREENSHOT_CLICKS");
   for (const QString& id : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
     ControlRecord* control = form->control(id.trimmed().toInt());
-    if (auto* button =
-            control != nullptr ? dynamic_cast<QAbstractButton*>(control->widget.data()) : nullptr) {
+    if (auto* button = control != nullptr ? dynamic_cast<QAbstractButton*>(widgetOf(*control)) : nullptr) {
       button->click();
     }
     QApplication::processEvents();
     form = findForm(serial);
-    if (form == nullptr || !form->window) return;
+    if (form == nullptr || windowOf(*form) == nullptr) return;
   }
-  const QPixmap shot = form->window->grab();
+  const QPixmap shot = windowOf(*form)->grab();
   if (!shot.save(path)) {
     std::fprintf(stderr, "Could not write the screenshot %s\n", path.toLocal8Bit().constData());
     toolkit().exitCode = 1;
@@ -83,12 +87,11 @@ void takeScreenshot(uint64_t serial, const QString& path) {
 }  // namespace
 
 void prepareSession() {
-  Toolkit& state = toolkit();
-  if (state.keyFilter || QApplication::instance() == nullptr) return;
+  if (keyFilter || QApplication::instance() == nullptr) return;
   registerFaceSubstitutes();
   auto* filter = new AcceleratorFilter(QApplication::instance());
   QApplication::instance()->installEventFilter(filter);
-  state.keyFilter = filter;
+  keyFilter = filter;
 }
 
 void afterStarted(uint64_t serial) {

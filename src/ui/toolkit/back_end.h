@@ -1,0 +1,34 @@
+// What the toolkit's shared code asks of its back end (qt/ today), beside the functions of the
+// interface headers that the back end implements. Each back end defines all of it, and the structs
+// NativeForm, NativeControl (state.h) and DrawSurface (owner_draw_context.h).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/toolkit/geometry.h"
+
+namespace ui::toolkit {
+
+struct FormRecord;
+struct ControlRecord;
+
+// The logical resolution of the primary screen in dots per inch; 0 when there is no screen.
+double screenDotsPerInch();
+
+// Whether the form's window is there (it goes some time after the form is unloaded).
+bool hasWindow(const FormRecord& form);
+// Closes a form's window as the user's close would, once the current event is over (the closing
+// event may still cancel it).
+void closeWhenIdle(FormRecord& form);
+
+// Where a control shows inside its form, in pixels; nothing when it has no window.
+std::optional<Rect> shownArea(const ControlRecord& control);
+// The text a label shows; nothing when it has no window.
+std::optional<std::string> shownText(const ControlRecord& control);
+// Gives a control the name assistive technologies read; false when it has no window.
+bool showAccessibleName(ControlRecord& control, std::string_view name);
+
+}  // namespace ui::toolkit
