@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs with mingw-w64, runs the Windows test programs under wine (each
-# program started once), and packs zor-import.exe for players into
+# program started once), and packs zor-wizard.exe and zor-import.exe for players into
 # dist/zor-wizard-<version>-windows-x64.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +11,7 @@ command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x8
 [ -d /usr/src/googletest/googletest ] || missing+=(googletest)
 command -v zip >/dev/null || missing+=(zip)
 command -v ninja >/dev/null || missing+=(ninja-build)
+command -v xvfb-run >/dev/null || missing+=(xvfb xauth)
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
@@ -35,16 +36,20 @@ package="zor-wizard-${version}-windows-x64"
 staging="build-windows/${package}"
 rm -rf "$staging"
 mkdir -p "$staging" dist
+x86_64-w64-mingw32-strip -o "$staging/zor-wizard.exe" build-windows/src/zor-wizard.exe
 x86_64-w64-mingw32-strip -o "$staging/zor-import.exe" build-windows/src/zor-import.exe
 cat > "$staging/README.txt" <<'TEXT'
 ZOR 7 SE Export File Wizard for Windows
 =======================================
 
-zor-import.exe imports export files (.zor) of the game into the game's database.
-
 1. Unzip this folder's files into your game folder (the folder that holds the "data" folder).
 2. Close the game.
-3. Open a console in the game folder (in Explorer: type "cmd" into the address bar) and run, for example:
+3. Double-click zor-wizard.exe. The wizard shows the wrestlers of an export file (.zor), lets you
+   choose which to import and map their moves and dives onto yours, and imports them ("Help" in the
+   window explains each step). "Batch Import" imports several export files at once.
+
+zor-import.exe does the same from a console (in Explorer, type "cmd" into the game folder's address
+bar), for example:
 
      zor-import show wrestlers.zor
      zor-import import wrestlers.zor --all
