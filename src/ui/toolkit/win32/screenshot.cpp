@@ -29,16 +29,21 @@ constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x
 bool saveWindowImage(HWND window, const std::string& path) {
   RECT client{};
   GetClientRect(window, &client);
-  HDC screen = GetDC(window);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // What the screen shows of the window: its controls are windows of their own, which a copy of
+  // the form's own device context would leave out.
+  HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const BOOL printed = PrintWindow(window, memory, PW_CLIENTONLY);
-  if (!printed) BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
   SelectObject(memory, old);
   DeleteDC(memory);
-  ReleaseDC(window, screen);
+  ReleaseDC(nullptr, screen);
+  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
   ULONG_PTR token = 0;
   GdiplusStartupInput input;
