@@ -23,8 +23,9 @@ jobs=$(nproc)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
+# Without debug information: the zip's programs are stripped anyway, and the build takes a third less.
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build build-windows -j "$jobs"
 
 export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
