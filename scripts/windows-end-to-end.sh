@@ -15,8 +15,9 @@ trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 cd "$work"
 failures=0
 
-# Runs one command (the arguments after the game folder) on both systems in game folders copied from the demo game; the exit codes and
-# the folders must agree. Paths are relative: wine takes "/tmp/..." as a path on its current drive.
+# Runs one command (the arguments after the game folder) on both systems, in game folders copied
+# from the demo game; the exit codes and the folders must agree. Game folders are relative: wine
+# takes "/tmp/..." as a path on its current drive.
 both() {
   local name="$1" folder="$2"
   shift 2

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <fstream>
 
+#include "support/export_writer.h"
+
 namespace testsupport {
 
 namespace {
@@ -38,6 +40,11 @@ GameFolder::GameFolder() {
           ("zor-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(root_);
   std::filesystem::create_directories(root_ / "data");
+}
+
+// In the program's UTF-8 even where std::filesystem's narrow strings are not (MinGW).
+std::string GameFolder::path() const {
+  return pathText(root_);
 }
 
 GameFolder::~GameFolder() {

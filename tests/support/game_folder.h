@@ -27,7 +27,7 @@ class GameFolder {
 
   const std::filesystem::path& root() const { return root_; }
   // The folder as the load sequence takes it.
-  std::string path() const { return root_.string(); }
+  std::string path() const;
   // A file in the data folder, e.g. data("teams.dat").
   std::filesystem::path data(std::string_view name) const { return root_ / "data" / std::string(name); }
 
