@@ -24,32 +24,16 @@ jobs=$(nproc)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# Everything that runs under wine, the build's test listing included, shares one prefix, set up
-# here once: test programs that start together on a missing prefix would each begin to set it up.
-export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
-wineserver=/usr/lib/wine/wineserver
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Setting up the wine prefix $WINEPREFIX"
-  timeout 600 /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || {
-    echo "wine could not set up $WINEPREFIX" >&2; exit 1; }
-  timeout 300 "$wineserver" -w || true
-fi
-# Wine's server and its services outlive the program that starts them and keep that program's output
-# open, so ctest would wait for them as for the test itself. They are started here, apart from any
-# test and with no output, and they end with this script.
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -p </dev/null >/dev/null 2>&1
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
-timeout 300 /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 || true
+# The build lists the corpus tests by running their program under wine.
+source scripts/wine-session.sh
+prepare_wine_prefix
 
 # Without debug information: the zip's programs are stripped anyway, and the build takes a third less.
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build build-windows -j "$jobs"
 
-# A program that hangs under wine fails after 15 minutes, with what it printed, instead of holding
-# the run until CI gives up.
-ctest --test-dir build-windows -LE fuzz --output-on-failure -j "$jobs" --timeout 900
+./scripts/windows-tests.sh
 
 version=$(sed -n 's/^project(ZorWizard VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 package="zor-wizard-${version}-windows-x64"

@@ -34,11 +34,6 @@ std::vector<FilterEntry> filterEntries(std::string_view filter) {
   return entries;
 }
 
-std::string withSlashes(std::wstring path) {
-  for (wchar_t& c : path) c = c == L'\\' ? L'/' : c;
-  return utf8FromWide(path);
-}
-
 std::wstring withBackslashes(std::string_view path) {
   std::wstring wide = wideFromUtf8(path);
   for (wchar_t& c : wide) c = c == L'/' ? L'\\' : c;
@@ -101,12 +96,12 @@ std::vector<std::string> chooseFiles(const FileDialog& dialog, HWND owner) {
   const std::wstring first(result.c_str());
   const wchar_t* next = result.c_str() + first.size() + 1;
   if (!dialog.several || *next == L'\0') {
-    paths.push_back(withSlashes(first));
+    paths.push_back(utf8FromWide(first));
     return paths;
   }
   while (*next != L'\0') {
     const std::wstring name(next);
-    paths.push_back(withSlashes(first + L"\\" + name));
+    paths.push_back(utf8FromWide(first + L"\\" + name));
     next += name.size() + 1;
   }
   return paths;
@@ -127,7 +122,7 @@ std::vector<std::string> chooseFolders(std::string_view title, std::string_view 
     std::wstring path(MAX_PATH * 64, L'\0');
     if (SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) {
       path.resize(wcslen(path.c_str()));
-      paths.push_back(withSlashes(path));
+      paths.push_back(utf8FromWide(path));
     }
     CoTaskMemFree(chosen);
   }

@@ -156,7 +156,6 @@ void handleDrop(HWND window, HDROP drop) {
     std::wstring path(length + 1, L'\0');
     DragQueryFileW(drop, i, path.data(), length + 1);
     path.resize(length);
-    for (wchar_t& c : path) c = c == L'\\' ? L'/' : c;
     dropped->paths.push_back(utf8FromWide(path));
   }
   POINT at{};
