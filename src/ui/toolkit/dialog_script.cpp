@@ -31,6 +31,14 @@ std::string multiSelectResult(const std::vector<std::string>& paths) {
   return result;
 }
 
+int32_t putDialogResult(std::string result, std::string& buffer, int32_t& size) {
+  if (size < 0 || result.size() > static_cast<size_t>(size)) result.clear();
+  if (buffer.size() < result.size()) buffer.resize(result.size());
+  buffer.replace(0, result.size(), result);
+  size = static_cast<int32_t>(result.size());
+  return size;
+}
+
 DialogScript* setDialogScript(DialogScript* script) {
   DialogScript* previous = toolkit().script;
   toolkit().script = script;

@@ -280,12 +280,7 @@ int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view t
   } else {
     paths = chooseFiles(dialog, ownerWindow("{ME}"));
   }
-  std::string result = multiSelectResult(paths);
-  if (size < 0 || result.size() > static_cast<size_t>(size)) result.clear();
-  if (buffer.size() < result.size()) buffer.resize(result.size());
-  buffer.replace(0, result.size(), result);
-  size = static_cast<int32_t>(result.size());
-  return size;
+  return putDialogResult(multiSelectResult(paths), buffer, size);
 }
 
 std::string chooseFolder(std::string_view title, std::string_view initialFolder) {

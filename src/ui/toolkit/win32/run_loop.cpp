@@ -42,13 +42,7 @@ int32_t runGuiLoop() {
 int32_t EZ_GUIRUN(const EntryArguments&, StartCallback start, EventCallback event, DesignCallback design,
                   int32_t) {
   startGui(std::move(start), std::move(event), std::move(design));
-  const int32_t code = runGuiLoop();
-  discardProgressWindow();
-  Toolkit& state = toolkit();
-  state.start = nullptr;
-  state.event = nullptr;
-  state.design = nullptr;
-  return code;
+  return finishGui(runGuiLoop());
 }
 
 void EZ_DOEVENTS(int32_t milliseconds) {

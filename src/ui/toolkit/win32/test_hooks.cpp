@@ -296,24 +296,11 @@ void handlePendingEvents() {
   }
 }
 
-void resetToolkit() {
-  Toolkit& state = toolkit();
-  for (const auto& form : state.forms) {
-    form->alive = false;
-    if (HWND window = windowOf(*form)) DestroyWindow(window);
-  }
-  state.forms.clear();
-  state.designing = nullptr;
-  state.eventForms.clear();
-  state.next = DesignSettings{};
-  state.start = nullptr;
-  state.event = nullptr;
-  state.design = nullptr;
-  state.fonts.clear();
-  state.colours.clear();
-  state.loadingEvents = 0;
-  state.commandEvents = 1;
-  state.exitCode = 0;
+void destroyWindowNow(FormRecord& form) {
+  if (HWND window = windowOf(form)) DestroyWindow(window);
+}
+
+void dropPendingEvents() {
   // Messages of the windows that went are dropped with them.
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
