@@ -62,7 +62,7 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   const bool hiddenByLayer = form->shownLayer >= 0 && next.layer != 0 && next.layer != form->shownLayer;
   const Rect area = pixelRect(column, row, width, height);
   HWND window = CreateWindowExW(extendedStyle, windowClass, wideFrom1252(text).c_str(),
-                                WS_CHILD | (hiddenByLayer ? 0 : WS_VISIBLE) | style, area.x, area.y, area.width,
+                                WS_CHILD | WS_CLIPSIBLINGS | (hiddenByLayer ? 0 : WS_VISIBLE) | style, area.x, area.y, area.width,
                                 area.height, parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return nullptr;
