@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs with mingw-w64, runs the Windows test programs under wine (each
-# program started once), and packs zor-import.exe for players into
+# program started once), and packs zor-wizard.exe and zor-import.exe for players into
 # dist/zor-wizard-<version>-windows-x64.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +11,7 @@ command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x8
 [ -d /usr/src/googletest/googletest ] || missing+=(googletest)
 command -v zip >/dev/null || missing+=(zip)
 command -v ninja >/dev/null || missing+=(ninja-build)
+command -v xvfb-run >/dev/null || missing+=(xvfb xauth)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
@@ -23,48 +24,36 @@ jobs=$(nproc)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# Everything that runs under wine, the build's test listing included, shares one prefix, set up
-# here once: test programs that start together on a missing prefix would each begin to set it up.
-export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
-wineserver=/usr/lib/wine/wineserver
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Setting up the wine prefix $WINEPREFIX"
-  timeout 600 /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 || {
-    echo "wine could not set up $WINEPREFIX" >&2; exit 1; }
-  timeout 300 "$wineserver" -w || true
-fi
-# Wine's server and its services outlive the program that starts them and keep that program's output
-# open, so ctest would wait for them as for the test itself. They are started here, apart from any
-# test and with no output, and they end with this script.
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -p </dev/null >/dev/null 2>&1
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
-timeout 300 /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 || true
+# The build lists the corpus tests by running their program under wine.
+source scripts/wine-session.sh
+prepare_wine_prefix
 
 # Without debug information: the zip's programs are stripped anyway, and the build takes a third less.
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build build-windows -j "$jobs"
 
-# A program that hangs under wine fails after 15 minutes, with what it printed, instead of holding
-# the run until CI gives up.
-ctest --test-dir build-windows -LE fuzz --output-on-failure -j "$jobs" --timeout 900
+./scripts/windows-tests.sh
 
 version=$(sed -n 's/^project(ZorWizard VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 package="zor-wizard-${version}-windows-x64"
 staging="build-windows/${package}"
 rm -rf "$staging"
 mkdir -p "$staging" dist
+x86_64-w64-mingw32-strip -o "$staging/zor-wizard.exe" build-windows/src/zor-wizard.exe
 x86_64-w64-mingw32-strip -o "$staging/zor-import.exe" build-windows/src/zor-import.exe
 cat > "$staging/README.txt" <<'TEXT'
 ZOR 7 SE Export File Wizard for Windows
 =======================================
 
-zor-import.exe imports export files (.zor) of the game into the game's database.
-
 1. Unzip this folder's files into your game folder (the folder that holds the "data" folder).
 2. Close the game.
-3. Open a console in the game folder (in Explorer: type "cmd" into the address bar) and run, for example:
+3. Double-click zor-wizard.exe. The wizard shows the wrestlers of an export file (.zor), lets you
+   choose which to import and map their moves and dives onto yours, and imports them ("Help" in the
+   window explains each step). "Batch Import" imports several export files at once.
+
+zor-import.exe does the same from a console (in Explorer, type "cmd" into the game folder's address
+bar), for example:
 
      zor-import show wrestlers.zor
      zor-import import wrestlers.zor --all

@@ -3,6 +3,8 @@
 #   docs/screenshot.png        the demo wrestler export open and its selection parsed
 #   docs/screenshot-help.png   the same with the help panel open
 #   docs/screenshot-batch.png  the batch view with the two demo wrestler exports added
+# With --windows, instead: docs/screenshot-windows.png, the first of them from the Windows build's
+# zor-wizard.exe under wine (scripts/build-windows.sh makes it).
 # Runs under Xvfb when xvfb-run is there, otherwise on Qt's offscreen platform.
 # BUILD_DIR names the build folder (default: build); the wizard is built there when missing.
 set -euo pipefail
@@ -10,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 build=${BUILD_DIR:-build}
 wizard="$build/src/zor-wizard"
-if [ ! -x "$wizard" ]; then
+if [ "${1:-}" != "--windows" ] && [ ! -x "$wizard" ]; then
   cmake -S . -B "$build" -G Ninja >/dev/null
   cmake --build "$build" --target zor-wizard
 fi
@@ -40,6 +42,18 @@ shoot() {
 
 open=110 parse=150 help=195 batch=200 add_files=220
 mkdir -p docs
+
+if [ "${1:-}" = "--windows" ]; then
+  source scripts/wine-session.sh
+  prepare_wine_prefix
+  # Wine takes "/tmp/..." as a path on its current drive; Z: is the whole Linux file system.
+  windows_game="Z:${game//\//\\}"
+  ZOR_SCREENSHOT="Z:${PWD//\//\\}\\docs\\screenshot-windows.png" ZOR_SCREENSHOT_CLICKS="$open,$parse" \
+    ZOR_SCREENSHOT_FILES="$windows_game\\demo-wrestlers.zor" \
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$wine" build-windows/src/zor-wizard.exe -C "$windows_game"
+  echo "wrote docs/screenshot-windows.png"
+  exit 0
+fi
 shoot docs/screenshot.png "$open,$parse" "$game/demo-wrestlers.zor"
 shoot docs/screenshot-help.png "$open,$parse,$help" "$game/demo-wrestlers.zor"
 shoot docs/screenshot-batch.png "$batch,$add_files" "$game/demo-wrestlers.zor;$game/demo-more-wrestlers.zor"

@@ -12,10 +12,24 @@
 #include "ui/toolkit/test_hooks.h"
 
 namespace uitest {
+namespace {
+
+// Where the wizard keeps its settings, pointed at the test's own folder.
+#ifdef _WIN32
+constexpr const char* kSettingsHome = "APPDATA";
+void setSettingsHome(const std::string& folder) { _putenv_s(kSettingsHome, folder.c_str()); }
+void unsetSettingsHome() { _putenv_s(kSettingsHome, ""); }
+#else
+constexpr const char* kSettingsHome = "XDG_CONFIG_HOME";
+void setSettingsHome(const std::string& folder) { setenv(kSettingsHome, folder.c_str(), 1); }
+void unsetSettingsHome() { unsetenv(kSettingsHome); }
+#endif
+
+}  // namespace
 
 void WizardTest::SetUp() {
-  if (const char* configHome = std::getenv("XDG_CONFIG_HOME")) previousConfigHome_ = configHome;
-  setenv("XDG_CONFIG_HOME", configHome.path().c_str(), 1);
+  if (const char* home = std::getenv(kSettingsHome)) previousConfigHome_ = home;
+  setSettingsHome(configHome.path());
   ui::startup::startRequest() = ui::startup::StartRequest{};
   previousDirectory_ = std::filesystem::current_path();
   std::filesystem::current_path(folder.root());
@@ -41,9 +55,9 @@ void WizardTest::TearDown() {
   ui::wizardState() = ui::WizardState{};
   std::filesystem::current_path(previousDirectory_);
   if (previousConfigHome_) {
-    setenv("XDG_CONFIG_HOME", previousConfigHome_->c_str(), 1);
+    setSettingsHome(*previousConfigHome_);
   } else {
-    unsetenv("XDG_CONFIG_HOME");
+    unsetSettingsHome();
   }
 }
 

@@ -20,8 +20,6 @@ namespace {
 
 constexpr std::string_view kAddTitle = "Please select export files to add.";
 constexpr int32_t kResultRoom = 1000000;
-// The dialog gives paths in the file system's own form.
-constexpr char kSeparator = '/';
 
 }  // namespace
 
@@ -48,8 +46,10 @@ void ADDEXPORTFILES() {
     std::vector<std::string_view> names = platform::split(result, '|');
     const std::string folder(names.front());
     const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
+    // The dialog gives the folder in the file system's own form; its names are joined the same way.
+    const char separator = folder.find('\\') != std::string::npos ? '\\' : '/';
     for (size_t i = 1; i < names.size(); ++i) {
-      paths.push_back(folder + (endsInSeparator ? "" : std::string(1, kSeparator)) + std::string(names[i]));
+      paths.push_back(folder + (endsInSeparator ? "" : std::string(1, separator)) + std::string(names[i]));
     }
   }
 

@@ -1,4 +1,4 @@
-// What the toolkit's shared code asks of its back end (qt/ today), beside the functions of the
+// What the toolkit's shared code asks of its back end (qt/ or win32/), beside the functions of the
 // interface headers that the back end implements. Each back end defines all of it, and the structs
 // NativeForm, NativeControl (state.h) and DrawSurface (owner_draw_context.h).
 #pragma once
@@ -23,6 +23,11 @@ bool hasWindow(const FormRecord& form);
 // Closes a form's window as the user's close would, once the current event is over (the closing
 // event may still cancel it).
 void closeWhenIdle(FormRecord& form);
+
+// For tests that start afresh: takes the form's window away at once, and drops the events still
+// waiting for windows that went.
+void destroyWindowNow(FormRecord& form);
+void dropPendingEvents();
 
 // Where a control shows inside its form, in pixels; nothing when it has no window.
 std::optional<Rect> shownArea(const ControlRecord& control);

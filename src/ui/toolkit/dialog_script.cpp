@@ -21,14 +21,22 @@ std::string multiSelectResult(const std::vector<std::string>& paths) {
   if (paths.empty()) return "";
   if (paths.size() == 1) return paths.front();
   const std::string& first = paths.front();
-  const size_t slash = first.find_last_of('/');
+  const size_t slash = first.find_last_of("\\/");
   // A file in the root folder keeps the root as its folder.
   std::string result = slash == std::string::npos ? std::string() : first.substr(0, slash == 0 ? 1 : slash);
   for (const std::string& path : paths) {
-    const size_t end = path.find_last_of('/');
+    const size_t end = path.find_last_of("\\/");
     result += "|" + (end == std::string::npos ? path : path.substr(end + 1));
   }
   return result;
+}
+
+int32_t putDialogResult(std::string result, std::string& buffer, int32_t& size) {
+  if (size < 0 || result.size() > static_cast<size_t>(size)) result.clear();
+  if (buffer.size() < result.size()) buffer.resize(result.size());
+  buffer.replace(0, result.size(), result);
+  size = static_cast<int32_t>(result.size());
+  return size;
 }
 
 DialogScript* setDialogScript(DialogScript* script) {

@@ -21,6 +21,9 @@ int32_t messageBoxAnswer(MessageButton button);
 
 // The result text of the multi-select dialog for the chosen paths (in the file system's bytes).
 std::string multiSelectResult(const std::vector<std::string>& paths);
+// Puts a file dialog's result into the caller's buffer of `size` bytes; a result that does not fit
+// is no result. Returns the result's length, which `size` is set to as well.
+int32_t putDialogResult(std::string result, std::string& buffer, int32_t& size);
 
 // The record of a dialog coming up now, owned by `form` ("" for none); the back end adds what the
 // dialog shows.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/toolkit/progress_window.h"
 #include "ui/toolkit/session.h"
 #include "ui/toolkit/state.h"
 
@@ -21,6 +22,15 @@ void startGui(StartCallback start, EventCallback event, DesignCallback design) {
     callback(value);
   }
   state.starting = false;
+}
+
+int32_t finishGui(int32_t code) {
+  discardProgressWindow();
+  Toolkit& state = toolkit();
+  state.start = nullptr;
+  state.event = nullptr;
+  state.design = nullptr;
+  return code;
 }
 
 void setExitCode(int32_t code) {

@@ -46,6 +46,8 @@ int32_t EZ_GUIRUN(const EntryArguments& entry, StartCallback start, EventCallbac
 // The two halves of EZ_GUIRUN, for tests that look at the forms between start and loop.
 void startGui(StartCallback start, EventCallback event, DesignCallback design);
 int32_t runGuiLoop();
+// What EZ_GUIRUN does once its loop has ended: the progress window and the callbacks go.
+int32_t finishGui(int32_t code);
 
 // The exit code EZ_GUIRUN returns when the loop ends (or never starts, no form having been made).
 void setExitCode(int32_t code);

@@ -23,4 +23,16 @@ std::string withoutMnemonic(std::string_view caption) {
   return plain;
 }
 
+std::vector<std::string_view> splitItems(std::string_view items) {
+  std::vector<std::string_view> parts;
+  if (items.empty()) return parts;
+  for (;;) {
+    const size_t bar = items.find('|');
+    parts.push_back(items.substr(0, bar));
+    if (bar == std::string_view::npos) break;
+    items = items.substr(bar + 1);
+  }
+  return parts;
+}
+
 }  // namespace ui::toolkit

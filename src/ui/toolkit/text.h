@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui::toolkit {
 
@@ -12,5 +13,8 @@ std::string nameKey(std::string_view name);
 
 // A caption without its mnemonic markers: "&Open" gives "Open", "&&" gives "&".
 std::string withoutMnemonic(std::string_view caption);
+
+// The items of a '|'-separated list; an empty list has none.
+std::vector<std::string_view> splitItems(std::string_view items);
 
 }  // namespace ui::toolkit

@@ -39,18 +39,6 @@ bool isAttribute(std::string_view given, std::string_view name) {
   return true;
 }
 
-std::vector<std::string_view> splitItems(std::string_view items) {
-  std::vector<std::string_view> parts;
-  if (items.empty()) return parts;
-  for (;;) {
-    const size_t bar = items.find('|');
-    parts.push_back(items.substr(0, bar));
-    if (bar == std::string_view::npos) break;
-    items = items.substr(bar + 1);
-  }
-  return parts;
-}
-
 // The place of a new item in a sorted list: after every item that does not sort after it.
 int sortedPosition(const QListWidget& list, const QString& text) {
   int low = 0;

@@ -155,11 +155,7 @@ int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view t
     std::unique_ptr<QFileDialog> dialog = buildFileDialog(ownerWindow("{ME}"), title, "", filter, true);
     result = multiSelectResult(choosePaths(*dialog, DialogKind::OpenFiles, "{ME}"));
   }
-  if (size < 0 || result.size() > static_cast<size_t>(size)) result.clear();
-  if (buffer.size() < result.size()) buffer.resize(result.size());
-  buffer.replace(0, result.size(), result);
-  size = static_cast<int32_t>(result.size());
-  return size;
+  return putDialogResult(std::move(result), buffer, size);
 }
 
 std::string chooseFolder(std::string_view title, std::string_view initialFolder) {

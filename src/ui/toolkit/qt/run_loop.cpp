@@ -31,13 +31,7 @@ int32_t EZ_GUIRUN(const EntryArguments& entry, StartCallback start, EventCallbac
     application = std::make_unique<QApplication>(argc, argv);
   }
   startGui(std::move(start), std::move(event), std::move(design));
-  const int32_t code = runGuiLoop();
-  discardProgressWindow();
-  Toolkit& state = toolkit();
-  state.start = nullptr;
-  state.event = nullptr;
-  state.design = nullptr;
-  return code;
+  return finishGui(runGuiLoop());
 }
 
 void EZ_DOEVENTS(int32_t milliseconds) {

@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "ui/toolkit/back_end.h"
 #include "ui/toolkit/contents.h"
 #include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/qt/qt_text.h"
@@ -200,27 +201,14 @@ void handlePendingEvents() {
   QApplication::processEvents();
 }
 
-void resetToolkit() {
-  Toolkit& state = toolkit();
-  for (const auto& form : state.forms) {
-    form->alive = false;
-    if (FormWindow* window = windowOf(*form)) {
-      window->hide();
-      delete window;
-    }
+void destroyWindowNow(FormRecord& form) {
+  if (FormWindow* window = windowOf(form)) {
+    window->hide();
+    delete window;
   }
-  state.forms.clear();
-  state.designing = nullptr;
-  state.eventForms.clear();
-  state.next = DesignSettings{};
-  state.start = nullptr;
-  state.event = nullptr;
-  state.design = nullptr;
-  state.fonts.clear();
-  state.colours.clear();
-  state.loadingEvents = 0;
-  state.commandEvents = 1;
-  state.exitCode = 0;
+}
+
+void dropPendingEvents() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
