@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The Windows zor-import.exe, run under wine, against the Linux zor-import: the demo import, its
 # undo, an export whose name Windows-1252 cannot show, and a game folder deeper than the classic
-# 260-character limit must leave the same bytes on both systems.
+# 260-character limit must leave the same bytes on both systems; so must the demo import clicked
+# through the Windows window (zor-wizard.exe and zor-drive-wizard.exe from the same build).
 # Usage: scripts/windows-end-to-end.sh LINUX_ZOR_IMPORT WINDOWS_ZOR_IMPORT_EXE
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 linux="$(realpath "$1")"
 windows="$(realpath "$2")"
+windows_build="$(dirname "$windows")/.."
+wizard="$(realpath "$windows_build/src/zor-wizard.exe")"
+driver="$(realpath "$windows_build/tests/zor-drive-wizard.exe")"
 wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
 export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
 
@@ -61,6 +65,25 @@ deep="long"
 while [ ${#deep} -lt 280 ]; do deep="$deep/a-folder-name-of-some-length"; done
 prepare "$deep"
 both "path longer than 260 characters" "$deep" import "$root/examples/exports/demo-wrestlers.zor" --all
+
+# The window, clicked through from outside as a player would (Parse Selection, Import File, Yes, OK,
+# Quit), against zor-import with the wizard's default selection.
+prepare wizard
+"$linux" -C linux/wizard import "$root/examples/exports/demo-wrestlers.zor" >wizard.linux.out 2>&1
+# Wine's session of the programs above had no display; the window needs one that starts with it.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+if ! xvfb-run -a -s "-screen 0 1920x1080x24" "$wine" "$driver" "$wizard" windows/wizard \
+    "$root/examples/exports/demo-wrestlers.zor" >wizard.windows.out 2>&1; then
+  echo "FAIL the window's import"
+  cat wizard.windows.out
+  failures=$((failures + 1))
+elif ! diff -r linux/wizard windows/wizard >wizard.diff; then
+  echo "FAIL the window's import: the game folders differ"
+  head -20 wizard.diff
+  failures=$((failures + 1))
+else
+  echo "ok   the window's import (Parse Selection, Import File, Yes, OK, Quit)"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures Windows end-to-end check(s) failed"
