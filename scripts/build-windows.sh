@@ -30,7 +30,7 @@ prepare_wine_prefix
 
 # Without debug information: the zip's programs are stripped anyway, and the build takes a third less.
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_BENCH=OFF -DZOR_BUILD_GUI=ON "${launcher[@]}" >/dev/null
 cmake --build build-windows -j "$jobs"
 
 ./scripts/windows-tests.sh
