@@ -227,6 +227,7 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
       handleDrop(window, reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_DPICHANGED: {
+      if (FormRecord* form = formOf(window)) relayoutForResolution(*form, LOWORD(wParam));
       const RECT* suggested = reinterpret_cast<RECT*>(lParam);
       SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -242,6 +243,9 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     case kDestroyMessage:
       DestroyWindow(window);
       return 0;
+    case WM_DESTROY:
+      forgetResolutionUnlessShown(window);
+      break;
     case kDropMessage: {
       std::unique_ptr<DroppedFiles> dropped(reinterpret_cast<DroppedFiles*>(lParam));
       if (dropped->handler) dropped->handler(dropped->paths, dropped->id);

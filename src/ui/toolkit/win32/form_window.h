@@ -15,5 +15,10 @@ const wchar_t* formClassName();
 void drawOwnerItem(FormRecord& form, ControlRecord& control, const DRAWITEMSTRUCT& item);
 // Asks the program once for the item height of an owner-drawn list.
 void ensureItemHeight(FormRecord& form, ControlRecord& control);
+// Lays the form's controls out again for a monitor of `dotsPerInch`: places and fonts from the
+// layout units, list columns and item heights scaled.
+void relayoutForResolution(FormRecord& form, int dotsPerInch);
+// Forgets the monitor's resolution when no form's window but `going` is left.
+void forgetResolutionUnlessShown(HWND going);
 
 }  // namespace ui::toolkit

@@ -84,7 +84,13 @@ QuietChange::~QuietChange() {
   native_.quiet = was_;
 }
 
+int& monitorDotsPerInch() {
+  static int dotsPerInch = 0;
+  return dotsPerInch;
+}
+
 double screenDotsPerInch() {
+  if (monitorDotsPerInch() > 0) return monitorDotsPerInch();
   HDC screen = GetDC(nullptr);
   if (screen == nullptr) return 0;
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

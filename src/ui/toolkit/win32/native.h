@@ -58,6 +58,10 @@ FormRecord* formOf(HWND window);
 // The control that `window` is, or lies inside of (a combo box's edit and list).
 ControlRecord* controlOf(const FormRecord& form, HWND window);
 
+// The resolution of the monitor the program's windows are on, once Windows has said it changed
+// (WM_DPICHANGED); 0 until then and again when the last form's window has gone: the system's holds.
+int& monitorDotsPerInch();
+
 COLORREF colourRef(Rgb colour);
 Rgb rgbOf(COLORREF colour);
 
