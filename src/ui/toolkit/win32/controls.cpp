@@ -44,6 +44,10 @@ LRESULT CALLBACK controlSubclass(HWND window, UINT message, WPARAM wParam, LPARA
       }
       form->native->lastFocus = window;
     }
+  } else if (message == WM_DESTROY) {
+    if (FormRecord* form = formOf(window)) {
+      if (ControlRecord* control = controlOf(*form, window)) forgetAccessibleName(*control);
+    }
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, controlSubclass, 0);
   }

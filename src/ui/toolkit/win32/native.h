@@ -62,6 +62,9 @@ ControlRecord* controlOf(const FormRecord& form, HWND window);
 // (WM_DPICHANGED); 0 until then and again when the last form's window has gone: the system's holds.
 int& monitorDotsPerInch();
 
+// Takes back the name showAccessibleName gave the control's window, before the window goes.
+void forgetAccessibleName(ControlRecord& control);
+
 COLORREF colourRef(Rgb colour);
 Rgb rgbOf(COLORREF colour);
 
