@@ -3,8 +3,14 @@
 // program starts again on the folder. The eleven files the import changes must then be byte for byte all as
 // they were or all as the import makes them, and the user must have been told when a change was repaired.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
+
+#include <cstdlib>
 
 #include <map>
 #include <string>
@@ -64,6 +70,17 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
   // The exit code of a child that imports and is killed at operation n of the commit: kKilled, or 0
   // when the commit ended before operation n.
   int importKilledAt(int n) {
+#ifdef _WIN32
+    // Windows has no fork: the child is this test program started again, running the disabled
+    // child test below with the game folder, the export and the operation in its environment.
+    _putenv_s("ZOR_CRASH_GAME", folder.path().c_str());
+    _putenv_s("ZOR_CRASH_EXPORT", exportPath.c_str());
+    _putenv_s("ZOR_CRASH_AT", std::to_string(n).c_str());
+    const char* const arguments[] = {_pgmptr, "--gtest_also_run_disabled_tests",
+                                     "--gtest_filter=CrashRecoveryChild.DISABLED_ImportsAndEndsAtTheOperationAsked",
+                                     nullptr};
+    return static_cast<int>(_spawnv(_P_WAIT, _pgmptr, arguments));
+#else
     const pid_t child = ::fork();
     if (child == 0) {
       const ImportRunResult result = importInThisProcess([n] {
@@ -75,6 +92,7 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
   }
 
   // "old", "new", or the files that are neither.
@@ -129,6 +147,27 @@ TEST_F(CrashRecoveryTest, KilledAtEveryStepOfTheCommitTheNextStartLeavesOneWhole
   EXPECT_EQ(rolledBack, 0);  // the new files were intact every time
 }
 
+#ifdef _WIN32
+class CrashRecoveryChild : public testsupport::ImportFixture {};
+
+// The child of the test above on Windows: imports into the parent's game folder and ends at the
+// operation asked, as the forked child does on Linux.
+TEST_F(CrashRecoveryChild, DISABLED_ImportsAndEndsAtTheOperationAsked) {
+  const std::string game = std::getenv("ZOR_CRASH_GAME");
+  const std::string exported = std::getenv("ZOR_CRASH_EXPORT");
+  const int n = std::atoi(std::getenv("ZOR_CRASH_AT"));
+  ASSERT_EQ(db::LOADDBS(catalogue, game, 1, 0, {}), 0);
+  testsupport::openAndSelect(exported, catalogue, incoming, {"New Star", "Champion"});
+  const ImportRunResult result =
+      testsupport::importAndShow(incoming, catalogue, MappingRows{}, game, [n](const ImportPlan&) {
+        platform::clearFileFaults();
+        platform::crashAtFileChange(n, kKilled);
+        return true;
+      });
+  std::_Exit(result.imported() ? 0 : 1);
+}
+#endif
+
 // A kill after the commit point, and then a new file damaged before the next start: the change
 // cannot be finished, so every file goes back.
 TEST_F(CrashRecoveryTest, ANewFileDamagedBeforeTheRepairPutsEveryFileBack) {
@@ -152,6 +191,28 @@ TEST_F(CrashRecoveryTest, ANewFileDamagedBeforeTheRepairPutsEveryFileBack) {
   }
   EXPECT_GT(tried, 5);
 }
+
+TEST_F(CrashRecoveryTest, AnImportLoadedBeforeTheRepairOfAnInterruptionIsRefused) {
+  int n = 1;
+  for (;; ++n) {
+    restore();
+    ASSERT_EQ(importKilledAt(n), kKilled);
+    // Killed in the middle of the renames, with every record file there to be read.
+    if (fs::exists(data("wrestlrs.dat.bak")) && fs::exists(data("wrestlrs.dat"))) break;
+  }
+  // Loaded before the repair: the import must not write over what the repair put in place.
+  const ImportRunResult result = importInThisProcess();
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  EXPECT_NE(describeRunProblem(result).find("has now been repaired"), std::string::npos)
+      << describeRunProblem(result);
+  EXPECT_FALSE(fs::exists(data("zor.journal")));
+  EXPECT_EQ(stateOfDatabase(), "new");
+  EXPECT_EQ(recoverDatabase(folder.path()).action, platform::RecoveryAction::Nothing);
+}
+
+#ifndef _WIN32
+// Linux only for now: these kill other roads (an object import, the undo, a batch) in a forked
+// child; their Windows form, a child test of their own as above, is still to come.
 
 // The same for an object import and for the undo of the last import.
 TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet) {
@@ -212,24 +273,6 @@ TEST_F(CrashRecoveryTest, ObjectImportsAndUndoKilledAtEveryStepLeaveOneWholeSet)
     }
     EXPECT_GT(killed, 5) << road.name;
   }
-}
-
-TEST_F(CrashRecoveryTest, AnImportLoadedBeforeTheRepairOfAnInterruptionIsRefused) {
-  int n = 1;
-  for (;; ++n) {
-    restore();
-    ASSERT_EQ(importKilledAt(n), kKilled);
-    // Killed in the middle of the renames, with every record file there to be read.
-    if (fs::exists(data("wrestlrs.dat.bak")) && fs::exists(data("wrestlrs.dat"))) break;
-  }
-  // Loaded before the repair: the import must not write over what the repair put in place.
-  const ImportRunResult result = importInThisProcess();
-  EXPECT_EQ(result.outcome, RunOutcome::Failed);
-  EXPECT_NE(describeRunProblem(result).find("has now been repaired"), std::string::npos)
-      << describeRunProblem(result);
-  EXPECT_FALSE(fs::exists(data("zor.journal")));
-  EXPECT_EQ(stateOfDatabase(), "new");
-  EXPECT_EQ(recoverDatabase(folder.path()).action, platform::RecoveryAction::Nothing);
 }
 
 // A batch of two files, killed in its second file or in the undo of the whole batch.
@@ -391,6 +434,8 @@ TEST_F(BatchCrashTest, TheUndoOfABatchKilledAtEveryStepLeavesOneWholeSet) {
   }
   EXPECT_GT(killed, 20);
 }
+
+#endif
 
 }  // namespace
 }  // namespace imports
