@@ -20,6 +20,14 @@ double screenDotsPerInch();
 
 // Whether the form's window is there (it goes some time after the form is unloaded).
 bool hasWindow(const FormRecord& form);
+// Hides an unloaded form's window; the window itself goes once the current event is over (it may
+// be handling the event that unloaded it).
+void hideAndDestroyLater(FormRecord& form);
+// Ends the running message loop with `code`.
+void endGuiLoop(int32_t code);
+// Shows or hides a control of a layer; nothing when it has no window.
+void showControl(ControlRecord& control, bool shown);
+
 // Closes a form's window as the user's close would, once the current event is over (the closing
 // event may still cancel it).
 void closeWhenIdle(FormRecord& form);
@@ -28,6 +36,9 @@ void closeWhenIdle(FormRecord& form);
 // waiting for windows that went.
 void destroyWindowNow(FormRecord& form);
 void dropPendingEvents();
+
+// Saves the picture of the form's inner area, as it shows, to a PNG file; false when it could not.
+bool saveFormImage(const FormRecord& form, const std::string& path);
 
 // Where a control shows inside its form, in pixels; nothing when it has no window.
 std::optional<Rect> shownArea(const ControlRecord& control);

@@ -61,7 +61,7 @@ std::optional<size_t> answerButtons(DialogScript& script, DialogRecord record, s
     script.buttons.pop_front();
     chosen.reset();
     for (size_t i = 0; i < record.buttons.size(); ++i) {
-      if (nameKey(record.buttons[i]) == nameKey(wanted)) chosen = i;
+      if (sameName(record.buttons[i], wanted)) chosen = i;
     }
   }
   record.answer = chosen ? record.buttons[*chosen] : std::string();

@@ -8,6 +8,10 @@ std::string nameKey(std::string_view name) {
   return platform::upperCase1252(name);
 }
 
+bool sameName(std::string_view a, std::string_view b) {
+  return nameKey(a) == nameKey(b);
+}
+
 std::string withoutMnemonic(std::string_view caption) {
   std::string plain;
   for (size_t i = 0; i < caption.size(); ++i) {
@@ -24,15 +28,8 @@ std::string withoutMnemonic(std::string_view caption) {
 }
 
 std::vector<std::string_view> splitItems(std::string_view items) {
-  std::vector<std::string_view> parts;
-  if (items.empty()) return parts;
-  for (;;) {
-    const size_t bar = items.find('|');
-    parts.push_back(items.substr(0, bar));
-    if (bar == std::string_view::npos) break;
-    items = items.substr(bar + 1);
-  }
-  return parts;
+  if (items.empty()) return {};
+  return platform::split(items, '|');
 }
 
 }  // namespace ui::toolkit

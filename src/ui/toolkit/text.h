@@ -10,6 +10,8 @@ namespace ui::toolkit {
 
 // Form names are compared upper-cased.
 std::string nameKey(std::string_view name);
+// Whether two names (of forms, attributes, buttons) are the same but for letter case.
+bool sameName(std::string_view a, std::string_view b);
 
 // A caption without its mnemonic markers: "&Open" gives "Open", "&&" gives "&".
 std::string withoutMnemonic(std::string_view caption);

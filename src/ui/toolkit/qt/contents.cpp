@@ -30,15 +30,6 @@ Widget* controlAs(std::string_view form, int32_t id) {
   return control != nullptr ? dynamic_cast<Widget*>(widgetOf(*control)) : nullptr;
 }
 
-bool isAttribute(std::string_view given, std::string_view name) {
-  if (given.size() != name.size()) return false;
-  for (size_t i = 0; i < given.size(); ++i) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(given[i]) != lower(name[i])) return false;
-  }
-  return true;
-}
-
 // The place of a new item in a sorted list: after every item that does not sort after it.
 int sortedPosition(const QListWidget& list, const QString& text) {
   int low = 0;
@@ -249,21 +240,21 @@ int32_t EZ_GETATTR(std::string_view form, int32_t id, std::string_view attribute
   QWidget* widget = widgetOf(*control);
   layOutNow(widget);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
-    if (isAttribute(attribute, "ICount")) return list->count();
-    if (isAttribute(attribute, "IFocus")) return list->currentRow();
-    if (isAttribute(attribute, "TIndex")) return list->count() > 0 ? list->verticalScrollBar()->value() : 0;
+    if (sameName(attribute, "ICount")) return list->count();
+    if (sameName(attribute, "IFocus")) return list->currentRow();
+    if (sameName(attribute, "TIndex")) return list->count() > 0 ? list->verticalScrollBar()->value() : 0;
   } else if (auto* view = dynamic_cast<QTreeWidget*>(widget)) {
-    if (isAttribute(attribute, "ICount")) return view->topLevelItemCount();
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "ICount")) return view->topLevelItemCount();
+    if (sameName(attribute, "IFocus")) {
       return view->currentItem() != nullptr ? view->indexOfTopLevelItem(view->currentItem()) : -1;
     }
-    if (isAttribute(attribute, "TIndex")) {
+    if (sameName(attribute, "TIndex")) {
       const QModelIndex top = view->indexAt(QPoint(1, 1));
       return top.isValid() ? top.row() : 0;
     }
   } else if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
-    if (isAttribute(attribute, "ICount")) return combo->count();
-    if (isAttribute(attribute, "IFocus")) return combo->currentIndex();
+    if (sameName(attribute, "ICount")) return combo->count();
+    if (sameName(attribute, "IFocus")) return combo->currentIndex();
   }
   return 0;
 }
@@ -274,24 +265,24 @@ void EZ_SETATTR(std::string_view form, int32_t id, std::string_view attribute, i
   QWidget* widget = widgetOf(*control);
   layOutNow(widget);
   if (auto* list = dynamic_cast<QListWidget*>(widget)) {
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "IFocus")) {
       if (itemOf(list, value) == nullptr) return;
       const int top = list->verticalScrollBar()->value();
       list->selectionModel()->setCurrentIndex(list->model()->index(value, 0), QItemSelectionModel::NoUpdate);
       list->verticalScrollBar()->setValue(top);
-    } else if (isAttribute(attribute, "TIndex")) {
+    } else if (sameName(attribute, "TIndex")) {
       list->verticalScrollBar()->setValue(value);
     }
   } else if (auto* view = dynamic_cast<QTreeWidget*>(widget)) {
     QTreeWidgetItem* row = rowOf(view, value);
     if (row == nullptr) return;
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "IFocus")) {
       view->selectionModel()->setCurrentIndex(view->model()->index(value, 0), QItemSelectionModel::NoUpdate);
-    } else if (isAttribute(attribute, "TIndex")) {
+    } else if (sameName(attribute, "TIndex")) {
       view->scrollToItem(row, QAbstractItemView::PositionAtTop);
     }
   } else if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "IFocus")) {
       const QSignalBlocker quiet(combo);
       combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1);
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "services/messages.h"
+#include "ui/toolkit/file_filters.h"
 #include "ui/toolkit/qt/qt_text.h"
 
 namespace ui::toolkit {
@@ -23,15 +24,6 @@ QMessageBox::Icon iconOf(services::MessageIcon icon) {
     default:
       return QMessageBox::NoIcon;
   }
-}
-
-QString patternsOf(std::string_view patterns) {
-  QStringList list;
-  for (const QString& pattern : toQt(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-    const QString trimmed = pattern.trimmed();
-    list << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
-  }
-  return list.join(QLatin1Char(' '));
 }
 
 }  // namespace
@@ -69,17 +61,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(QWidget* owner, std::string_view te
 
 QStringList nameFilters(std::string_view filter) {
   QStringList filters;
-  while (!filter.empty()) {
-    const size_t bar = filter.find('|');
-    if (bar == std::string_view::npos) break;
-    const std::string_view name = filter.substr(0, bar);
-    std::string_view rest = filter.substr(bar + 1);
-    const size_t end = rest.find('|');
-    const std::string_view patterns = rest.substr(0, end);
-    filter = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    const QString list = patternsOf(patterns);
-    if (!list.isEmpty()) filters << QStringLiteral("%1 (%2)").arg(toQt(name), list);
-  }
+  for (const std::string& caption : filterCaptions(filter)) filters << toQt(caption);
   return filters;
 }
 

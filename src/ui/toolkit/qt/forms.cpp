@@ -103,35 +103,19 @@ void EZ_FORM(std::string_view name, std::string_view parent, std::string_view ca
       window, [serial] { raiseStarted(serial); }, Qt::QueuedConnection);
 }
 
-void unloadForm(FormRecord& form, bool raiseClosing) {
-  if (!form.alive || form.unloading) return;
-  form.unloading = true;
-  if (raiseClosing) raiseEvent(form, 0, kEventClosing, 0);
-  form.alive = false;
-  Toolkit& state = toolkit();
-  if (state.designing == &form) state.designing = nullptr;
+void hideAndDestroyLater(FormRecord& form) {
   if (FormWindow* window = windowOf(form)) {
     window->hide();
     window->deleteLater();
   }
-  for (const auto& other : state.forms) {
-    if (other->alive) return;
-  }
-  if (state.loopRunning) QCoreApplication::exit(state.exitCode);
 }
 
-void EZ_UNLOADFORM(std::string_view form) {
-  if (FormRecord* record = findForm(form)) unloadForm(*record, true);
+void endGuiLoop(int32_t code) {
+  QCoreApplication::exit(code);
 }
 
-void EZ_DISPLAYLAYER(std::string_view form, int32_t layer, int32_t) {
-  FormRecord* record = findForm(form);
-  if (record == nullptr) return;
-  record->shownLayer = layer;
-  for (const auto& control : record->controls) {
-    if (control->layer == 0 || widgetOf(*control) == nullptr) continue;
-    widgetOf(*control)->setVisible(control->layer == layer);
-  }
+void showControl(ControlRecord& control, bool shown) {
+  if (QWidget* widget = widgetOf(control)) widget->setVisible(shown);
 }
 
 void EZ_RESIZEFORM(std::string_view form, double column, double row, double width, double height, int32_t) {

@@ -1,7 +1,9 @@
 #include "ui/toolkit/qt/native.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 
 #include "ui/toolkit/back_end.h"
@@ -51,6 +53,11 @@ double screenDotsPerInch() {
 
 bool hasWindow(const FormRecord& form) {
   return windowOf(form) != nullptr;
+}
+
+bool saveFormImage(const FormRecord& form, const std::string& path) {
+  FormWindow* window = windowOf(form);
+  return window != nullptr && window->grab().save(QFile::decodeName(QByteArray(path.data(), static_cast<int>(path.size()))));
 }
 
 void closeWhenIdle(FormRecord& form) {

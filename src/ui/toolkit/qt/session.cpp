@@ -1,14 +1,12 @@
 #include "ui/toolkit/session.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QTimer>
-#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "ui/toolkit/accelerator_keys.h"
-#include "ui/toolkit/dialogs.h"
 #include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/qt/qt_fonts.h"
 #include "ui/toolkit/qt/qt_types.h"
@@ -49,41 +47,6 @@ class AcceleratorFilter : public QObject {
   }
 };
 
-void takeScreenshot(uint64_t serial, const QString& path) {
-  FormRecord* form = findForm(serial);
-  if (form == nullptr || windowOf(*form) == nullptr) return;
-  DialogScript answers;
-  const QString files = qEnvironmentVariable("ZOR_SCREENSHOT_FILES");
-  for (const QString& dialog : files.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-    std::vector<std::string> chosen;
-    for (const QString& file : dialog.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-      chosen.push_back(QFile::encodeName(file).toStdString());
-    }
-    answers.files.push_back(chosen);
-  }
-  DialogScript* previous = setDialogScript(&answers);
-  struct Restore {
-    DialogScript* script;
-    ~Restore() { setDialogScript(script); }
-  } restore{previous};
-  const QString clicks = qEnvironmentVariable("ZOR_SCREENSHOT_CLICKS");
-  for (const QString& id : clicks.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-    ControlRecord* control = form->control(id.trimmed().toInt());
-    if (auto* button = control != nullptr ? dynamic_cast<QAbstractButton*>(widgetOf(*control)) : nullptr) {
-      button->click();
-    }
-    QApplication::processEvents();
-    form = findForm(serial);
-    if (form == nullptr || windowOf(*form) == nullptr) return;
-  }
-  const QPixmap shot = windowOf(*form)->grab();
-  if (!shot.save(path)) {
-    std::fprintf(stderr, "Could not write the screenshot %s\n", path.toLocal8Bit().constData());
-    toolkit().exitCode = 1;
-  }
-  unloadForm(*form, true);
-}
-
 }  // namespace
 
 void prepareSession() {
@@ -96,10 +59,14 @@ void prepareSession() {
 
 void afterStarted(uint64_t serial) {
   static bool taken = false;
-  const QString path = qEnvironmentVariable("ZOR_SCREENSHOT");
-  if (path.isEmpty() || taken) return;
+  const char* path = std::getenv("ZOR_SCREENSHOT");
+  if (path == nullptr || *path == '\0' || taken) return;
   taken = true;
-  QTimer::singleShot(kScreenshotDelayMs, [serial, path] { takeScreenshot(serial, path); });
+  QTimer::singleShot(kScreenshotDelayMs, [serial, shot = std::string(path)] {
+    const char* files = std::getenv("ZOR_SCREENSHOT_FILES");
+    const char* clicks = std::getenv("ZOR_SCREENSHOT_CLICKS");
+    takeScreenshot(serial, shot, files != nullptr ? files : "", clicks != nullptr ? clicks : "");
+  });
 }
 
 }  // namespace ui::toolkit

@@ -14,10 +14,6 @@ namespace ui::toolkit {
 
 namespace {
 
-bool isAttribute(std::string_view given, std::string_view name) {
-  return nameKey(given) == nameKey(name);
-}
-
 // The place of a new item in a sorted list: after every item that does not sort after it.
 int32_t sortedPosition(HWND list, std::string_view text) {
   int32_t low = 0;
@@ -255,20 +251,20 @@ int32_t EZ_GETATTR(std::string_view form, int32_t id, std::string_view attribute
   if (found.window == nullptr) return 0;
   if (isList(*found.control)) {
     const int32_t count = listCount(found.window);
-    if (isAttribute(attribute, "ICount")) return count;
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "ICount")) return count;
+    if (sameName(attribute, "IFocus")) {
       if (count == 0) return -1;
       if (!found.control->multiSelect) return static_cast<int32_t>(SendMessageW(found.window, LB_GETCURSEL, 0, 0));
       return static_cast<int32_t>(SendMessageW(found.window, LB_GETCARETINDEX, 0, 0));
     }
-    if (isAttribute(attribute, "TIndex")) return static_cast<int32_t>(SendMessageW(found.window, LB_GETTOPINDEX, 0, 0));
+    if (sameName(attribute, "TIndex")) return static_cast<int32_t>(SendMessageW(found.window, LB_GETTOPINDEX, 0, 0));
   } else if (found.control->kind == ControlKind::ListView) {
-    if (isAttribute(attribute, "ICount")) return rowCount(found.window);
-    if (isAttribute(attribute, "IFocus")) return focusedRow(found.window);
-    if (isAttribute(attribute, "TIndex")) return static_cast<int32_t>(SendMessageW(found.window, LVM_GETTOPINDEX, 0, 0));
+    if (sameName(attribute, "ICount")) return rowCount(found.window);
+    if (sameName(attribute, "IFocus")) return focusedRow(found.window);
+    if (sameName(attribute, "TIndex")) return static_cast<int32_t>(SendMessageW(found.window, LVM_GETTOPINDEX, 0, 0));
   } else if (found.control->kind == ControlKind::ComboBox) {
-    if (isAttribute(attribute, "ICount")) return comboCount(found.window);
-    if (isAttribute(attribute, "IFocus")) return static_cast<int32_t>(SendMessageW(found.window, CB_GETCURSEL, 0, 0));
+    if (sameName(attribute, "ICount")) return comboCount(found.window);
+    if (sameName(attribute, "IFocus")) return static_cast<int32_t>(SendMessageW(found.window, CB_GETCURSEL, 0, 0));
   }
   return 0;
 }
@@ -278,7 +274,7 @@ void EZ_SETATTR(std::string_view form, int32_t id, std::string_view attribute, i
   if (found.window == nullptr) return;
   const QuietChange quiet(*found.control);
   if (isList(*found.control)) {
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "IFocus")) {
       if (value < 0 || value >= listCount(found.window)) return;
       const KeptScroll kept(found.window);
       if (found.control->multiSelect) {
@@ -286,21 +282,21 @@ void EZ_SETATTR(std::string_view form, int32_t id, std::string_view attribute, i
       } else {
         SendMessageW(found.window, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
       }
-    } else if (isAttribute(attribute, "TIndex")) {
+    } else if (sameName(attribute, "TIndex")) {
       SendMessageW(found.window, LB_SETTOPINDEX, static_cast<WPARAM>(value), 0);
     }
   } else if (found.control->kind == ControlKind::ListView) {
     if (value < 0 || value >= rowCount(found.window)) return;
-    if (isAttribute(attribute, "IFocus")) {
+    if (sameName(attribute, "IFocus")) {
       setRowState(found.window, value, LVIS_FOCUSED, LVIS_FOCUSED);
-    } else if (isAttribute(attribute, "TIndex")) {
+    } else if (sameName(attribute, "TIndex")) {
       RECT row{};
       row.left = LVIR_BOUNDS;
       SendMessageW(found.window, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
       const LRESULT top = SendMessageW(found.window, LVM_GETTOPINDEX, 0, 0);
       SendMessageW(found.window, LVM_SCROLL, 0, (value - top) * (row.bottom - row.top));
     }
-  } else if (found.control->kind == ControlKind::ComboBox && isAttribute(attribute, "IFocus")) {
+  } else if (found.control->kind == ControlKind::ComboBox && sameName(attribute, "IFocus")) {
     SendMessageW(found.window, CB_SETCURSEL, static_cast<WPARAM>(value >= 0 && value < comboCount(found.window) ? value : -1), 0);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "services/messages.h"
 #include "ui/toolkit/dialog_script.h"
+#include "ui/toolkit/file_filters.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/win32/file_dialogs.h"
 #include "ui/toolkit/win32/list_access.h"
@@ -164,18 +165,13 @@ void buildDetailsBox(ModalDialog& dialog, const Box& box, HWND owner, int& detai
   constexpr int kButtonWidth = 88;
   constexpr int kButtonHeight = 26;
   HDC screen = GetDC(nullptr);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-  HGDIOBJ old = SelectObject(screen, font);
+  HGDIOBJ old = SelectObject(screen, messageFont());
   const int textLeft = kMargin + (box.icon != DialogIcon::None ? kIconSize + kMargin : 0);
   RECT measured{0, 0, kWidth - textLeft - kMargin, 0};
   DrawTextW(screen, box.text.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   TEXTMETRICW text{};
   GetTextMetricsW(screen, &text);
   SelectObject(screen, old);
-  DeleteObject(font);
   ReleaseDC(nullptr, screen);
   const int lineHeight = text.tmHeight + text.tmExternalLeading;
   const int textHeight = std::max<int>(measured.bottom, box.icon != DialogIcon::None ? kIconSize : 0);
@@ -205,6 +201,20 @@ void buildDetailsBox(ModalDialog& dialog, const Box& box, HWND owner, int& detai
   }
   dialog.defaultButton = static_cast<int>(box.defaultIndex);
   dialog.edit = nullptr;  // the keyboard starts on the default button
+}
+
+// The paths a file dialog gives: from the script when one answers the dialogs, from the system's
+// dialog (`ask`) otherwise.
+template <typename Ask>
+std::vector<std::string> chosenPaths(DialogKind kind, std::string_view form, std::string_view title,
+                                     std::string_view filter, Ask ask) {
+  if (DialogScript* script = toolkit().script) {
+    DialogRecord record = dialogRecord(kind, form);
+    record.title = std::string(title);
+    record.nameFilters = filterCaptions(filter);
+    return answerFiles(*script, std::move(record));
+  }
+  return ask();
 }
 
 std::optional<size_t> answerBox(const Box& box, DialogKind kind, std::string_view form) {
@@ -255,43 +265,24 @@ platform::ReportAnswer showErrorReport(const platform::UntrappedError& error) {
 
 std::string EZ_OPENFILE(std::string_view form, std::string_view title, std::string_view initialFile,
                         std::string_view filter, std::string_view) {
-  const FileDialog dialog{title, initialFile, filter, false};
-  std::vector<std::string> paths;
-  if (DialogScript* script = toolkit().script) {
-    DialogRecord record = dialogRecord(DialogKind::OpenFile, form);
-    record.title = std::string(title);
-    record.nameFilters = nameFilters(filter);
-    paths = answerFiles(*script, std::move(record));
-  } else {
-    paths = chooseFiles(dialog, ownerWindow(form));
-  }
+  const std::vector<std::string> paths = chosenPaths(DialogKind::OpenFile, form, title, filter, [&] {
+    return chooseFiles(FileDialog{title, initialFile, filter, false}, ownerWindow(form));
+  });
   return paths.empty() ? std::string() : paths.front();
 }
 
 int32_t QX_FILEOPENDIALOG(std::string& buffer, int32_t& size, std::string_view title,
                           std::string_view filter) {
-  const FileDialog dialog{title, "", filter, true};
-  std::vector<std::string> paths;
-  if (DialogScript* script = toolkit().script) {
-    DialogRecord record = dialogRecord(DialogKind::OpenFiles, "{ME}");
-    record.title = std::string(title);
-    record.nameFilters = nameFilters(filter);
-    paths = answerFiles(*script, std::move(record));
-  } else {
-    paths = chooseFiles(dialog, ownerWindow("{ME}"));
-  }
+  const std::vector<std::string> paths = chosenPaths(DialogKind::OpenFiles, "{ME}", title, filter, [&] {
+    return chooseFiles(FileDialog{title, "", filter, true}, ownerWindow("{ME}"));
+  });
   return putDialogResult(multiSelectResult(paths), buffer, size);
 }
 
 std::string chooseFolder(std::string_view title, std::string_view initialFolder) {
-  std::vector<std::string> paths;
-  if (DialogScript* script = toolkit().script) {
-    DialogRecord record = dialogRecord(DialogKind::Folder, "{ME}");
-    record.title = std::string(title);
-    paths = answerFiles(*script, std::move(record));
-  } else {
-    paths = chooseFolders(title, initialFolder, ownerWindow("{ME}"));
-  }
+  const std::vector<std::string> paths = chosenPaths(DialogKind::Folder, "{ME}", title, "", [&] {
+    return chooseFolders(title, initialFolder, ownerWindow("{ME}"));
+  });
   return paths.empty() ? std::string() : paths.front();
 }
 

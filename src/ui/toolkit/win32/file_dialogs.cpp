@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/toolkit/file_filters.h"
 #include "ui/toolkit/win32/win32_text.h"
 
 namespace ui::toolkit {
@@ -14,25 +15,6 @@ namespace {
 
 // Room for the names of many files chosen at once.
 constexpr size_t kResultRoom = 1 << 20;
-
-struct FilterEntry {
-  std::string name;
-  std::string patterns;  // as given: "*.zor;*.ZOR"
-};
-
-std::vector<FilterEntry> filterEntries(std::string_view filter) {
-  std::vector<FilterEntry> entries;
-  while (!filter.empty()) {
-    const size_t bar = filter.find('|');
-    if (bar == std::string_view::npos) break;
-    const std::string_view name = filter.substr(0, bar);
-    const std::string_view rest = filter.substr(bar + 1);
-    const size_t end = rest.find('|');
-    entries.push_back(FilterEntry{std::string(name), std::string(rest.substr(0, end))});
-    filter = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-  }
-  return entries;
-}
 
 std::wstring withBackslashes(std::string_view path) {
   std::wstring wide = wideFromUtf8(path);
@@ -47,25 +29,9 @@ int CALLBACK startFolder(HWND window, UINT message, LPARAM, LPARAM folder) {
 
 }  // namespace
 
-std::vector<std::string> nameFilters(std::string_view filter) {
-  std::vector<std::string> names;
-  for (const FilterEntry& entry : filterEntries(filter)) {
-    std::string list;
-    size_t start = 0;
-    while (start <= entry.patterns.size()) {
-      const size_t end = std::min(entry.patterns.find(';', start), entry.patterns.size());
-      std::string pattern = entry.patterns.substr(start, end - start);
-      if (!pattern.empty()) list += (list.empty() ? "" : " ") + (pattern == "*.*" ? std::string("*") : pattern);
-      start = end + 1;
-    }
-    if (!list.empty()) names.push_back(entry.name + " (" + list + ")");
-  }
-  return names;
-}
-
 std::vector<std::string> chooseFiles(const FileDialog& dialog, HWND owner) {
   std::wstring filters;
-  for (const FilterEntry& entry : filterEntries(dialog.filter)) {
+  for (const FileFilter& entry : fileFilters(dialog.filter)) {
     filters += wideFrom1252(entry.name) + L'\0' + wideFrom1252(entry.patterns) + L'\0';
   }
   filters += L'\0';

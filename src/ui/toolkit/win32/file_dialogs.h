@@ -16,9 +16,6 @@ struct FileDialog {
   bool several = false;
 };
 
-// "ZOR Export Files|*.zor|All Files|*.*|" as the names the dialog shows: "ZOR Export Files (*.zor)".
-std::vector<std::string> nameFilters(std::string_view filter);
-
 // The chosen files; none when cancelled.
 std::vector<std::string> chooseFiles(const FileDialog& dialog, HWND owner);
 // The chosen folder (one path); none when cancelled.

@@ -44,10 +44,7 @@ void drawPlainItem(const ControlRecord& control, const DRAWITEMSTRUCT& item) {
   FillRect(item.hDC, &item.rcItem, brush);
   DeleteObject(brush);
   if (item.itemID != static_cast<UINT>(-1)) {
-    const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length > 0 ? length : 0));
+    const std::wstring text = itemText(item.hwndItem, LB_GETTEXTLEN, LB_GETTEXT, static_cast<int32_t>(item.itemID));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, ink);
     RECT rect = item.rcItem;
@@ -260,19 +257,7 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 const wchar_t* formClassName() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof(type);
-    type.style = CS_DBLCLKS;
-    type.lpfnWndProc = formProcedure;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    if (type.hIcon == nullptr) type.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = kFormClass;
-    return RegisterClassExW(&type);
-  }();
+  static const ATOM registered = registerWindowClass(kFormClass, formProcedure, IDC_ARROW, CS_DBLCLKS);
   (void)registered;
   return kFormClass;
 }

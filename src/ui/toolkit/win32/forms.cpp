@@ -103,37 +103,19 @@ void EZ_FORM(std::string_view name, std::string_view parent, std::string_view ca
   PostMessageW(window, kStartedMessage, 0, 0);
 }
 
-void unloadForm(FormRecord& form, bool raiseClosing) {
-  if (!form.alive || form.unloading) return;
-  form.unloading = true;
-  if (raiseClosing) raiseEvent(form, 0, kEventClosing, 0);
-  form.alive = false;
-  Toolkit& state = toolkit();
-  if (state.designing == &form) state.designing = nullptr;
+void hideAndDestroyLater(FormRecord& form) {
   if (HWND window = windowOf(form)) {
     ShowWindow(window, SW_HIDE);
-    // The window may be handling the message that unloads it: it goes once that is done.
     PostMessageW(window, kDestroyMessage, 0, 0);
   }
-  for (const auto& other : state.forms) {
-    if (other->alive) return;
-  }
-  if (state.loopRunning) PostQuitMessage(state.exitCode);
 }
 
-void EZ_UNLOADFORM(std::string_view form) {
-  if (FormRecord* record = findForm(form)) unloadForm(*record, true);
+void endGuiLoop(int32_t code) {
+  PostQuitMessage(code);
 }
 
-void EZ_DISPLAYLAYER(std::string_view form, int32_t layer, int32_t) {
-  FormRecord* record = findForm(form);
-  if (record == nullptr) return;
-  record->shownLayer = layer;
-  for (const auto& control : record->controls) {
-    HWND window = windowOf(*control);
-    if (control->layer == 0 || window == nullptr) continue;
-    ShowWindow(window, control->layer == layer ? SW_SHOWNA : SW_HIDE);
-  }
+void showControl(ControlRecord& control, bool shown) {
+  if (HWND window = windowOf(control)) ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void EZ_RESIZEFORM(std::string_view form, double column, double row, double width, double height, int32_t) {

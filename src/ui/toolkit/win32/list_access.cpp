@@ -14,14 +14,18 @@ int32_t listCount(HWND list) {
   return list != nullptr ? static_cast<int32_t>(SendMessageW(list, LB_GETCOUNT, 0, 0)) : 0;
 }
 
+std::wstring itemText(HWND control, UINT lengthMessage, UINT textMessage, int32_t index) {
+  const LRESULT length = SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return L"";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
 std::string listItem(HWND list, int32_t index) {
   if (index < 0 || index >= listCount(list)) return "";
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-  if (length <= 0) return "";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return cp1252FromWide(text);
+  return cp1252FromWide(itemText(list, LB_GETTEXTLEN, LB_GETTEXT, index));
 }
 
 int32_t comboCount(HWND combo) {
@@ -30,12 +34,7 @@ int32_t comboCount(HWND combo) {
 
 std::string comboItem(HWND combo, int32_t index) {
   if (index < 0 || index >= comboCount(combo)) return "";
-  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-  if (length <= 0) return "";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return cp1252FromWide(text);
+  return cp1252FromWide(itemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index));
 }
 
 int32_t rowCount(HWND view) {

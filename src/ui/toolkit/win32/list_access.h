@@ -11,6 +11,10 @@ namespace ui::toolkit {
 
 std::wstring windowText(HWND window);
 
+// An item's text as the control holds it: `lengthMessage` and `textMessage` are LB_GETTEXTLEN and
+// LB_GETTEXT for a list box, CB_GETLBTEXTLEN and CB_GETLBTEXT for a combo box.
+std::wstring itemText(HWND control, UINT lengthMessage, UINT textMessage, int32_t index);
+
 int32_t listCount(HWND list);
 std::string listItem(HWND list, int32_t index);
 int32_t comboCount(HWND combo);

@@ -1,5 +1,7 @@
 #include "ui/toolkit/win32/modal_dialog.h"
 
+#include "ui/toolkit/win32/native.h"
+
 namespace ui::toolkit {
 
 namespace {
@@ -40,28 +42,9 @@ LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 const wchar_t* dialogClass() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof(type);
-    type.lpfnWndProc = dialogProcedure;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = kDialogClass;
-    return RegisterClassExW(&type);
-  }();
+  static const ATOM registered = registerWindowClass(kDialogClass, dialogProcedure, IDC_ARROW);
   (void)registered;
   return kDialogClass;
-}
-
-HFONT dialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-  }();
-  return font;
 }
 
 }  // namespace
@@ -94,7 +77,7 @@ HWND addChild(ModalDialog& dialog, const wchar_t* windowClass, const std::wstrin
                                area.top, area.right - area.left, area.bottom - area.top, dialog.window,
                                reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleW(nullptr),
                                nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont()), FALSE);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont()), FALSE);
   return child;
 }
 

@@ -60,6 +60,30 @@ ControlRecord* controlOf(const FormRecord& form, HWND window) {
   return nullptr;
 }
 
+ATOM registerWindowClass(const wchar_t* name, WNDPROC procedure, const wchar_t* cursor, UINT style) {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof(type);
+  type.style = style;
+  type.lpfnWndProc = procedure;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  if (type.hIcon == nullptr) type.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  type.hCursor = LoadCursorW(nullptr, cursor);
+  type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  type.lpszClassName = name;
+  return RegisterClassExW(&type);
+}
+
+HFONT messageFont() {
+  static const HFONT font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+  }();
+  return font;
+}
+
 COLORREF colourRef(Rgb colour) {
   return RGB(colour.r, colour.g, colour.b);
 }

@@ -65,6 +65,11 @@ int& monitorDotsPerInch();
 // Takes back the name showAccessibleName gave the control's window, before the window goes.
 void forgetAccessibleName(ControlRecord& control);
 
+// Registers one of the program's window classes, on the face colour, with the program's icon.
+ATOM registerWindowClass(const wchar_t* name, WNDPROC procedure, const wchar_t* cursor, UINT style = 0);
+// The font of the system's message boxes, made once; dialogs of our own use it too.
+HFONT messageFont();
+
 COLORREF colourRef(Rgb colour);
 Rgb rgbOf(COLORREF colour);
 

@@ -47,16 +47,7 @@ LRESULT CALLBACK progressProcedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void build(ProgressWindow& current) {
-  static const ATOM registered = [] {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof(type);
-    type.lpfnWndProc = progressProcedure;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.hCursor = LoadCursorW(nullptr, IDC_WAIT);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = kProgressClass;
-    return RegisterClassExW(&type);
-  }();
+  static const ATOM registered = registerWindowClass(kProgressClass, progressProcedure, IDC_WAIT);
   (void)registered;
   const DWORD style = WS_POPUP | WS_CAPTION;
   RECT frame{0, 0, kWidth, kHeight};
@@ -64,13 +55,9 @@ void build(ProgressWindow& current) {
   current.window = CreateWindowExW(WS_EX_DLGMODALFRAME, kProgressClass, L"Please wait", style, 0, 0,
                                    frame.right - frame.left, frame.bottom - frame.top, ownerWindow(), nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  static HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
   current.label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 12, 10,
                                   kWidth - 24, 22, current.window, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(current.label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(current.label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont()), FALSE);
   current.bar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_SMOOTH, 12, 40, kWidth - 24, 22,
                                 current.window, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(current.bar, PBM_SETRANGE32, 0, kBarSteps);

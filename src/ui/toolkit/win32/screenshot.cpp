@@ -1,5 +1,5 @@
-#include "ui/toolkit/win32/screenshot.h"
-
+#include "ui/toolkit/back_end.h"
+#include "ui/toolkit/win32/native.h"
 #include "ui/toolkit/win32/win32_text.h"
 
 // GDI+'s flat interface, declared here: its C++ headers want the min and max macros.
@@ -26,15 +26,17 @@ constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x
 
 }  // namespace
 
-bool saveWindowImage(HWND window, const std::string& path) {
+// What the screen shows of the form's inner area: its controls are windows of their own, which a
+// copy of the form's own device context would leave out.
+bool saveFormImage(const FormRecord& form, const std::string& path) {
+  HWND window = windowOf(form);
+  if (window == nullptr) return false;
   RECT client{};
   GetClientRect(window, &client);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  // What the screen shows of the window: its controls are windows of their own, which a copy of
-  // the form's own device context would leave out.
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);

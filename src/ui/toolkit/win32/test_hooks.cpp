@@ -26,15 +26,9 @@ LONG_PTR styleOf(HWND window) {
 // The colours a control shows: the program's, else the system's for its kind.
 void readColours(const ControlRecord& control, ControlState& state) {
   const NativeControl& native = *control.native;
-  int ink = COLOR_WINDOWTEXT;
-  int ground = COLOR_WINDOW;
-  if (control.kind == ControlKind::Label) {
-    ink = COLOR_BTNTEXT;
-    ground = COLOR_BTNFACE;
-  } else if (control.kind == ControlKind::Button) {
-    ink = COLOR_BTNTEXT;
-    ground = COLOR_BTNFACE;
-  }
+  const bool onFace = control.kind == ControlKind::Label || control.kind == ControlKind::Button;
+  const int ink = onFace ? COLOR_BTNTEXT : COLOR_WINDOWTEXT;
+  const int ground = onFace ? COLOR_BTNFACE : COLOR_WINDOW;
   state.textColour = native.ink.value_or(rgbOf(GetSysColor(ink)));
   state.backColour = native.ground.value_or(rgbOf(GetSysColor(ground)));
 }
