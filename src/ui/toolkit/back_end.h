@@ -25,6 +25,8 @@ bool hasWindow(const FormRecord& form);
 void hideAndDestroyLater(FormRecord& form);
 // Ends the running message loop with `code`.
 void endGuiLoop(int32_t code);
+// Takes away the window of a control that another of the same id replaced.
+void destroyControlWindow(ControlRecord& control);
 // Shows or hides a control of a layer; nothing when it has no window.
 void showControl(ControlRecord& control, bool shown);
 

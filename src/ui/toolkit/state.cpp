@@ -1,5 +1,7 @@
 #include "ui/toolkit/state.h"
 
+#include <algorithm>
+
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/back_end.h"
 #include "ui/toolkit/text.h"
@@ -122,6 +124,42 @@ bool designForm(FormRecord& form) {
 
   raiseEvent(form, 0, kEventLoaded, 0);
   return findForm(serial) != nullptr;
+}
+
+FormRecord* formBeingDesigned() {
+  Toolkit& state = toolkit();
+  return state.designing != nullptr ? state.designing : findForm("{ME}");
+}
+
+std::unique_ptr<ControlRecord> newControlRecord(const FormRecord& form, ControlKind kind, int32_t id, double column,
+                                                double row, double width, double height,
+                                                std::string_view properties, bool& hidden) {
+  const DesignSettings& next = toolkit().next;
+  auto record = std::make_unique<ControlRecord>();
+  record->id = id;
+  record->kind = kind;
+  record->layer = next.layer;
+  record->column = column;
+  record->row = row;
+  record->width = width;
+  record->height = height;
+  record->properties = std::string(properties);
+  record->textColour = next.textColour;
+  record->backColour = next.backColour;
+  hidden = form.shownLayer >= 0 && record->layer != 0 && record->layer != form.shownLayer;
+  return record;
+}
+
+ControlRecord* addControlRecord(FormRecord& form, std::unique_ptr<ControlRecord> record) {
+  ControlRecord* added = record.get();
+  auto& controls = form.controls;
+  auto old = std::find_if(controls.begin(), controls.end(), [id = added->id](const auto& c) { return c->id == id; });
+  if (old != controls.end()) {
+    destroyControlWindow(**old);
+    controls.erase(old);
+  }
+  controls.push_back(std::move(record));
+  return added;
 }
 
 }  // namespace ui::toolkit

@@ -116,6 +116,17 @@ Toolkit& toolkit();
 FormRecord* findForm(std::string_view name);  // "{ME}" is the form of the event being handled
 FormRecord* findForm(uint64_t serial);
 ControlRecord* findControl(std::string_view form, int32_t id);
+
+// The form new controls go on: the one being designed, else the form of the event being handled.
+FormRecord* formBeingDesigned();
+// A control's record from the design settings that apply to the next control; the back end adds its
+// native part. `hidden` says whether its layer is not the one the form shows.
+std::unique_ptr<ControlRecord> newControlRecord(const FormRecord& form, ControlKind kind, int32_t id, double column,
+                                                double row, double width, double height,
+                                                std::string_view properties, bool& hidden);
+// Adds the control to its form; one made again under an id that exists replaces the old one, whose
+// window goes (destroyControlWindow).
+ControlRecord* addControlRecord(FormRecord& form, std::unique_ptr<ControlRecord> record);
 size_t liveFormCount();
 
 // Raises an event of the form to the program and returns the cancel flag the program left.

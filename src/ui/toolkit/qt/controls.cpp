@@ -40,11 +40,6 @@ bool has(std::string_view properties, char letter) {
   return properties.find(letter) != std::string_view::npos;
 }
 
-FormRecord* formBeingDesigned() {
-  Toolkit& state = toolkit();
-  return state.designing != nullptr ? state.designing : findForm("{ME}");
-}
-
 QFont nextFont() {
   const DesignSettings& next = toolkit().next;
   if (next.inlineFont) return qtFont(*next.inlineFont);
@@ -100,18 +95,9 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
     return nullptr;
   }
   const DesignSettings& next = toolkit().next;
-  auto record = std::make_unique<ControlRecord>();
-  record->id = id;
-  record->kind = kind;
-  record->layer = next.layer;
+  bool hidden = false;
+  auto record = newControlRecord(*form, kind, id, column, row, width, height, properties, hidden);
   record->native.reset(new NativeControl{widget});
-  record->column = column;
-  record->row = row;
-  record->width = width;
-  record->height = height;
-  record->properties = std::string(properties);
-  record->textColour = next.textColour;
-  record->backColour = next.backColour;
 
   widget->setParent(windowOf(*form));
   // As in Windows, a control created earlier lies above the ones created after it.
@@ -119,23 +105,13 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   widget->setFont(nextFont());
   widget->setGeometry(qtRect(pixelRect(column, row, width, height)));
   applyColours(*widget, kind, next.textColour, next.backColour);
-  const bool hiddenByLayer = form->shownLayer >= 0 && record->layer != 0 && record->layer != form->shownLayer;
-  if (hiddenByLayer) {
+  if (hidden) {
     widget->hide();
   } else if (windowOf(*form)->isVisible()) {
     widget->show();
   }
 
-  ControlRecord* added = record.get();
-  // A control created again under an id that exists replaces the old one.
-  auto& controls = form->controls;
-  auto old = std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c->id == id; });
-  if (old != controls.end()) {
-    if (QWidget* replaced = widgetOf(**old)) replaced->deleteLater();
-    controls.erase(old);
-  }
-  controls.push_back(std::move(record));
-  return added;
+  return addControlRecord(*form, std::move(record));
 }
 
 uint64_t designSerial() {
@@ -310,6 +286,10 @@ void placeControl(std::string_view form, int32_t id, double column, double row, 
   control->width = width;
   control->height = height;
   widgetOf(*control)->setGeometry(qtRect(pixelRect(column, row, width, height)));
+}
+
+void destroyControlWindow(ControlRecord& control) {
+  if (QWidget* replaced = widgetOf(control)) replaced->deleteLater();
 }
 
 }  // namespace ui::toolkit

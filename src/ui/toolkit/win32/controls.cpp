@@ -20,11 +20,6 @@ bool has(std::string_view properties, char letter) {
   return properties.find(letter) != std::string_view::npos;
 }
 
-FormRecord* formBeingDesigned() {
-  Toolkit& state = toolkit();
-  return state.designing != nullptr ? state.designing : findForm("{ME}");
-}
-
 FontSpec nextFontSpec() {
   const DesignSettings& next = toolkit().next;
   if (next.inlineFont) return *next.inlineFont;
@@ -63,18 +58,15 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   HWND parent = form != nullptr ? windowOf(*form) : nullptr;
   if (parent == nullptr) return nullptr;
   const DesignSettings& next = toolkit().next;
-  const bool hiddenByLayer = form->shownLayer >= 0 && next.layer != 0 && next.layer != form->shownLayer;
+  bool hidden = false;
+  auto record = newControlRecord(*form, kind, id, column, row, width, height, properties, hidden);
   const Rect area = pixelRect(column, row, width, height);
   HWND window = CreateWindowExW(extendedStyle, windowClass, wideFrom1252(text).c_str(),
-                                WS_CHILD | WS_CLIPSIBLINGS | (hiddenByLayer ? 0 : WS_VISIBLE) | style, area.x, area.y, area.width,
+                                WS_CHILD | WS_CLIPSIBLINGS | (hidden ? 0 : WS_VISIBLE) | style, area.x, area.y, area.width,
                                 area.height, parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return nullptr;
 
-  auto record = std::make_unique<ControlRecord>();
-  record->id = id;
-  record->kind = kind;
-  record->layer = next.layer;
   record->native.reset(new NativeControl);
   record->native->window = window;
   record->native->fontSpec = nextFontSpec();
@@ -82,26 +74,10 @@ ControlRecord* addControl(ControlKind kind, int32_t id, double column, double ro
   record->native->ink = paletteColour(next.textColour);
   record->native->ground = paletteColour(next.backColour);
   record->native->focusable = (style & WS_TABSTOP) != 0;
-  record->column = column;
-  record->row = row;
-  record->width = width;
-  record->height = height;
-  record->properties = std::string(properties);
-  record->textColour = next.textColour;
-  record->backColour = next.backColour;
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(record->native->font), FALSE);
   SetWindowSubclass(window, controlSubclass, 0, 0);
 
-  ControlRecord* added = record.get();
-  // A control created again under an id that exists replaces the old one.
-  auto& controls = form->controls;
-  auto old = std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c->id == id; });
-  if (old != controls.end()) {
-    if (HWND replaced = windowOf(**old)) DestroyWindow(replaced);
-    controls.erase(old);
-  }
-  controls.push_back(std::move(record));
-  return added;
+  return addControlRecord(*form, std::move(record));
 }
 
 void makeList(int32_t id, double column, double row, double width, double height, std::string_view properties,
@@ -211,6 +187,10 @@ void placeControl(std::string_view form, int32_t id, double column, double row, 
   control->height = height;
   const Rect area = pixelRect(column, row, width, height);
   SetWindowPos(windowOf(*control), nullptr, area.x, area.y, area.width, area.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void destroyControlWindow(ControlRecord& control) {
+  if (HWND replaced = windowOf(control)) DestroyWindow(replaced);
 }
 
 }  // namespace ui::toolkit
