@@ -35,6 +35,17 @@ namespace fs = std::filesystem;
 
 constexpr int kKilled = 86;
 
+const std::vector<std::string> kSelection = {"New Star", "Champion"};
+
+// The confirmation of an import that ends the process at its n-th file change from then on.
+ConfirmImport killedAtChange(int n) {
+  return [n](const ImportPlan&) {
+    platform::clearFileFaults();
+    platform::crashAtFileChange(n, kKilled);
+    return true;
+  };
+}
+
 const std::vector<std::string> kChangedFiles = {
     "wrestlrs.dat", "moves.dat", "dives.dat", "managers.dat", "teams.dat", "zor.inf",
     "wrestlrs.idx", "moves.idx", "dives.idx", "managers.idx", "teams.idx"};
@@ -61,7 +72,7 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
 
   // The import as the wizard makes it; `beforeCommit` runs where the user confirms.
   ImportRunResult importInThisProcess(const std::function<void()>& beforeCommit = {}) {
-    return loadAndImport(exportPath, {"New Star", "Champion"}, [&](const ImportPlan&) {
+    return loadAndImport(exportPath, kSelection, [&](const ImportPlan&) {
       if (beforeCommit) beforeCommit();
       return true;
     });
@@ -82,13 +93,7 @@ class CrashRecoveryTest : public testsupport::ImportFixture {
     return static_cast<int>(_spawnv(_P_WAIT, _pgmptr, arguments));
 #else
     const pid_t child = ::fork();
-    if (child == 0) {
-      const ImportRunResult result = importInThisProcess([n] {
-        platform::clearFileFaults();
-        platform::crashAtFileChange(n, kKilled);
-      });
-      ::_exit(result.imported() ? 0 : 1);
-    }
+    if (child == 0) ::_exit(loadAndImport(exportPath, kSelection, killedAtChange(n)).imported() ? 0 : 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -153,17 +158,9 @@ class CrashRecoveryChild : public testsupport::ImportFixture {};
 // The child of the test above on Windows: imports into the parent's game folder and ends at the
 // operation asked, as the forked child does on Linux.
 TEST_F(CrashRecoveryChild, DISABLED_ImportsAndEndsAtTheOperationAsked) {
-  const std::string game = std::getenv("ZOR_CRASH_GAME");
-  const std::string exported = std::getenv("ZOR_CRASH_EXPORT");
-  const int n = std::atoi(std::getenv("ZOR_CRASH_AT"));
-  ASSERT_EQ(db::LOADDBS(catalogue, game, 1, 0, {}), 0);
-  testsupport::openAndSelect(exported, catalogue, incoming, {"New Star", "Champion"});
-  const ImportRunResult result =
-      testsupport::importAndShow(incoming, catalogue, MappingRows{}, game, [n](const ImportPlan&) {
-        platform::clearFileFaults();
-        platform::crashAtFileChange(n, kKilled);
-        return true;
-      });
+  const ImportRunResult result = loadAndImport(std::getenv("ZOR_CRASH_EXPORT"), kSelection,
+                                               killedAtChange(std::atoi(std::getenv("ZOR_CRASH_AT"))),
+                                               std::getenv("ZOR_CRASH_GAME"));
   std::_Exit(result.imported() ? 0 : 1);
 }
 #endif

@@ -46,16 +46,19 @@ class ImportFixture : public ::testing::Test {
     memory::HEAPEND();
   }
 
-  int32_t load() { return db::LOADDBS(catalogue, folder.path(), 1, 0, {}); }
+  int32_t load(const std::string& game) { return db::LOADDBS(catalogue, game, 1, 0, {}); }
+  int32_t load() { return load(folder.path()); }
 
-  // The wizard's road from a fresh load: the export opened, exactly `selected` chosen, the import run
-  // with `confirm` (none commits at once) and what it has to tell shown.
+  // The wizard's road from a fresh load of `game` (the fixture's folder unless given): the export
+  // opened, exactly `selected` chosen, the import run with `confirm` (none commits at once) and what
+  // it has to tell shown.
   imports::ImportRunResult loadAndImport(const std::string& exportPath,
                                          const std::vector<std::string>& selected,
-                                         const imports::ConfirmImport& confirm) {
-    EXPECT_EQ(load(), 0);
+                                         const imports::ConfirmImport& confirm, std::string game = "") {
+    if (game.empty()) game = folder.path();
+    EXPECT_EQ(load(game), 0);
     openAndSelect(exportPath, catalogue, incoming, selected);
-    return importAndShow(incoming, catalogue, imports::MappingRows{}, folder.path(), confirm);
+    return importAndShow(incoming, catalogue, imports::MappingRows{}, game, confirm);
   }
 
   std::string writeExport(const ExportLines& lines, const std::string& name = "export.zor",
