@@ -50,7 +50,7 @@ if [ "${1:-}" = "--windows" ]; then
   windows_game="Z:${game//\//\\}"
   ZOR_SCREENSHOT="Z:${PWD//\//\\}\\docs\\screenshot-windows.png" ZOR_SCREENSHOT_CLICKS="$open,$parse" \
     ZOR_SCREENSHOT_FILES="$windows_game\\demo-wrestlers.zor" \
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$wine" build-windows/src/zor-wizard.exe -C "$windows_game"
+    "${on_test_display[@]}" "$wine" build-windows/src/zor-wizard.exe -C "$windows_game"
   echo "wrote docs/screenshot-windows.png"
   exit 0
 fi

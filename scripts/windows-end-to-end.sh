@@ -11,8 +11,7 @@ windows="$(realpath "$2")"
 windows_build="$(dirname "$windows")/.."
 wizard="$(realpath "$windows_build/src/zor-wizard.exe")"
 driver="$(realpath "$windows_build/tests/zor-drive-wizard.exe")"
-wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
-export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
+source "$root/scripts/wine-session.sh"
 
 work="$(mktemp -d)"
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
@@ -71,8 +70,8 @@ both "path longer than 260 characters" "$deep" import "$root/examples/exports/de
 prepare wizard
 "$linux" -C linux/wizard import "$root/examples/exports/demo-wrestlers.zor" >wizard.linux.out 2>&1
 # Wine's session of the programs above had no display; the window needs one that starts with it.
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-if ! xvfb-run -a -s "-screen 0 1920x1080x24" "$wine" "$driver" "$wizard" windows/wizard \
+"$wineserver" -k 2>/dev/null || true
+if ! "${on_test_display[@]}" "$wine" "$driver" "$wizard" windows/wizard \
     "$root/examples/exports/demo-wrestlers.zor" >wizard.windows.out 2>&1; then
   echo "FAIL the window's import"
   cat wizard.windows.out

@@ -3,10 +3,10 @@
 # display of their own (Xvfb) for the window's tests. Arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${ZOR_TEST_DISPLAY:-}" ]; then
-  ZOR_TEST_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
-fi
 source scripts/wine-session.sh
+if [ -z "${ZOR_TEST_DISPLAY:-}" ]; then
+  ZOR_TEST_DISPLAY=1 exec "${on_test_display[@]}" "$0" "$@"
+fi
 prepare_wine_prefix
 start_wine_session
 # A program that hangs fails after 15 minutes, with what it printed, instead of holding the run

@@ -6,6 +6,8 @@
 export WINEPREFIX="${WINEPREFIX:-/tmp/zor-wine}" WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
+# An X display of its own for programs with windows, large enough for wine's desktop below.
+on_test_display=(xvfb-run -a -s "-screen 0 1920x1080x24")
 
 prepare_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
